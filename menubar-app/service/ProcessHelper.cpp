@@ -1,0 +1,72 @@
+#include "ProcessHelper.h"
+
+#include "ChildProcess.h"
+#include "ProcessError.h"
+
+#include <QFileInfo>
+#include <QStringDecoder>
+
+namespace menubar {
+
+namespace {
+
+QString decodeOutput(const QByteArray &bytes)
+{
+    if (bytes.isEmpty())
+        throw ProcessError::missingData();
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError())
+        throw ProcessError::failedToDecodeOutput();
+    return text;
+}
+
+platform::ChildProcessResult run(const QString &program, const QStringList &arguments)
+{
+    try {
+        return platform::runChildProcess({program, arguments, std::nullopt});
+    } catch (const platform::SystemError &error) {
+        throw ProcessError::posix(error.code(), error.message());
+    }
+}
+
+} // namespace
+
+ProcessHelper::ProcessHelper(Tools tools)
+    : m_tools(std::move(tools))
+{
+}
+
+QString ProcessHelper::executeProcess(const QString &processName, const QStringList &arguments)
+{
+    // The child's exit status is deliberately not looked at: its output is what counts.
+    return decodeOutput(run(processName, arguments).output);
+}
+
+QString ProcessHelper::administratorScript(const QString &command)
+{
+    return QStringLiteral("do shell script \"") + command + QStringLiteral("\" with administrator privileges");
+}
+
+QString ProcessHelper::executeAsRoot(const QString &command)
+{
+    if (QFileInfo::exists(m_tools.osascript))
+        return executeProcess(m_tools.osascript, {QStringLiteral("-e"), administratorScript(command)});
+    return executeThroughPkexec(command);
+}
+
+QString ProcessHelper::executeThroughPkexec(const QString &command)
+{
+    // Behave as callers expect of the AppleScript interpreter: a refused authorisation or a failing
+    // command prints no result, and a result is printed as one line (a silent command gives "\n").
+    const platform::ChildProcessResult result =
+        run(m_tools.pkexec, {m_tools.shell, QStringLiteral("-c"), command});
+    if (result.status != 0 || result.signalled)
+        throw ProcessError::missingData();
+    QByteArray output = result.output;
+    if (output.endsWith('\n'))
+        output.chop(1);
+    return decodeOutput(output + '\n');
+}
+
+} // namespace menubar

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "AgentPaths.h"
+#include "NotificationHelper.h"
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <chrono>
+#include <cstdint>
+
+namespace platform {
+class LogSink;
+class AlertPresenter;
+class UrlOpener;
+} // namespace platform
+
+namespace menubar {
+
+class ProcessRunner;
+
+struct StartServiceResult
+{
+    bool isServiceRunning = false;
+    std::int64_t lastErrorCode = 0;
+    bool operator==(const StartServiceResult &) const = default;
+};
+
+// The application's one model object: watches the process table for the daemon, publishes
+// whether it runs, and starts or stops its launchd job as the superuser.
+class ServicesController : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(bool isServiceRunning READ isServiceRunning WRITE setIsServiceRunning NOTIFY isServiceRunningChanged)
+    Q_PROPERTY(QString iconName READ iconName WRITE setIconName NOTIFY iconNameChanged)
+
+public:
+    struct Dependencies
+    {
+        ProcessRunner &runner;
+        platform::LogSink &log;
+        platform::AlertPresenter &alerts;
+        platform::UrlOpener &urlOpener;
+        contract::AgentPaths paths;
+        std::chrono::milliseconds checkInterval{std::chrono::milliseconds(5000)};
+    };
+
+    explicit ServicesController(Dependencies dependencies, QObject *parent = nullptr);
+    ~ServicesController() override;
+
+    bool isServiceRunning() const { return m_isServiceRunning; }
+    void setIsServiceRunning(bool running);
+    QString iconName() const { return m_iconName; }
+    void setIconName(const QString &name);
+
+    void startChecking();
+    void stopChecking();
+    void startService();
+    void stopService();
+
+    // Pure pieces, public so that they can be exercised on their own.
+    static StartServiceResult parseStartServiceOutput(const QString &output);
+    static bool processTableContains(const QString &psOutput, const QString &processName);
+    static QString selfDescription();
+
+signals:
+    void objectWillChange();
+    void isServiceRunningChanged();
+    void iconNameChanged();
+
+private:
+    void updateServiceStatus();
+    bool isProcessRunning();
+    void applyServiceStatus(bool running);
+    void log(int level, const QString &text);
+
+    bool m_isServiceRunning = true;
+    QString m_iconName;
+    // ... further members are the implementer's
+};
+
+} // namespace menubar

@@ -1,0 +1,28 @@
+#include "AdministratorShell.h"
+
+namespace platform {
+
+AdministratorShellError::AdministratorShellError(QString description)
+    : m_description(std::move(description))
+    , m_what(m_description.toUtf8())
+{
+}
+
+SystemAdministratorShell::SystemAdministratorShell(QString pkexec, QString shell)
+    : m_pkexec(std::move(pkexec))
+    , m_shell(std::move(shell))
+{
+}
+
+QString escapeDoubleQuotes(const QString &command)
+{
+    QString escaped = command;
+    return escaped.replace(QLatin1Char('"'), QStringLiteral("\\\""));
+}
+
+QString administratorScriptSource(const QString &escapedCommand)
+{
+    return QStringLiteral("do shell script \"%1\" with administrator privileges").arg(escapedCommand);
+}
+
+} // namespace platform

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+
+#include <exception>
+
+namespace platform {
+
+// The command could not be run as the superuser: refused or cancelled authorisation, or a
+// command that failed. The description is what the system said about it.
+class AdministratorShellError : public std::exception
+{
+public:
+    explicit AdministratorShellError(QString description);
+    const QString &description() const { return m_description; }
+    const char *what() const noexcept override { return m_what.constData(); }
+
+private:
+    QString m_description;
+    QByteArray m_what;
+};
+
+// Runs one shell command line as the superuser after the system's authorisation dialog.
+class AdministratorShell
+{
+public:
+    virtual ~AdministratorShell() = default;
+    virtual void run(const QString &command) = 0;
+};
+
+// In-process AppleScript on macOS; pkexec with the given tools elsewhere (both paths are
+// ignored on macOS).
+class SystemAdministratorShell : public AdministratorShell
+{
+public:
+    SystemAdministratorShell(QString pkexec, QString shell);
+    void run(const QString &command) override;
+
+private:
+    QString m_pkexec;
+    QString m_shell;
+};
+
+// The installer's quoting rule for AppleScript: every double quote becomes \" and nothing else
+// changes (backslashes are not doubled).
+QString escapeDoubleQuotes(const QString &command);
+QString administratorScriptSource(const QString &escapedCommand);
+
+} // namespace platform

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QByteArray>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+
+#include <exception>
+#include <optional>
+
+namespace platform {
+
+// A failure reported by the operating system: launching the child or reading its pipe.
+class SystemError : public std::exception
+{
+public:
+    explicit SystemError(int code);
+
+    int code() const { return m_code; }
+    QString message() const;
+    const char *what() const noexcept override;
+
+private:
+    int m_code;
+};
+
+struct ChildProcessRequest
+{
+    QString program; // absolute path, never looked up on the command path
+    QStringList arguments;
+    std::optional<QProcessEnvironment> environment; // none: the child inherits ours
+    bool captureStandardError = false;              // otherwise inherited
+};
+
+struct ChildProcessResult
+{
+    // The exit code, or the signal's number for a child ended by a signal (never 0 then).
+    int status = 0;
+    bool signalled = false;
+    QByteArray output;
+    QByteArray errorOutput; // only when asked for
+};
+
+// Runs the child to its end on the calling thread, draining its standard output while it runs.
+// Standard input is inherited, and standard error unless captured. Throws SystemError when the child cannot be
+// launched or its output cannot be read; the child is reaped on every path.
+ChildProcessResult runChildProcess(const ChildProcessRequest &request);
+
+} // namespace platform

@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <memory>
 
 namespace platform {
 class LogSink;
@@ -73,11 +74,18 @@ private:
     void updateServiceStatus();
     bool isProcessRunning();
     void applyServiceStatus(bool running);
-    void log(int level, const QString &text);
+    void logInfo(const QString &text);
+    void logError(const QString &text);
 
     bool m_isServiceRunning = true;
     QString m_iconName;
-    // ... further members are the implementer's
+    ProcessRunner &m_runner;
+    platform::LogSink &m_log;
+    contract::AgentPaths m_paths;
+    std::chrono::milliseconds m_checkInterval;
+    // Present only while polling runs.
+    std::unique_ptr<QTimer> m_timer;
+    NotificationHelper m_notificationHelper;
 };
 
 } // namespace menubar

@@ -1,0 +1,93 @@
+#include "AppMenu.h"
+
+#include "AlertPresenter.h"
+#include "ServicesController.h"
+#include "UrlOpener.h"
+
+#include <QUrl>
+
+namespace menubar {
+
+AppMenu::AppMenu(Dependencies dependencies, QWidget *parent)
+    : QMenu(parent)
+    , m_servicesController(dependencies.servicesController)
+    , m_alerts(dependencies.alerts)
+    , m_urlOpener(dependencies.urlOpener)
+    , m_logDirectory(std::move(dependencies.logDirectory))
+    , m_showAbout(std::move(dependencies.showAbout))
+    , m_terminate(std::move(dependencies.terminate))
+{
+    m_startServiceAction =
+        addEntry(tr("Start Kelvane OS Agent service"), QStringLiteral("startServiceAction"), &AppMenu::startService);
+    m_stopServiceAction =
+        addEntry(tr("Stop Kelvane OS Agent service"), QStringLiteral("stopServiceAction"), &AppMenu::stopService);
+    addSeparator();
+    m_aboutAction = addEntry(tr("About"), QStringLiteral("aboutAction"), &AppMenu::showAbout);
+    m_openLogDirectoryAction = addEntry(tr("Open Application Log Directory"), QStringLiteral("openLogDirectoryAction"),
+                                        &AppMenu::openLogDirectory);
+    m_openLogDirectoryAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    m_exitAction = addEntry(tr("Exit"), QStringLiteral("exitAction"), &AppMenu::confirmQuit);
+    m_exitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    if (m_servicesController)
+        connect(m_servicesController, &ServicesController::isServiceRunningChanged, this,
+                &AppMenu::updateServiceEntries);
+    updateServiceEntries();
+}
+
+QAction *AppMenu::addEntry(const QString &title, const QString &objectName, void (AppMenu::*handler)())
+{
+    QAction *action = addAction(title);
+    action->setObjectName(objectName);
+    // Keeps macOS from moving "About" and "Exit" into an application menu this program does not show.
+    action->setMenuRole(QAction::NoRole);
+    connect(action, &QAction::triggered, this, handler);
+    return action;
+}
+
+void AppMenu::updateServiceEntries()
+{
+    // One reading for both entries, so exactly one of them is enabled while the controller lives.
+    const bool hasController = !m_servicesController.isNull();
+    const bool running = hasController && m_servicesController->isServiceRunning();
+    m_startServiceAction->setEnabled(hasController && !running);
+    m_stopServiceAction->setEnabled(running);
+}
+
+void AppMenu::startService()
+{
+    if (m_servicesController)
+        m_servicesController->startService();
+}
+
+void AppMenu::stopService()
+{
+    if (m_servicesController)
+        m_servicesController->stopService();
+}
+
+void AppMenu::showAbout()
+{
+    if (m_showAbout)
+        m_showAbout();
+}
+
+void AppMenu::openLogDirectory()
+{
+    // Whether the folder exists or anything could show it is of no concern here.
+    m_urlOpener.openUrl(QUrl::fromLocalFile(m_logDirectory));
+}
+
+void AppMenu::confirmQuit()
+{
+    const platform::Alert alert{
+        tr("Do You really want to close application?"),
+        QString(),
+        platform::AlertStyle::Warning,
+        {tr("Cancel"), tr("Close")},
+    };
+    if (m_alerts.runModal(alert) == platform::kAlertSecondButtonReturn && m_terminate)
+        m_terminate();
+}
+
+} // namespace menubar

@@ -1,0 +1,34 @@
+#include "MainApp.h"
+
+#include "AppMenu.h"
+#include "MenuBarExtra.h"
+#include "ShowAboutView.h"
+
+namespace menubar {
+
+MainApp::MainApp(Dependencies dependencies, QObject *parent)
+    : QObject(parent)
+    , m_bundleInfo(std::move(dependencies.bundleInfo))
+    , m_servicesController(std::make_unique<ServicesController>(dependencies.controller))
+{
+    const ServicesController::Dependencies &controller = dependencies.controller;
+    m_menu = std::make_unique<AppMenu>(AppMenu::Dependencies{
+        m_servicesController.get(),
+        controller.alerts,
+        controller.urlOpener,
+        controller.paths.logDirectory,
+        [this] { ShowAboutView(m_bundleInfo); },
+        std::move(dependencies.terminate),
+    });
+    m_menuBarExtra = std::make_unique<MenuBarExtra>(MenuBarExtra::Dependencies{
+        m_servicesController.get(),
+        m_menu.get(),
+        controller.log,
+        std::move(dependencies.isSystemTrayAvailable),
+        MenuBarExtra::kTrayPollInterval,
+    });
+}
+
+MainApp::~MainApp() = default;
+
+} // namespace menubar

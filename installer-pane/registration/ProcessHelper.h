@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace platform {
+class AdministratorShell;
+}
+
+namespace installer {
+
+// Runs the installer pane's child processes and its administrator commands. Every failure is
+// thrown as RegistrationError with the message for the user. Holds nothing but the shell.
+class ProcessHelper
+{
+public:
+    explicit ProcessHelper(platform::AdministratorShell &shell);
+
+    // Runs the child to its end and returns its exit status (the signal's number when a signal
+    // ended it). No environment: the child inherits ours. The output, when asked for, is the
+    // child's standard output as UTF-8, or none when it is not valid UTF-8; it is not written
+    // when the child cannot be started. Throws only when the child cannot be started.
+    static qint32 runProcess(const QString &path, const QStringList &arguments,
+                             std::optional<QProcessEnvironment> environment, std::optional<QString> *output);
+    // As above with our environment, and any status but 0 thrown.
+    static void runProcess(const QString &path, const QStringList &arguments);
+
+    // Runs one shell command line as the superuser after the system asks for credentials.
+    void runScriptAsRoot(const QString &command) const;
+
+private:
+    platform::AdministratorShell &m_shell;
+};
+
+} // namespace installer

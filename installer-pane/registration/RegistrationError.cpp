@@ -1,0 +1,10 @@
+#include "RegistrationError.h"
+
+namespace installer {
+
+RegistrationError::RegistrationError(QString reason)
+    : m_reason(std::move(reason))
+    , m_what(m_reason.toUtf8())
+{}
+
+} // namespace installer

@@ -1,0 +1,114 @@
+#include "RegistrationHelper.h"
+
+#include "OutputExcerpt.h"
+#include "RegistrationError.h"
+#include "StagingDirectory.h"
+
+#include <algorithm>
+
+namespace installer {
+
+namespace {
+
+// Inside double quotes the shell still expands these.
+bool isSafeInQuotes(const QString &path)
+{
+    return !path.isEmpty() &&
+           std::none_of(path.begin(), path.end(), [](QChar c) { return QStringView(u"\"\\$`").contains(c); });
+}
+
+// The staging directory goes to rm unquoted, as the command has always had it.
+bool isSafeUnquoted(const QString &path)
+{
+    return !path.isEmpty() && std::all_of(path.begin(), path.end(), [](QChar c) {
+        return c.unicode() < 0x80 && (c.isLetterOrNumber() || QStringView(u"/._+-").contains(c));
+    });
+}
+
+void requireShellSafe(const QString &path, bool safe)
+{
+    if (!safe) {
+        throw RegistrationError(
+            QStringLiteral("Can't install the configuration: the path '%1' is not safe in a shell command").arg(path));
+    }
+}
+
+} // namespace
+
+RegistrationHelper::RegistrationHelper(contract::AgentPaths paths, platform::AdministratorShell &shell)
+    : m_paths(std::move(paths))
+    , m_processes(shell)
+{}
+
+void RegistrationHelper::registerWithAddress(const QString &address, const QString &login, const QString &password,
+                                             const QString &name)
+{
+    // The daemon takes the login before the address.
+    runOsAgentWithArguments({contract::toQString(contract::kRegisterFlag), login, address, password,
+                             contract::toQString(contract::kNodeNameFlag), name});
+    startService();
+}
+
+void RegistrationHelper::reRegisterWithAgentGuid(const QString &agentGuid, const QString &address, const QString &login,
+                                                 const QString &password, const QString &name)
+{
+    runOsAgentWithArguments({contract::toQString(contract::kReRegisterFlag), agentGuid, login, address, password,
+                             contract::toQString(contract::kNodeNameFlag), name});
+    startService();
+}
+
+void RegistrationHelper::runOsAgentWithArguments(const QStringList &arguments) const
+{
+    // Before the daemon writes anything there, so that no one else's files can end up installed.
+    prepareStagingDirectory(m_paths.stagingDirectory);
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(contract::toQString(contract::kDataPathVariable), m_paths.stagingDirectory);
+    environment.insert(contract::toQString(contract::kLogPathVariable), m_paths.stagingDirectory);
+
+    std::optional<QString> output;
+    const qint32 status = ProcessHelper::runProcess(m_paths.daemonExecutable, arguments, environment, &output);
+    switch (status) {
+    case contract::kExitEnrolled:
+        return;
+    case contract::kExitServerUnreachable:
+        throw RegistrationError(QStringLiteral("Can't connect to server"));
+    case contract::kExitCredentialsRefused:
+        throw RegistrationError(QStringLiteral("Incorrect credential provided"));
+    case contract::kExitAddressRefused:
+        throw RegistrationError(QStringLiteral("Incorrect address provided"));
+    default:
+        throw RegistrationError(QStringLiteral("Process failed with exit code: %1\n\n%2")
+                                    .arg(QString::number(status), outputExcerpt(output)));
+    }
+}
+
+QString RegistrationHelper::installCommand() const
+{
+    requireShellSafe(m_paths.installedConfigDirectory, isSafeInQuotes(m_paths.installedConfigDirectory));
+    requireShellSafe(m_paths.stagedConfigFile, isSafeInQuotes(m_paths.stagedConfigFile));
+    requireShellSafe(m_paths.stagingDirectory, isSafeUnquoted(m_paths.stagingDirectory));
+    // The directory is created first: copying into a missing one would leave a file named after it,
+    // and the removal after it would then lose the staged configuration.
+    return QStringLiteral("mkdir -p \"%1\" && cp \"%2\" \"%1\" && rm -Rf %3")
+        .arg(m_paths.installedConfigDirectory, m_paths.stagedConfigFile, m_paths.stagingDirectory);
+}
+
+void RegistrationHelper::startService() const
+{
+    if (!isStagedFilePresent(m_paths.stagedConfigFile))
+        return;
+    // Only a directory that no one else can write to keeps the checked file what it is until the copy.
+    verifyStagingDirectory(m_paths.stagingDirectory);
+    m_processes.runScriptAsRoot(installCommand());
+    restartGuiAgent();
+}
+
+void RegistrationHelper::restartGuiAgent() const
+{
+    const QString label = contract::toQString(contract::kGuiAgentLabel);
+    ProcessHelper::runProcess(m_paths.launchctl, {QStringLiteral("stop"), label});
+    ProcessHelper::runProcess(m_paths.launchctl, {QStringLiteral("start"), label});
+}
+
+} // namespace installer

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "AgentPaths.h"
+#include "AgentRegistration.h"
+#include "ProcessHelper.h"
+
+#include <QStringList>
+
+namespace installer {
+
+// Enrols this machine through the agent daemon, installs the configuration the daemon staged and
+// restarts the menu-bar application's launch agent. Every failure is thrown as RegistrationError
+// whose reason is the message for the user; a normal return is success.
+class RegistrationHelper : public AgentRegistration
+{
+public:
+    RegistrationHelper(contract::AgentPaths paths, platform::AdministratorShell &shell);
+
+    void registerWithAddress(const QString &address, const QString &login, const QString &password,
+                             const QString &name) override;
+    void reRegisterWithAgentGuid(const QString &agentGuid, const QString &address, const QString &login,
+                                 const QString &password, const QString &name) override;
+
+    // Runs the daemon once with these arguments and maps its exit status; only 0 returns.
+    void runOsAgentWithArguments(const QStringList &arguments) const;
+    // Installs the staged configuration as root and restarts the launch agent; does nothing when
+    // nothing is staged.
+    void startService() const;
+    void restartGuiAgent() const;
+
+private:
+    QString installCommand() const;
+
+    contract::AgentPaths m_paths;
+    ProcessHelper m_processes;
+};
+
+} // namespace installer

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+namespace installer {
+
+// The staging directory sits in a world-writable place under a fixed name, and its file is later
+// copied as root. So everything in it must be ours: another user could otherwise plant a link or a
+// forged configuration there and have it installed. All failures throw RegistrationError naming the path.
+
+// Creates the directory with mode 0700 when missing; otherwise it must be a real directory (not a
+// symbolic link) owned by us and not writable by group or others.
+void prepareStagingDirectory(const QString &path);
+
+// The same checks on a directory that must already exist.
+void verifyStagingDirectory(const QString &path);
+
+// False when nothing is at the path; true for a regular file of ours; throws for anything else
+// there (a link, a directory, another user's file).
+bool isStagedFilePresent(const QString &path);
+
+} // namespace installer

@@ -4,7 +4,12 @@ namespace platform {
 
 InstallerPane::InstallerPane(QObject *parent)
     : QObject(parent)
+{}
+
+InstallerPane::~InstallerPane()
 {
+    if (m_contentView && !m_contentView->parentWidget())
+        delete m_contentView;
 }
 
 QString InstallerPane::title() const
@@ -13,8 +18,7 @@ QString InstallerPane::title() const
 }
 
 void InstallerPane::willEnterPane(PaneDirection)
-{
-}
+{}
 
 void InstallerPane::setNextEnabled(bool enabled)
 {

@@ -19,6 +19,8 @@ class InstallerPane : public QObject
 
 public:
     explicit InstallerPane(QObject *parent = nullptr);
+    // Deletes the content view unless a host has taken it into a page.
+    ~InstallerPane() override;
 
     virtual QString title() const;
     virtual void willEnterPane(PaneDirection direction);
@@ -26,7 +28,8 @@ public:
     void setNextEnabled(bool enabled);
     bool isNextEnabled() const { return m_nextEnabled; }
 
-    // The page's widgets. The host takes the view into its own page, which then owns it.
+    // The page's widgets. The pane owns the view until the host takes it into its own page,
+    // which then owns it.
     QWidget *contentView() const { return m_contentView; }
     void setContentView(QWidget *view) { m_contentView = view; }
 

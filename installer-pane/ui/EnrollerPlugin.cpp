@@ -1,0 +1,38 @@
+#include "EnrollerPlugin.h"
+
+#include "AdministratorShell.h"
+#include "AlertPresenter.h"
+#include "InstallerPlugin.h"
+#include "RegistrationHelper.h"
+#include "RegistrationPane.h"
+
+namespace installer {
+
+std::unique_ptr<platform::InstallerPane> createEnrollerPane(const EnrollerDependencies &dependencies)
+{
+    const contract::AgentPaths paths = dependencies.paths;
+    std::shared_ptr<platform::AdministratorShell> shell = dependencies.administratorShell;
+    if (!shell)
+        shell = std::make_shared<platform::SystemAdministratorShell>(paths.pkexec, paths.shell);
+
+    FormServices services{dependencies.newRegistration, dependencies.alerts, dependencies.hostName};
+    if (!services.newRegistration) {
+        // The lambda keeps the shell alive for as long as a form may click.
+        services.newRegistration = [paths, shell]() -> std::unique_ptr<AgentRegistration> {
+            return std::make_unique<RegistrationHelper>(paths, *shell);
+        };
+    }
+    if (!services.alerts)
+        services.alerts = std::make_shared<platform::MessageBoxAlertPresenter>();
+    return std::make_unique<RegistrationPane>(std::move(services));
+}
+
+} // namespace installer
+
+// The plug-in's one export. The installer passes null; a sandbox may pass an
+// installer::EnrollerDependencies (see EnrollerPlugin.h).
+extern "C" Q_DECL_EXPORT platform::InstallerPane *createInstallerPane(const void *dependencies)
+{
+    const auto *given = static_cast<const installer::EnrollerDependencies *>(dependencies);
+    return installer::createEnrollerPane(given ? *given : installer::EnrollerDependencies{}).release();
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "AgentPaths.h"
+#include "AgentRegistration.h"
+#include "FormServices.h"
+#include "InstallerPane.h"
+
+#include <memory>
+
+namespace platform {
+class AdministratorShell;
+class AlertPresenter;
+} // namespace platform
+
+namespace installer {
+
+// What the Enroller's pane runs on. The installer passes none and gets the shipped defaults; a
+// sandbox hands this struct to the plug-in's factory to build the same pane on other values.
+// Every member left empty takes its shipped default.
+struct EnrollerDependencies
+{
+    contract::AgentPaths paths;
+    std::shared_ptr<platform::AdministratorShell> administratorShell; // SystemAdministratorShell(pkexec, shell)
+    std::shared_ptr<platform::AlertPresenter> alerts;                 // MessageBoxAlertPresenter
+    AgentRegistrationFactory newRegistration;                         // RegistrationHelper(paths, shell)
+    HostNameProvider hostName;                                        // this machine's host name
+};
+
+// The pane on these dependencies, with the plug-in's own strings table.
+std::unique_ptr<platform::InstallerPane> createEnrollerPane(const EnrollerDependencies &dependencies);
+
+} // namespace installer

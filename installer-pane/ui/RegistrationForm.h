@@ -1,0 +1,78 @@
+#pragma once
+
+#include "FormServices.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+#include <initializer_list>
+
+namespace installer {
+
+class AgentRegistration;
+
+// What the two registration forms share: the fields both have, the back-reference to the pane
+// and the course of a click. Every reference is non-owning, connected after the interface file
+// has made the controls, and may be missing: a missing field counts as empty, a missing button
+// or pane is skipped.
+class RegistrationForm : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit RegistrationForm(QWidget *parent = nullptr);
+
+    void setServices(FormServices services);
+
+    // Puts this machine's host name into the name field, replacing whatever it held.
+    void whenLoaded();
+
+    // The first empty field, in the form's fixed order, is reported and ends the check.
+    virtual bool validateFields() = 0;
+
+    QLineEdit *addressTextField() const { return m_addressTextField; }
+    void setAddressTextField(QLineEdit *field) { m_addressTextField = field; }
+    QLineEdit *loginTextField() const { return m_loginTextField; }
+    void setLoginTextField(QLineEdit *field) { m_loginTextField = field; }
+    QLineEdit *passwordTextField() const { return m_passwordTextField; }
+    void setPasswordTextField(QLineEdit *field) { m_passwordTextField = field; }
+    QLineEdit *nameTextField() const { return m_nameTextField; }
+    void setNameTextField(QLineEdit *field) { m_nameTextField = field; }
+
+    // Not QObject::parent(), which is the enclosing view: any object with an invokable
+    // enableNextButton() will do.
+    QObject *parentPane() const { return m_parentPane; }
+    void setParentPane(QObject *pane) { m_parentPane = pane; }
+
+protected:
+    struct RequiredField
+    {
+        const QLineEdit *field;
+        QString emptyMessage;
+    };
+    bool reportFirstEmptyField(std::initializer_list<RequiredField> fields) const;
+
+    // The field's text without white space at either end; empty for a missing field.
+    static QString trimmedText(const QLineEdit *field);
+
+    // Validates, registers through a new registration, reports the outcome and, on success,
+    // disables the form's button and tells the pane. Runs to its end on the calling thread.
+    void submit(const std::function<void(AgentRegistration &)> &registerWith, const QString &successMessage,
+                QAbstractButton *actionButton);
+
+private:
+    void showErrorMessage(const QString &message) const;
+    void showInformationMessage(const QString &message) const;
+
+    FormServices m_services;
+    QPointer<QLineEdit> m_addressTextField;
+    QPointer<QLineEdit> m_loginTextField;
+    QPointer<QLineEdit> m_passwordTextField;
+    QPointer<QLineEdit> m_nameTextField;
+    QPointer<QObject> m_parentPane;
+};
+
+} // namespace installer

@@ -1,0 +1,168 @@
+#include "RegistrationPane.h"
+
+#include "ReRegistrationView.h"
+#include "RegistrationView.h"
+#include "ui_RegistrationPane.h"
+
+#include <QGridLayout>
+
+namespace installer {
+
+namespace {
+
+// The strings table keeps its keys under one context, named after a bundle's default table.
+constexpr char kStringsContext[] = "Localizable";
+
+} // namespace
+
+RegistrationPane::RegistrationPane(FormServices services, const QString &stringsTable, QObject *parent)
+    : InstallerPane(parent)
+{
+    // Without a table every key stands for itself.
+    if (!stringsTable.isEmpty())
+        (void)m_strings.load(stringsTable);
+
+    auto *view = new QWidget;
+    Ui::RegistrationPane ui;
+    ui.setupUi(view);
+    setContentView(view);
+    connectInterface(ui, services);
+}
+
+RegistrationPane::~RegistrationPane() = default;
+
+void RegistrationPane::connectInterface(const Ui::RegistrationPane &ui, const FormServices &services)
+{
+    // Outlets, as the interface file names them.
+    setContainerView(ui.containerView);
+    setRegistrationView(ui.registrationView);
+    setReRegistrationView(ui.reRegistrationView);
+    setRegisterButton(ui.registerRadioButton);
+    setReRegisterButton(ui.reRegisterRadioButton);
+
+    RegistrationView *form = ui.registrationView;
+    form->setServices(services);
+    form->setAddressTextField(ui.addressTextField);
+    form->setLoginTextField(ui.loginTextField);
+    form->setPasswordTextField(ui.passwordTextField);
+    form->setNameTextField(ui.nameTextField);
+    form->setRegisterButton(ui.registerButton);
+
+    ReRegistrationView *reForm = ui.reRegistrationView;
+    reForm->setServices(services);
+    reForm->setAgentGuidTextField(ui.agentGuidTextField);
+    reForm->setAddressTextField(ui.reAddressTextField);
+    reForm->setLoginTextField(ui.reLoginTextField);
+    reForm->setPasswordTextField(ui.rePasswordTextField);
+    reForm->setNameTextField(ui.reNameTextField);
+    reForm->setReRegisterButton(ui.reRegisterButton);
+
+    // Actions, each with its sender.
+    for (QAbstractButton *radio : {static_cast<QAbstractButton *>(ui.registerRadioButton),
+                                   static_cast<QAbstractButton *>(ui.reRegisterRadioButton)}) {
+        connect(radio, &QAbstractButton::clicked, this, [this, radio] { radioChange(radio); });
+    }
+    QAbstractButton *registerButton = ui.registerButton;
+    connect(registerButton, &QAbstractButton::clicked, form,
+            [form, registerButton] { form->registerClick(registerButton); });
+    QAbstractButton *reRegisterButton = ui.reRegisterButton;
+    connect(reRegisterButton, &QAbstractButton::clicked, reForm,
+            [reForm, reRegisterButton] { reForm->reRegisterClick(reRegisterButton); });
+}
+
+RegistrationView *RegistrationPane::registrationView() const
+{
+    return m_registrationView;
+}
+
+void RegistrationPane::setRegistrationView(RegistrationView *view)
+{
+    m_registrationView = view;
+}
+
+ReRegistrationView *RegistrationPane::reRegistrationView() const
+{
+    return m_reRegistrationView;
+}
+
+void RegistrationPane::setReRegistrationView(ReRegistrationView *view)
+{
+    m_reRegistrationView = view;
+}
+
+QString RegistrationPane::title() const
+{
+    return getLocalizedString(QStringLiteral("PaneTitle"));
+}
+
+QString RegistrationPane::getLocalizedString(const QString &key) const
+{
+    // Only the plug-in's own table: the host's translators know nothing of this page.
+    const QString value = m_strings.translate(kStringsContext, key.toUtf8().constData());
+    return value.isEmpty() ? key : value;
+}
+
+void RegistrationPane::willEnterPane(platform::PaneDirection)
+{
+    // Every entry, forward or back, leaves the page in the same agreement: the checked radio
+    // button's form shown, the host name in both name fields, Next enabled only after a success.
+    if (m_registrationView)
+        m_registrationView->setParentPane(this);
+    if (m_reRegistrationView)
+        m_reRegistrationView->setParentPane(this);
+    addToContainer(m_registrationView);
+    addToContainer(m_reRegistrationView); // after the other, so that it lies on top
+    showCheckedForm();
+    if (m_registrationView)
+        m_registrationView->whenLoaded();
+    if (m_reRegistrationView)
+        m_reRegistrationView->whenLoaded();
+    setNextEnabled(m_registered);
+}
+
+void RegistrationPane::addToContainer(QWidget *form)
+{
+    if (!form || !m_containerView)
+        return;
+    if (form->parentWidget() != m_containerView)
+        form->setParent(m_containerView);
+    // Both forms share one cell, so the hidden flags alone decide which one is seen.
+    if (auto *grid = qobject_cast<QGridLayout *>(m_containerView->layout()); grid && grid->indexOf(form) < 0)
+        grid->addWidget(form, 0, 0);
+    form->raise();
+}
+
+void RegistrationPane::showCheckedForm()
+{
+    if (m_reRegisterButton && m_reRegisterButton->isChecked()) {
+        radioChange(m_reRegisterButton);
+        return;
+    }
+    if (m_registerButton)
+        m_registerButton->setChecked(true);
+    if (m_registrationView)
+        m_registrationView->setHidden(false);
+    if (m_reRegistrationView)
+        m_reRegistrationView->setHidden(true);
+}
+
+void RegistrationPane::radioChange(QObject *sender)
+{
+    if (!sender)
+        return; // a missing radio button must not match a missing sender
+    const bool registration = sender == m_registerButton.data();
+    if (!registration && sender != m_reRegisterButton.data())
+        return;
+    if (m_registrationView)
+        m_registrationView->setHidden(!registration);
+    if (m_reRegistrationView)
+        m_reRegistrationView->setHidden(registration);
+}
+
+void RegistrationPane::enableNextButton()
+{
+    m_registered = true;
+    setNextEnabled(true);
+}
+
+} // namespace installer

@@ -1,0 +1,12 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<!-- The Enroller's own strings table: keys looked up by RegistrationPane::getLocalizedString. -->
+<TS version="2.1" language="en">
+<context>
+    <name>Localizable</name>
+    <message>
+        <source>PaneTitle</source>
+        <translation>Agent Registration</translation>
+    </message>
+</context>
+</TS>

@@ -75,6 +75,7 @@ private slots:
         m_dir = std::make_unique<ScriptDir>();
         m_shell = std::make_unique<FakeAdministratorShell>();
         qputenv("QMX_STANDIN_RECORD_DIR", m_dir->path("").toUtf8());
+        qputenv("QMX_STANDIN_EXIT_STATUS", "0"); // scripted, not the stand-in's own registration
         m_paths.daemonExecutable = STANDIN_DAEMON;
         m_paths.stagingDirectory = m_dir->path("staging");
         m_paths.stagedConfigFile = m_dir->path("staging/.qmx-osagent.cfg");

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "AgentPaths.h"
+
+#include <QString>
+
+namespace sandbox {
+
+// A directory that plays the machine: the contract's paths re-rooted under it, stand-ins for
+// launchctl, sudo and pkexec in its bin/, launchd's jobs in its launchd/, and the stand-in
+// server's data in its server/.
+class Sandbox
+{
+public:
+    explicit Sandbox(QString root);
+
+    const QString &root() const { return m_root; }
+    contract::AgentPaths paths() const;
+
+    QString binDirectory() const { return m_root + QStringLiteral("/bin"); }
+    QString jobDirectory(const QString &label) const { return m_root + QStringLiteral("/launchd/") + label; }
+    QString serverDirectory() const { return m_root + QStringLiteral("/server"); }
+    QString logFile() const { return m_root + QStringLiteral("/log/agent.log"); }
+    QString authoriseLog() const { return m_root + QStringLiteral("/authorise.log"); }
+
+    // Lays out a fresh sandbox with the stand-ins and the two jobs.
+    bool create() const;
+
+    // "allow" or "cancel" answers authorisations by itself; empty asks with a dialog.
+    void setAuthoriseAnswer(const QString &answer) const;
+    void setFullDiskAccess(bool granted) const;
+    void setAccounts(const QList<QPair<QString, QString>> &loginsAndPasswords) const;
+    // The stand-in server's port once it listens, or 0.
+    int serverPort() const;
+
+    // The job list line of the daemon's job as the stand-in launchctl prints it, or empty.
+    QString daemonJobLine() const;
+
+private:
+    QString m_root;
+};
+
+} // namespace sandbox

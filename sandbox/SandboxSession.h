@@ -1,0 +1,38 @@
+#pragma once
+
+#include "Sandbox.h"
+
+#include <QProcess>
+
+#include <functional>
+
+namespace sandbox {
+
+// What runs in a sandbox while it is in use: the stand-in server and the launchd jobs. Stopping
+// the session (or dropping it) stops every one of them.
+class SandboxSession
+{
+public:
+    explicit SandboxSession(const Sandbox &box);
+    ~SandboxSession();
+    SandboxSession(const SandboxSession &) = delete;
+    SandboxSession &operator=(const SandboxSession &) = delete;
+
+    // Starts the stand-in server and waits until it listens.
+    bool startServer();
+    void stopServer();
+    QString serverAddress() const;
+    void stop();
+
+    // The daemon's job has a process, as the job list shows it.
+    bool isDaemonRunning() const;
+
+    // Keeps the event loop turning until the condition holds or the time is up.
+    static bool waitUntil(const std::function<bool()> &condition, int timeoutMs);
+
+private:
+    const Sandbox &m_box;
+    QProcess m_server;
+};
+
+} // namespace sandbox

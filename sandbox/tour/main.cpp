@@ -1,0 +1,16 @@
+// Usage: sandbox-tour SANDBOX [--auto]
+#include "Tour.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() < 2) {
+        qCritical("usage: sandbox-tour SANDBOX [--auto]");
+        return 2;
+    }
+    sandbox::Tour tour(arguments.at(1), arguments.contains(QStringLiteral("--auto")));
+    return tour.run();
+}

@@ -125,4 +125,10 @@ QString Sandbox::daemonJobLine() const
     return QString();
 }
 
+bool Sandbox::isDaemonRunning() const
+{
+    const QString line = daemonJobLine();
+    return !line.isEmpty() && !line.startsWith(QLatin1Char('-'));
+}
+
 } // namespace sandbox

@@ -35,6 +35,8 @@ public:
 
     // The job list line of the daemon's job as the stand-in launchctl prints it, or empty.
     QString daemonJobLine() const;
+    // The daemon's job has a process, as the job list shows it.
+    bool isDaemonRunning() const;
 
 private:
     QString m_root;

@@ -56,12 +56,6 @@ void SandboxSession::stop()
     stopServer();
 }
 
-bool SandboxSession::isDaemonRunning() const
-{
-    const QString line = m_box.daemonJobLine();
-    return !line.isEmpty() && !line.startsWith(QLatin1Char('-'));
-}
-
 bool SandboxSession::waitUntil(const std::function<bool()> &condition, int timeoutMs)
 {
     QElapsedTimer timer;

@@ -24,9 +24,6 @@ public:
     QString serverAddress() const;
     void stop();
 
-    // The daemon's job has a process, as the job list shows it.
-    bool isDaemonRunning() const;
-
     // Keeps the event loop turning until the condition holds or the time is up.
     static bool waitUntil(const std::function<bool()> &condition, int timeoutMs);
 

@@ -73,7 +73,7 @@ int Tour::runAutomatic(platform::SetupAssistant &assistant)
                    && next->isEnabled());
     shoot(&assistant, QStringLiteral("registered"));
 
-    const bool started = SandboxSession::waitUntil([this] { return m_session.isDaemonRunning(); }, 30000);
+    const bool started = SandboxSession::waitUntil([this] { return m_box.isDaemonRunning(); }, 30000);
     ok &= step(6, QStringLiteral("launchd relaunched the menu-bar application; it found the configuration and "
                                  "started the daemon as root: %1")
                       .arg(contentOf(m_box.authoriseLog()).trimmed().section(QLatin1Char('\n'), -1)),

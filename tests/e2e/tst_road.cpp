@@ -1,0 +1,237 @@
+#include "AdministratorShell.h"
+#include "AlertPresenter.h"
+#include "AppMenu.h"
+#include "EnrollerPlugin.h"
+#include "InstallerPluginLoader.h"
+#include "LogSink.h"
+#include "MainApp.h"
+#include "MenuBarExtra.h"
+#include "ProcessHelper.h"
+#include "SandboxSession.h"
+#include "SandboxTools.h"
+#include "SetupAssistant.h"
+#include "UrlOpener.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace sandbox;
+
+namespace {
+
+// Answers every alert at once, "Yes"/"OK" first unless told otherwise, and keeps what it showed.
+struct AnsweringAlerts : platform::AlertPresenter
+{
+    int runModal(const platform::Alert &alert) override
+    {
+        shown.append(alert);
+        return answers.isEmpty() ? platform::kAlertFirstButtonReturn : answers.takeFirst();
+    }
+    QString lastMessage() const { return shown.isEmpty() ? QString() : shown.last().messageText; }
+    QList<platform::Alert> shown;
+    QList<int> answers;
+};
+
+struct RecordingUrlOpener : platform::UrlOpener
+{
+    bool openUrl(const QUrl &url) override
+    {
+        opened.append(url);
+        return true;
+    }
+    QList<QUrl> opened;
+};
+
+QString contentOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+QStringList recorded(const QString &path) // entries each end with a NUL
+{
+    QStringList entries = contentOf(path).split(QChar(0));
+    entries.removeLast();
+    return entries;
+}
+
+} // namespace
+
+class RoadTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_box.create());
+        m_box.setAccounts({{"demo", "demo-password"}});
+        m_box.setAuthoriseAnswer("allow");
+        QVERIFY(m_session.startServer());
+        qputenv("QMX_STANDIN_RECORD_DIR", QFile::encodeName(m_dir.path()));
+    }
+
+    void cleanupTestCase() { m_session.stop(); }
+
+    void init()
+    {
+        const contract::AgentPaths paths = m_box.paths();
+        m_alerts = std::make_shared<AnsweringAlerts>();
+        const installer::EnrollerDependencies dependencies{
+            paths, std::make_shared<platform::SystemAdministratorShell>(paths.pkexec, paths.shell), m_alerts, {}, {}};
+        m_assistant = std::make_unique<platform::SetupAssistant>(
+            platform::InstallerPluginLoader({QString::fromUtf8(tools::kEnrollerPlugin)}).createPane(&dependencies));
+        m_assistant->show();
+        m_assistant->next();
+    }
+
+    void theRoad()
+    {
+        QCOMPARE(field("nameTextField")->text(), QSysInfo::machineHostName());
+        QVERIFY(!m_assistant->button(QWizard::NextButton)->isEnabled());
+
+        registerWith({m_session.serverAddress(), "demo", "  demo-password\t"});
+        QCOMPARE(recorded(m_dir.filePath("arguments")),
+                 (QStringList{"-r", "demo", m_session.serverAddress(), "demo-password", "-n", QSysInfo::machineHostName()}));
+        const QStringList environment = recorded(m_dir.filePath("environment"));
+        const QString staging = m_box.paths().stagingDirectory;
+        QVERIFY(environment.contains("OS_AGENT_DATA_PATH=" + staging));
+        QVERIFY(environment.contains("OS_AGENT_LOG_PATH=" + staging));
+        QVERIFY(contentOf(m_box.paths().installedConfigFile).contains("guid="));
+        QVERIFY(!QFile::exists(staging));
+        QCOMPARE(m_alerts->lastMessage(), QString("Registration success"));
+        QVERIFY(!button("registerButton")->isEnabled());
+        QVERIFY(m_assistant->button(QWizard::NextButton)->isEnabled());
+
+        // launchd relaunched the menu-bar application, which started the daemon as root.
+        QTRY_VERIFY_WITH_TIMEOUT(m_box.isDaemonRunning(), 20000);
+        QVERIFY(contentOf(m_box.authoriseLog()).contains("launchctl start com.kelvane.osagent; sleep 3; sudo launchctl list | grep com.kelvane.osagent"));
+        QCOMPARE(menubar::ServicesController::parseStartServiceOutput(m_box.daemonJobLine()),
+                 (menubar::StartServiceResult{true, 0}));
+        QTRY_VERIFY_WITH_TIMEOUT(contentOf(m_box.logFile()).contains("Kelvane_OS_Agent.ServicesController qmx-osagent: running"), 15000);
+
+        // From here the menu is driven in this process; the relaunched one steps aside.
+        QCOMPARE(QProcess::execute(m_box.paths().launchctl, {"stop", contract::toQString(contract::kGuiAgentLabel)}), 0);
+        auto app = menuBarApp();
+        QTRY_COMPARE(app->servicesController().iconName(), QString("MenuBarExtraIcon"));
+        app->menu().stopServiceAction()->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(app->servicesController().iconName(), QString("StopMenuBarExtraIcon"), 2 * kPoll + 500);
+        QVERIFY(!m_box.isDaemonRunning());
+        app->menu().startServiceAction()->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(app->servicesController().iconName(), QString("MenuBarExtraIcon"), 2 * kPoll + 500);
+    }
+
+    void failureRoadsLoseNothing_data()
+    {
+        QTest::addColumn<QStringList>("form"); // [guid,] address, login, password
+        QTest::addColumn<QString>("message");
+        QTest::newRow("wrong password") << QStringList{"@server", "demo", "wrong"} << "Incorrect credential provided";
+        QTest::newRow("server down") << QStringList{"127.0.0.1:1", "demo", "demo-password"} << "Can't connect to server";
+        QTest::newRow("malformed address") << QStringList{"no port here", "demo", "demo-password"}
+                                           << "Incorrect address provided";
+        QTest::newRow("unknown GUID") << QStringList{"0000-unknown", "@server", "demo", "demo-password"}
+                                      << "Incorrect credential provided";
+        QTest::newRow("known GUID") << QStringList{"@guid", "@server", "demo", "demo-password"}
+                                    << "Re-registration success";
+    }
+
+    void failureRoadsLoseNothing()
+    {
+        QFETCH(QStringList, form);
+        QFETCH(QString, message);
+        const QString installed = contentOf(m_box.paths().installedConfigFile);
+        form.replaceInStrings("@server", m_session.serverAddress());
+        form.replaceInStrings("@guid", installed.section("guid=", 1).trimmed());
+        if (form.size() == 4)
+            reRegisterWith(form);
+        else
+            registerWith(form);
+        QCOMPARE(m_alerts->lastMessage(), message);
+        const bool succeeded = message.endsWith("success");
+        if (!succeeded)
+            QCOMPARE(contentOf(m_box.paths().installedConfigFile), installed);
+        QCOMPARE(button(form.size() == 4 ? "reRegisterButton" : "registerButton")->isEnabled(), !succeeded);
+        QCOMPARE(m_assistant->button(QWizard::NextButton)->isEnabled(), succeeded);
+    }
+
+    void cancelledAuthorisationKeepsTheStagedConfiguration()
+    {
+        QFile::remove(m_box.paths().installedConfigFile);
+        m_box.setAuthoriseAnswer("cancel");
+        registerWith({m_session.serverAddress(), "demo", "demo-password"});
+        QVERIFY(m_alerts->lastMessage().startsWith("Can't execute script "));
+        QVERIFY(!QFile::exists(m_box.paths().installedConfigFile));
+        QVERIFY(QFile::exists(m_box.paths().stagedConfigFile));
+
+        m_box.setAuthoriseAnswer("allow");
+        button("registerButton")->click();
+        QCOMPARE(m_alerts->lastMessage(), QString("Registration success"));
+        QVERIFY(QFile::exists(m_box.paths().installedConfigFile));
+    }
+
+    void missingFullDiskAccessOffersTheSettings()
+    {
+        SandboxSession::waitUntil([this] { return m_box.isDaemonRunning(); }, 10000); // the relaunched app's start
+        QProcess::execute(m_box.paths().launchctl, {"stop", contract::toQString(contract::kGuiAgentLabel)});
+        QProcess::execute(m_box.paths().launchctl, {"stop", contract::toQString(contract::kServiceLabel)});
+        m_box.setFullDiskAccess(false);
+        auto app = menuBarApp(); // the configuration exists: it starts the daemon at once
+        QCOMPARE(m_box.daemonJobLine(), "-\t6\t" + contract::toQString(contract::kServiceLabel));
+        QCOMPARE(m_menuAlerts.lastMessage(), QString("Missing full disk access"));
+        QCOMPARE(m_urls.opened, (QList<QUrl>{QUrl(contract::toQString(contract::kFullDiskAccessSettingsUrl))}));
+        m_box.setFullDiskAccess(true);
+    }
+
+private:
+    static constexpr int kPoll = 1000;
+
+    QLineEdit *field(const char *name) const { return m_assistant->findChild<QLineEdit *>(name); }
+    QAbstractButton *button(const char *name) const { return m_assistant->findChild<QAbstractButton *>(name); }
+
+    void registerWith(const QStringList &values) // address, login, password
+    {
+        const char *names[] = {"addressTextField", "loginTextField", "passwordTextField"};
+        for (int i = 0; i < 3; ++i)
+            field(names[i])->setText(values[i]);
+        button("registerButton")->click();
+    }
+
+    void reRegisterWith(const QStringList &values) // guid, address, login, password
+    {
+        button("reRegisterRadioButton")->click();
+        const char *names[] = {"agentGuidTextField", "reAddressTextField", "reLoginTextField", "rePasswordTextField"};
+        for (int i = 0; i < 4; ++i)
+            field(names[i])->setText(values[i]);
+        button("reRegisterButton")->click();
+    }
+
+    std::unique_ptr<menubar::MainApp> menuBarApp()
+    {
+        const contract::AgentPaths paths = m_box.paths();
+        m_runner = std::make_unique<menubar::ProcessHelper>(
+            menubar::ProcessHelper::Tools{paths.osascript, paths.pkexec, paths.shell});
+        return std::make_unique<menubar::MainApp>(menubar::MainApp::Dependencies{
+            {*m_runner, m_log, m_menuAlerts, m_urls, paths, std::chrono::milliseconds(kPoll)},
+            menubar::BundleInfo::mainBundle(),
+            [] {},
+            [] { return QSystemTrayIcon::isSystemTrayAvailable(); }});
+    }
+
+    QTemporaryDir m_dir;
+    Sandbox m_box{m_dir.path() + "/sandbox"};
+    SandboxSession m_session{m_box};
+    std::shared_ptr<AnsweringAlerts> m_alerts;
+    std::unique_ptr<platform::SetupAssistant> m_assistant;
+    std::unique_ptr<menubar::ProcessHelper> m_runner;
+    platform::CapturingLogSink m_log;
+    AnsweringAlerts m_menuAlerts;
+    RecordingUrlOpener m_urls;
+};
+
+QTEST_MAIN(RoadTest)
+#include "tst_road.moc"

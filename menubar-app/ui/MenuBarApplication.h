@@ -1,0 +1,15 @@
+#pragma once
+
+#include "AgentPaths.h"
+
+namespace platform {
+class LogSink;
+}
+
+namespace menubar {
+
+// Builds the application on these paths and this log, with the real runner, alerts and URL
+// opener, and runs its event loop until the user exits. Needs a QApplication.
+int runMenuBarApplication(const contract::AgentPaths &paths, platform::LogSink &log);
+
+} // namespace menubar

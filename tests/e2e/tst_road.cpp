@@ -10,7 +10,7 @@
 #include "SandboxSession.h"
 #include "SandboxTools.h"
 #include "SetupAssistant.h"
-#include "UrlOpener.h"
+#include "PlatformFakes.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -24,33 +24,19 @@ using namespace sandbox;
 
 namespace {
 
-// Answers every alert at once, "Yes"/"OK" first unless told otherwise, and keeps what it showed.
-struct AnsweringAlerts : platform::AlertPresenter
-{
-    int runModal(const platform::Alert &alert) override
-    {
-        shown.append(alert);
-        return answers.isEmpty() ? platform::kAlertFirstButtonReturn : answers.takeFirst();
-    }
-    QString lastMessage() const { return shown.isEmpty() ? QString() : shown.last().messageText; }
-    QList<platform::Alert> shown;
-    QList<int> answers;
-};
-
-struct RecordingUrlOpener : platform::UrlOpener
-{
-    bool openUrl(const QUrl &url) override
-    {
-        opened.append(url);
-        return true;
-    }
-    QList<QUrl> opened;
-};
+const QString kService = contract::toQString(contract::kServiceLabel);
 
 QString contentOf(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// The message text of the alert shown last.
+QString lastAlert(const FakeAlertPresenter &alerts)
+{
+    const QString line = alerts.shown.value(alerts.shown.size() - 1); // "style message|..."
+    return line.mid(line.indexOf(u' ') + 1).section(u'|', 0, 0);
 }
 
 QStringList recorded(const QString &path) // entries each end with a NUL
@@ -81,7 +67,7 @@ private slots:
     void init()
     {
         const contract::AgentPaths paths = m_box.paths();
-        m_alerts = std::make_shared<AnsweringAlerts>();
+        m_alerts = std::make_shared<FakeAlertPresenter>();
         const installer::EnrollerDependencies dependencies{
             paths, std::make_shared<platform::SystemAdministratorShell>(paths.pkexec, paths.shell), m_alerts, {}, {}};
         m_assistant = std::make_unique<platform::SetupAssistant>(
@@ -90,37 +76,63 @@ private slots:
         m_assistant->next();
     }
 
+    // The suite trusts the stand-in launchd in two things: a started job leaves its caller's output
+    // alone (or "start; list | grep" would never end), and the job list shows daemons only.
+    void standInLaunchdDetachesAndListsDaemonsOnly()
+    {
+        QProcess shell;
+        shell.start("/bin/sh", {"-c", m_box.paths().launchctl + " start " + kService + " | cat; " +
+                                          m_box.paths().launchctl + " list"});
+        QVERIFY2(shell.waitForFinished(5000), "launchctl start kept its caller waiting for the job");
+        const QString list = QString::fromUtf8(shell.readAllStandardOutput());
+        QVERIFY2(QRegularExpression("^\\d+\\t0\\t" + QRegularExpression::escape(kService) + "$",
+                                    QRegularExpression::MultilineOption)
+                     .match(list)
+                     .hasMatch(),
+                 qPrintable(list));
+        QVERIFY(!list.contains(contract::toQString(contract::kGuiAgentLabel)));
+        QCOMPARE(QProcess::execute(m_box.paths().launchctl, {"stop", kService}), 0);
+        QVERIFY(!m_box.isDaemonRunning());
+    }
+
     void theRoad()
     {
         QCOMPARE(field("nameTextField")->text(), QSysInfo::machineHostName());
         QVERIFY(!m_assistant->button(QWizard::NextButton)->isEnabled());
 
         registerWith({m_session.serverAddress(), "demo", "  demo-password\t"});
-        QCOMPARE(recorded(m_dir.filePath("arguments")),
-                 (QStringList{"-r", "demo", m_session.serverAddress(), "demo-password", "-n", QSysInfo::machineHostName()}));
+        QCOMPARE(
+            recorded(m_dir.filePath("arguments")),
+            (QStringList{"-r", "demo", m_session.serverAddress(), "demo-password", "-n", QSysInfo::machineHostName()}));
         const QStringList environment = recorded(m_dir.filePath("environment"));
         const QString staging = m_box.paths().stagingDirectory;
         QVERIFY(environment.contains("OS_AGENT_DATA_PATH=" + staging));
         QVERIFY(environment.contains("OS_AGENT_LOG_PATH=" + staging));
         QVERIFY(contentOf(m_box.paths().installedConfigFile).contains("guid="));
         QVERIFY(!QFile::exists(staging));
-        QCOMPARE(m_alerts->lastMessage(), QString("Registration success"));
+        QCOMPARE(lastAlert(*m_alerts), QString("Registration success"));
         QVERIFY(!button("registerButton")->isEnabled());
         QVERIFY(m_assistant->button(QWizard::NextButton)->isEnabled());
 
         // launchd relaunched the menu-bar application, which started the daemon as root.
         QTRY_VERIFY_WITH_TIMEOUT(m_box.isDaemonRunning(), 20000);
-        QVERIFY(contentOf(m_box.authoriseLog()).contains("launchctl start com.kelvane.osagent; sleep 3; sudo launchctl list | grep com.kelvane.osagent"));
+        QVERIFY(
+            contentOf(m_box.authoriseLog())
+                .contains(
+                    "launchctl start com.kelvane.osagent; sleep 3; sudo launchctl list | grep com.kelvane.osagent"));
         QCOMPARE(menubar::ServicesController::parseStartServiceOutput(m_box.daemonJobLine()),
                  (menubar::StartServiceResult{true, 0}));
-        QTRY_VERIFY_WITH_TIMEOUT(contentOf(m_box.logFile()).contains("Kelvane_OS_Agent.ServicesController qmx-osagent: running"), 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            contentOf(m_box.logFile()).contains("Kelvane_OS_Agent.ServicesController qmx-osagent: running"), 15000);
 
         // From here the menu is driven in this process; the relaunched one steps aside.
-        QCOMPARE(QProcess::execute(m_box.paths().launchctl, {"stop", contract::toQString(contract::kGuiAgentLabel)}), 0);
+        QCOMPARE(QProcess::execute(m_box.paths().launchctl, {"stop", contract::toQString(contract::kGuiAgentLabel)}),
+                 0);
         auto app = menuBarApp();
         QTRY_COMPARE(app->servicesController().iconName(), QString("MenuBarExtraIcon"));
         app->menu().stopServiceAction()->trigger();
-        QTRY_COMPARE_WITH_TIMEOUT(app->servicesController().iconName(), QString("StopMenuBarExtraIcon"), 2 * kPoll + 500);
+        QTRY_COMPARE_WITH_TIMEOUT(app->servicesController().iconName(), QString("StopMenuBarExtraIcon"),
+                                  2 * kPoll + 500);
         QVERIFY(!m_box.isDaemonRunning());
         app->menu().startServiceAction()->trigger();
         QTRY_COMPARE_WITH_TIMEOUT(app->servicesController().iconName(), QString("MenuBarExtraIcon"), 2 * kPoll + 500);
@@ -131,9 +143,10 @@ private slots:
         QTest::addColumn<QStringList>("form"); // [guid,] address, login, password
         QTest::addColumn<QString>("message");
         QTest::newRow("wrong password") << QStringList{"@server", "demo", "wrong"} << "Incorrect credential provided";
-        QTest::newRow("server down") << QStringList{"127.0.0.1:1", "demo", "demo-password"} << "Can't connect to server";
-        QTest::newRow("malformed address") << QStringList{"no port here", "demo", "demo-password"}
-                                           << "Incorrect address provided";
+        QTest::newRow("server down") << QStringList{"127.0.0.1:1", "demo", "demo-password"}
+                                     << "Can't connect to server";
+        QTest::newRow("malformed address")
+            << QStringList{"no port here", "demo", "demo-password"} << "Incorrect address provided";
         QTest::newRow("unknown GUID") << QStringList{"0000-unknown", "@server", "demo", "demo-password"}
                                       << "Incorrect credential provided";
         QTest::newRow("known GUID") << QStringList{"@guid", "@server", "demo", "demo-password"}
@@ -151,7 +164,7 @@ private slots:
             reRegisterWith(form);
         else
             registerWith(form);
-        QCOMPARE(m_alerts->lastMessage(), message);
+        QCOMPARE(lastAlert(*m_alerts), message);
         const bool succeeded = message.endsWith("success");
         if (!succeeded)
             QCOMPARE(contentOf(m_box.paths().installedConfigFile), installed);
@@ -164,13 +177,13 @@ private slots:
         QFile::remove(m_box.paths().installedConfigFile);
         m_box.setAuthoriseAnswer("cancel");
         registerWith({m_session.serverAddress(), "demo", "demo-password"});
-        QVERIFY(m_alerts->lastMessage().startsWith("Can't execute script "));
+        QVERIFY(lastAlert(*m_alerts).startsWith("Can't execute script "));
         QVERIFY(!QFile::exists(m_box.paths().installedConfigFile));
         QVERIFY(QFile::exists(m_box.paths().stagedConfigFile));
 
         m_box.setAuthoriseAnswer("allow");
         button("registerButton")->click();
-        QCOMPARE(m_alerts->lastMessage(), QString("Registration success"));
+        QCOMPARE(lastAlert(*m_alerts), QString("Registration success"));
         QVERIFY(QFile::exists(m_box.paths().installedConfigFile));
     }
 
@@ -182,7 +195,7 @@ private slots:
         m_box.setFullDiskAccess(false);
         auto app = menuBarApp(); // the configuration exists: it starts the daemon at once
         QCOMPARE(m_box.daemonJobLine(), "-\t6\t" + contract::toQString(contract::kServiceLabel));
-        QCOMPARE(m_menuAlerts.lastMessage(), QString("Missing full disk access"));
+        QCOMPARE(lastAlert(m_menuAlerts), QString("Missing full disk access"));
         QCOMPARE(m_urls.opened, (QList<QUrl>{QUrl(contract::toQString(contract::kFullDiskAccessSettingsUrl))}));
         m_box.setFullDiskAccess(true);
     }
@@ -225,12 +238,12 @@ private:
     QTemporaryDir m_dir;
     Sandbox m_box{m_dir.path() + "/sandbox"};
     SandboxSession m_session{m_box};
-    std::shared_ptr<AnsweringAlerts> m_alerts;
+    std::shared_ptr<FakeAlertPresenter> m_alerts;
     std::unique_ptr<platform::SetupAssistant> m_assistant;
     std::unique_ptr<menubar::ProcessHelper> m_runner;
     platform::CapturingLogSink m_log;
-    AnsweringAlerts m_menuAlerts;
-    RecordingUrlOpener m_urls;
+    FakeAlertPresenter m_menuAlerts;
+    FakeUrlOpener m_urls;
 };
 
 QTEST_MAIN(RoadTest)

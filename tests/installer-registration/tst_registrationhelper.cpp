@@ -3,11 +3,11 @@
 #include "RegistrationError.h"
 #include "RegistrationHelper.h"
 #include "ScriptDir.h"
+#include "UiHelper.h"
 
+#include <QLineEdit>
 #include <QTest>
 
-#include <functional>
-#include <memory>
 #include <unistd.h>
 
 using installer::RegistrationHelper;
@@ -15,11 +15,11 @@ using installer::RegistrationHelper;
 namespace {
 
 const QString kLabel = contract::toQString(contract::kGuiAgentLabel);
+enum class Fault { None, CancelledPrompt, FailingStop };
 
 // Records each command and runs it as our own user, or answers like a cancelled prompt.
-class FakeAdministratorShell : public platform::AdministratorShell
+struct FakeAdministratorShell : platform::AdministratorShell
 {
-public:
     void run(const QString &command) override
     {
         commands << command;
@@ -32,12 +32,19 @@ public:
     bool cancels = false;
 };
 
-int sh(const QString &directory, const QString &command)
+QString reasonOf(const std::function<void()> &call)
 {
-    return platform::runChildProcess({"/bin/sh", {"-c", "cd '" + directory + "' && " + command}, {}, false}).status;
+    try {
+        call();
+    } catch (const installer::RegistrationError &error) {
+        return error.reason();
+    }
+    return "no error";
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(Fault)
 
 // The stand-in daemon runs for real; its records, the staging and install directories and the fake launchctl
 // live in one temporary directory per test.
@@ -46,20 +53,18 @@ class RegistrationHelperTest : public QObject
     Q_OBJECT
 
     std::unique_ptr<ScriptDir> m_dir;
-    std::unique_ptr<FakeAdministratorShell> m_shell;
+    FakeAdministratorShell m_shell;
     contract::AgentPaths m_paths;
 
-    QString attempt(const std::function<void(RegistrationHelper &)> &call)
+    int sh(const QString &command) const
     {
-        RegistrationHelper helper(m_paths, *m_shell);
-        try {
-            call(helper);
-        } catch (const installer::RegistrationError &error) {
-            return error.reason();
-        }
-        return "no error";
+        return platform::runChildProcess({"/bin/sh", {"-c", "cd '" + m_dir->path("") + "' && " + command}, {}, false})
+            .status;
     }
-
+    QString registering()
+    {
+        return reasonOf([this] { RegistrationHelper(m_paths, m_shell).registerWithAddress("A", "L", "P", "N"); });
+    }
     QStringList recorded(const QString &name) const // each entry ends with a NUL
     {
         QStringList entries = QString::fromUtf8(m_dir->read(name)).split(QChar(0));
@@ -70,10 +75,10 @@ class RegistrationHelperTest : public QObject
 private slots:
     void init()
     {
-        for (const char *name : {"QMX_STANDIN_OUTPUT", "QMX_STANDIN_EXIT_STATUS", "QMX_STANDIN_SIGNAL", "FAILING"})
+        for (const char *name : {"QMX_STANDIN_OUTPUT", "QMX_STANDIN_SIGNAL", "FAILING"})
             qunsetenv(name);
         m_dir = std::make_unique<ScriptDir>();
-        m_shell = std::make_unique<FakeAdministratorShell>();
+        m_shell = {};
         qputenv("QMX_STANDIN_RECORD_DIR", m_dir->path("").toUtf8());
         qputenv("QMX_STANDIN_EXIT_STATUS", "0"); // scripted, not the stand-in's own registration
         m_paths.daemonExecutable = STANDIN_DAEMON;
@@ -84,118 +89,89 @@ private slots:
             echo 'No such process'; exit 3; })");
     }
 
-    void runsDaemonWithExactVector_data()
+    void runsDaemonWithExactVectorAndEnvironment_data()
     {
         QTest::addColumn<QString>("guid"); // empty: a new registration
         QTest::addColumn<QString>("value");
         QTest::addColumn<QStringList>("arguments");
-        QTest::newRow("register") << ""
-                                  << "v" << QStringList{"-r", "L", "A", "v", "-n", "N"};
+        QTest::newRow("register") << "" << QString("v") << QStringList{"-r", "L", "A", "v", "-n", "N"};
         const QString odd = u" a \"b\" \\c $(touch x) `id`\nÄ€ "_qs;
         QTest::newRow("odd value") << "" << odd << QStringList{"-r", "L", "A", odd, "-n", "N"};
-        QTest::newRow("re-register") << "G"
-                                     << "" << QStringList{"-e", "G", "L", "A", "", "-n", "N"};
+        QTest::newRow("re-register") << "G" << QString() << QStringList{"-e", "G", "L", "A", "", "-n", "N"};
     }
 
-    void runsDaemonWithExactVector()
+    // Nothing staged: success without a prompt or a restart.
+    void runsDaemonWithExactVectorAndEnvironment()
     {
         QFETCH(QString, guid);
         QFETCH(QString, value);
-        QFETCH(QStringList, arguments);
-        QCOMPARE(attempt([&](RegistrationHelper &helper) {
+        qputenv("OS_AGENT_DATA_PATH", "/elsewhere");
+        qputenv("OS_AGENT_LOG_PATH", "/elsewhere");
+        QCOMPARE(reasonOf([&] {
+                     RegistrationHelper helper(m_paths, m_shell);
                      guid.isEmpty() ? helper.registerWithAddress("A", "L", value, "N")
                                     : helper.reRegisterWithAgentGuid(guid, "A", "L", value, "N");
                  }),
                  "no error");
-        QCOMPARE(recorded("arguments"), arguments);
-        // Nothing staged: success without a prompt or a restart.
-        QVERIFY(m_shell->commands.isEmpty());
+        QTEST(recorded("arguments"), "arguments");
+        QProcessEnvironment expected = QProcessEnvironment::systemEnvironment();
+        expected.insert("OS_AGENT_DATA_PATH", m_paths.stagingDirectory);
+        expected.insert("OS_AGENT_LOG_PATH", m_paths.stagingDirectory);
+        const QStringList environment = recorded("environment"), expectedEntries = expected.toStringList();
+        QCOMPARE(QSet(environment.begin(), environment.end()), QSet(expectedEntries.begin(), expectedEntries.end()));
+        QVERIFY(m_shell.commands.isEmpty());
         QCOMPARE(m_dir->read("launchctl.calls"), QByteArray());
         QCOMPARE(QFileInfo(m_paths.stagingDirectory).permissions() & 0x0777, 0x0700); // created for us alone
     }
 
-    void daemonGetsOurEnvironmentWithStagingOverrides()
+    void daemonStatusDecidesTheInstall_data()
     {
-        qputenv("OS_AGENT_DATA_PATH", "/elsewhere");
-        qputenv("OS_AGENT_LOG_PATH", "/elsewhere");
-        QProcessEnvironment expected = QProcessEnvironment::systemEnvironment();
-        expected.insert("OS_AGENT_DATA_PATH", m_paths.stagingDirectory);
-        expected.insert("OS_AGENT_LOG_PATH", m_paths.stagingDirectory);
-        QCOMPARE(attempt([](RegistrationHelper &helper) { helper.runOsAgentWithArguments({}); }), "no error");
-        QStringList environment = recorded("environment");
-        QStringList expectedEntries = expected.toStringList();
-        environment.sort();
-        expectedEntries.sort();
-        QCOMPARE(environment, expectedEntries);
-    }
-
-    void failedDaemonIsReportedAndNothingCopied_data()
-    {
-        QTest::addColumn<QByteArray>("status"); // none: ended by SIGTERM
-        QTest::addColumn<QByteArray>("output");
-        QTest::addColumn<QString>("reason");
-        const QString generic = "Process failed with exit code: ";
-        QTest::newRow("3") << QByteArray("3") << QByteArray("noise") << "Can't connect to server";
-        QTest::newRow("4") << QByteArray("4") << QByteArray("noise") << "Incorrect credential provided";
-        QTest::newRow("5") << QByteArray("5") << QByteArray("noise") << "Incorrect address provided";
-        QTest::newRow("1 silent") << QByteArray("1") << QByteArray() << generic + "1\n\n";
-        QTest::newRow("7 with output") << QByteArray("7") << QByteArray("%2 bad\n") << generic + "7\n\n%2 bad\n";
-        QTest::newRow("long output cut") << QByteArray("7") << QByteArray(4001, 'x')
-                                         << generic + "7\n\n…\n" + QString(4000, 'x');
-        QTest::newRow("cut keeps characters whole")
-            << QByteArray("7") << "\U0001F600" + QByteArray(3999, 'x') << generic + "7\n\n…\n" + QString(3999, 'x');
-        QTest::newRow("signal") << QByteArray() << QByteArray() << generic + "15\n\n";
-    }
-
-    void failedDaemonIsReportedAndNothingCopied()
-    {
-        QFETCH(QByteArray, status);
-        QFETCH(QByteArray, output);
-        QFETCH(QString, reason);
-        qputenv(status.isEmpty() ? "QMX_STANDIN_SIGNAL" : "QMX_STANDIN_EXIT_STATUS", status.isEmpty() ? "15" : status);
-        qputenv("QMX_STANDIN_OUTPUT", output);
-        QCOMPARE(sh(m_dir->path(""), "mkdir -m 0700 staging && echo stale > staging/.qmx-osagent.cfg"), 0);
-        QCOMPARE(attempt([](RegistrationHelper &helper) { helper.registerWithAddress("A", "L", "P", "N"); }), reason);
-        QVERIFY(m_shell->commands.isEmpty());
-        QCOMPARE(m_dir->read("launchctl.calls"), QByteArray());
-    }
-
-    void installsStagedConfigurationThenRestarts_data()
-    {
-        QTest::addColumn<QString>("setUp");
-        QTest::addColumn<QByteArray>("failing"); // the launchctl verb that fails
-        QTest::addColumn<bool>("cancels");
+        QTest::addColumn<int>("status"); // negative: ended by that signal
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<Fault>("fault");
         QTest::addColumn<QString>("reason"); // @ stands for launchctl's path
-        QTest::addColumn<QString>("calls");
-        const QString restart = "stop " + kLabel + "\nstart " + kLabel + "\n";
-        QTest::newRow("target directory exists")
-            << "mkdir -p 'Application Support/osagent'" << QByteArray() << false << "no error" << restart;
-        QTest::newRow("target directory missing") << "true" << QByteArray() << false << "no error" << restart;
-        QTest::newRow("cancelled prompt") << "true" << QByteArray() << true << "Can't execute script User canceled."
-                                          << "";
-        QTest::newRow("failed stop") << "true" << QByteArray("stop") << false
-                                     << "Process '@' failed with exit code: 3\n\nNo such process\n"
-                                     << "stop " + kLabel + "\n";
+        const QString failed = "Process failed with exit code: ";
+        QTest::newRow("3") << 3 << "noise" << Fault::None << "Can't connect to server";
+        QTest::newRow("4") << 4 << "noise" << Fault::None << "Incorrect credential provided";
+        QTest::newRow("5") << 5 << "noise" << Fault::None << "Incorrect address provided";
+        QTest::newRow("1 silent") << 1 << "" << Fault::None << failed + "1\n\n";
+        QTest::newRow("7 with output") << 7 << "%2 bad\n" << Fault::None << failed + "7\n\n%2 bad\n";
+        QTest::newRow("long output cut") << 7 << QString(4001, 'x') << Fault::None
+                                         << failed + "7\n\n…\n" + QString(4000, 'x');
+        QTest::newRow("cut keeps characters whole")
+            << 7 << "\U0001F600" + QString(3999, 'x') << Fault::None << failed + "7\n\n…\n" + QString(3999, 'x');
+        QTest::newRow("signal") << -15 << "" << Fault::None << failed + "15\n\n";
+        QTest::newRow("0: installed into a new directory, then restarted") << 0 << "" << Fault::None << "no error";
+        QTest::newRow("0, cancelled prompt")
+            << 0 << "" << Fault::CancelledPrompt << "Can't execute script User canceled.";
+        QTest::newRow("0, failing stop") << 0 << "" << Fault::FailingStop
+                                         << "Process '@' failed with exit code: 3\n\nNo such process\n";
     }
 
-    void installsStagedConfigurationThenRestarts()
+    // Only a successful registration copies the staged file, even when a stale one lies there; the staging
+    // directory goes only once the file arrived; launchctl stops and starts the launch agent, in that order.
+    void daemonStatusDecidesTheInstall()
     {
-        QFETCH(QString, setUp);
-        QFETCH(QByteArray, failing);
-        QFETCH(bool, cancels);
+        QFETCH(int, status);
+        QFETCH(QString, output);
+        QFETCH(Fault, fault);
         QFETCH(QString, reason);
-        QFETCH(QString, calls);
-        m_shell->cancels = cancels;
-        qputenv("FAILING", failing);
-        QCOMPARE(sh(m_dir->path(""), setUp + " && mkdir -m 0700 staging && printf cfg > staging/.qmx-osagent.cfg"), 0);
-        QCOMPARE(attempt([](RegistrationHelper &helper) { helper.registerWithAddress("A", "L", "P", "N"); }),
-                 reason.replace('@', m_paths.launchctl));
-        QCOMPARE(m_shell->commands, QStringList{QString("mkdir -p \"%1\" && cp \"%2\" \"%1\" && rm -Rf %3")
-                                                    .arg(m_paths.installedConfigDirectory, m_paths.stagedConfigFile,
-                                                         m_paths.stagingDirectory)});
-        // Installed, with the staging directory gone, unless the prompt was cancelled.
-        QCOMPARE(m_dir->read("Application Support/osagent/.qmx-osagent.cfg"), cancels ? "" : QByteArray("cfg"));
-        QCOMPARE(QFileInfo::exists(m_paths.stagedConfigFile), cancels);
+        qputenv(status < 0 ? "QMX_STANDIN_SIGNAL" : "QMX_STANDIN_EXIT_STATUS", QByteArray::number(std::abs(status)));
+        qputenv("QMX_STANDIN_OUTPUT", output.toUtf8());
+        m_shell.cancels = fault == Fault::CancelledPrompt;
+        qputenv("FAILING", fault == Fault::FailingStop ? "stop" : "");
+        QCOMPARE(sh("mkdir -m 0700 staging && printf cfg > staging/.qmx-osagent.cfg"), 0);
+        QCOMPARE(registering(), reason.replace('@', m_paths.launchctl));
+        const QString copy =
+            QString("mkdir -p \"%1\" && cp \"%2\" \"%1\" && rm -Rf %3")
+                .arg(m_paths.installedConfigDirectory, m_paths.stagedConfigFile, m_paths.stagingDirectory);
+        QCOMPARE(m_shell.commands, status == 0 ? QStringList{copy} : QStringList());
+        const bool installed = status == 0 && fault != Fault::CancelledPrompt;
+        QCOMPARE(m_dir->read("Application Support/osagent/.qmx-osagent.cfg"), installed ? "cfg" : "");
+        QCOMPARE(QFileInfo::exists(m_paths.stagedConfigFile), !installed);
+        QString calls = installed ? "stop " + kLabel + "\n" : "";
+        if (installed && fault != Fault::FailingStop)
+            calls += "start " + kLabel + "\n";
         QCOMPARE(m_dir->read("launchctl.calls"), calls.toUtf8());
     }
 
@@ -205,47 +181,79 @@ private slots:
         QTest::addColumn<QString>("reason"); // @ stands for the temporary directory
         const QString dir = "The staging directory '@/staging' ";
         const QString file = "The staged configuration file '@/staging/.qmx-osagent.cfg' ";
+        const QString staging = "mkdir -m 0700 staging && ", staged = " staging/.qmx-osagent.cfg";
         QTest::newRow("directory is a link") << "ln -s \"$PWD\" staging" << dir + "is a symbolic link";
         QTest::newRow("others may write") << "mkdir -m 0770 staging" << dir + "is writable by other users";
         QTest::newRow("directory of another user")
             << "mkdir staging && chown 65534 staging" << dir + "belongs to another user";
-        QTest::newRow("file is a link") << "mkdir -m 0700 staging && ln -s \"$PWD/x\" staging/.qmx-osagent.cfg"
-                                        << file + "is a symbolic link";
+        QTest::newRow("file is a link") << staging + "ln -s \"$PWD/x\"" + staged << file + "is a symbolic link";
         QTest::newRow("file of another user")
-            << "mkdir -m 0700 staging && touch staging/.qmx-osagent.cfg && chown 65534 staging/.qmx-osagent.cfg"
-            << file + "belongs to another user";
+            << staging + "touch" + staged + " && chown 65534" + staged << file + "belongs to another user";
         QTest::newRow("directory opened after the run")
-            << "mkdir -m 0777 staging && touch staging/.qmx-osagent.cfg" << dir + "is writable by other users";
+            << "mkdir -m 0777 staging && touch" + staged << dir + "is writable by other users";
+        QTest::newRow("path the root shell would misread")
+            << "mkdir -m 0700 'sta ging' && touch 'sta ging/.qmx-osagent.cfg'"
+            << "Can't install the configuration: the path '@/sta ging' is not safe in a shell command";
     }
 
+    // Checked before the daemon runs and again, with a staged file in place, before the copy as root.
     void unsafeStagingIsRefused()
     {
         QFETCH(QString, setUp);
         QFETCH(QString, reason);
         if (setUp.contains("chown") && ::geteuid() != 0)
             QSKIP("only the superuser can give a file to another user");
-        QCOMPARE(sh(m_dir->path(""), "touch x && " + setUp), 0);
-        // With a staged file in place the check before the copy is the one that matters.
+        if (setUp.contains("sta ging")) {
+            m_paths.stagingDirectory = m_dir->path("sta ging"); // rm -Rf would take it as two paths
+            m_paths.stagedConfigFile = m_paths.stagingDirectory + "/.qmx-osagent.cfg";
+        }
+        QCOMPARE(sh("touch x && " + setUp), 0);
+        RegistrationHelper helper(m_paths, m_shell);
         const bool staged = setUp.contains(".cfg");
-        QCOMPARE(attempt([&](RegistrationHelper &helper) {
-                     staged ? helper.startService() : helper.runOsAgentWithArguments({});
-                 }),
+        QCOMPARE(reasonOf([&] { staged ? helper.startService() : helper.runOsAgentWithArguments({}); }),
                  reason.replace('@', m_dir->path("")));
         QCOMPARE(recorded("arguments"), QStringList()); // the daemon never ran
-        QVERIFY(m_shell->commands.isEmpty());
+        QVERIFY(m_shell.commands.isEmpty());
     }
 
-    void pathTheRootShellWouldMisreadIsNeverRun()
+    void runProcessReportsFailuresForTheUser_data()
     {
-        m_paths.stagingDirectory = m_dir->path("sta ging"); // rm -Rf would take it as two paths
-        m_paths.stagedConfigFile = m_paths.stagingDirectory + "/.qmx-osagent.cfg";
-        QCOMPARE(sh(m_dir->path(""), "mkdir -m 0700 'sta ging' && touch 'sta ging/.qmx-osagent.cfg'"), 0);
-        QCOMPARE(attempt([](RegistrationHelper &helper) { helper.startService(); }),
-                 "Can't install the configuration: the path '" + m_paths.stagingDirectory +
-                     "' is not safe in a shell command");
-        QVERIFY(m_shell->commands.isEmpty());
+        QTest::addColumn<QByteArray>("script"); // none: no executable there
+        QTest::addColumn<QString>("reason");    // @ stands for the path
+        const QString failed = "Process '@' failed with exit code: ";
+        QTest::newRow("invalid UTF-8 is no output") << QByteArray("printf 'ok\\377'; exit 1") << failed + "1\n\n";
+        QTest::newRow("long output cut to its end")
+            << QByteArray("head -c 5000 /dev/zero | tr '\\0' x; printf E; exit 1")
+            << failed + "1\n\n…\n" + QString(3999, 'x') + "E";
+        QTest::newRow("cannot start") << QByteArray() << "Can't run process '@'. Error: No such file or directory";
+    }
+
+    void runProcessReportsFailuresForTheUser()
+    {
+        QFETCH(QByteArray, script);
+        QFETCH(QString, reason);
+        const QString path = script.isNull() ? m_dir->path("missing") : m_dir->write("child", script);
+        QCOMPARE(reasonOf([&] { installer::ProcessHelper::runProcess(path, {}); }), reason.replace('@', path));
+    }
+
+    void administratorSourceEscapesQuotesOnly()
+    {
+        QCOMPARE(
+            platform::administratorScriptSource(platform::escapeDoubleQuotes("cp \"a b\" \"c\\d\" && echo 'x\\n'")),
+            QString("do shell script \"cp \\\"a b\\\" \\\"c\\d\\\" && echo 'x\\n'\" with administrator privileges"));
+    }
+
+    void fieldHelpersTrimOnlyWhiteSpace()
+    {
+        QCOMPARE(installer::UiHelper::trim(u" \t\n\u00a0\u2003a  b\u0085\r\v\f "_qs), QString("a  b"));
+        QCOMPARE(installer::UiHelper::trim(u"\u200ba"_qs), u"\u200ba"_qs); // a format character, not white space
+        const QLineEdit blank(" ");
+        const QLineEdit empty;
+        QVERIFY(!installer::UiHelper::isEmpty(&blank));
+        QVERIFY(installer::UiHelper::isEmpty(&empty));
+        QVERIFY(installer::UiHelper::isEmpty(nullptr));
     }
 };
 
-QTEST_GUILESS_MAIN(RegistrationHelperTest)
+QTEST_MAIN(RegistrationHelperTest)
 #include "tst_registrationhelper.moc"

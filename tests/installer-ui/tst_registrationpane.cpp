@@ -1,300 +1,276 @@
-#include "InstallerUiFakes.h"
+#include "AgentPaths.h"
+#include "InstallerPanePage.h"
+#include "InstallerPluginLoader.h"
+#include "PlatformFakes.h"
+#include "ReRegistrationView.h"
+#include "RegistrationError.h"
+#include "RegistrationPane.h"
+#include "RegistrationView.h"
+#include "SetupAssistant.h"
 
 #include <QLayout>
+#include <QLibraryInfo>
 #include <QTest>
+#include <QTimer>
 
-using platform::AlertStyle;
 using platform::PaneDirection;
-
-Q_DECLARE_METATYPE(Form)
-Q_DECLARE_METATYPE(PaneDirection)
 
 namespace {
 
-constexpr int kCritical = int(AlertStyle::Critical);
-constexpr int kInformational = int(AlertStyle::Informational);
+enum class Form { New, Re };
+const QString kHostName = "studio-mac.local";
 
-// The pane from the real interface file on fakes, entered once.
-struct Page
+// Records its call; the value "down" makes it fail as a registration that cannot reach the server.
+struct Registration : installer::AgentRegistration
 {
-    explicit Page(const QString &hostName = kHostName)
-        : pane(fakeServices(script, alerts, hostName), QString())
+    using S = const QString &;
+    explicit Registration(QList<QStringList> &calls)
+        : calls(calls)
+    {}
+    void registerWithAddress(S a, S l, S p, S n) override { record({"register", a, l, p, n}); }
+    void reRegisterWithAgentGuid(S g, S a, S l, S p, S n) override { record({"reRegister", g, a, l, p, n}); }
+    void record(const QStringList &call)
     {
-        pane.willEnterPane(PaneDirection::Forward);
+        calls.append(call);
+        if (call.contains("down"))
+            throw installer::RegistrationError("Can't connect to server");
     }
-    bool reShown() const { return !pane.reRegistrationView()->isHidden() && pane.registrationView()->isHidden(); }
-    // The forms in the container, bottom to top.
-    QList<QObject *> forms() const
+    QList<QStringList> &calls;
+};
+
+// The pane from the real interface file on fakes: every click makes a new registration. It notes every entry.
+struct RecordingPane : installer::RegistrationPane
+{
+    explicit RecordingPane(const QString &hostName,
+                           std::shared_ptr<FakeAlertPresenter> alerts = std::make_shared<FakeAlertPresenter>())
+        : RegistrationPane({[this] { return ++made, std::make_unique<Registration>(calls); }, alerts,
+                            [hostName] { return hostName; }},
+                           QString())
+        , alerts(alerts)
+    {}
+    void willEnterPane(PaneDirection direction) override
     {
-        QList<QObject *> forms = pane.containerView()->children();
-        forms.removeIf([](QObject *child) { return !qobject_cast<installer::RegistrationForm *>(child); });
-        return forms;
+        entries << direction;
+        RegistrationPane::willEnterPane(direction);
+    }
+    QAbstractButton *actionButton(Form which) const
+    {
+        return which == Form::New ? registrationView()->registerButton() : reRegistrationView()->reRegisterButton();
+    }
+    // Fills the form's fields in the order it reads them, "x" where no value is given, and clicks its button.
+    void registerThrough(Form which, const QStringList &values = {})
+    {
+        const installer::RegistrationForm *form = registrationView();
+        QList<QLineEdit *> fields;
+        if (which == Form::Re)
+            fields << reRegistrationView()->agentGuidTextField(), form = reRegistrationView();
+        fields << form->addressTextField() << form->loginTextField() << form->passwordTextField()
+               << form->nameTextField();
+        for (qsizetype i = 0; i < fields.size(); ++i)
+            fields[i]->setText(values.value(i, "x"));
+        actionButton(which)->click();
+    }
+    QString shownAndNames() const
+    {
+        return QString(registrationView()->isHidden() ? "" : "new") + (reRegistrationView()->isHidden() ? "" : "re") +
+               '|' + registrationView()->nameTextField()->text() + '|' + reRegistrationView()->nameTextField()->text();
     }
 
-    RegistrationScript script;
-    std::shared_ptr<FakeAlerts> alerts = std::make_shared<FakeAlerts>();
-    installer::RegistrationPane pane;
+    std::shared_ptr<FakeAlertPresenter> alerts;
+    int made = 0;
+    QList<QStringList> calls;
+    QList<PaneDirection> entries;
+};
+
+// The setup assistant on the recording pane, on the pane's page.
+struct Assistant : platform::SetupAssistant
+{
+    explicit Assistant(const QString &hostName = kHostName)
+        : SetupAssistant(std::make_unique<RecordingPane>(hostName))
+    {
+        restart();
+        next();
+    }
+    RecordingPane &pane() const { return *static_cast<RecordingPane *>(panePage()->pane()); }
+    bool nextEnabled() const { return button(QWizard::NextButton)->isEnabled(); }
 };
 
 } // namespace
+
+Q_DECLARE_METATYPE(Form)
 
 class RegistrationPaneTest : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void reportsOnlyTheFirstEmptyField_data()
+    void clickChecksRegistersAndReports_data()
     {
         QTest::addColumn<Form>("form");
-        QTest::addColumn<QList<int>>("empty");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("new: all") << Form::New << QList<int>{0, 1, 2, 3} << "Node address field can't be empty";
-        QTest::newRow("new: login on") << Form::New << QList<int>{1, 2, 3} << "Login field can't be empty";
-        QTest::newRow("new: name") << Form::New << QList<int>{3} << "Name field can't be empty";
-        QTest::newRow("re: all") << Form::Re << QList<int>{0, 1, 2, 3, 4} << "Agent GUID field can't be empty";
-        QTest::newRow("re: address, password") << Form::Re << QList<int>{1, 3} << "Node address field can't be empty";
-        QTest::newRow("re: password, name") << Form::Re << QList<int>{3, 4} << "Password field can't be empty";
-    }
-
-    void reportsOnlyTheFirstEmptyField()
-    {
-        QFETCH(Form, form);
-        QFETCH(QList<int>, empty);
-        QFETCH(QString, message);
-        Page page;
-        QStringList values{"a", "b", "c", "d", "e"};
-        for (int index : empty)
-            values[index].clear();
-        registerThrough(page.pane, form, values);
-        QCOMPARE(page.alerts->shown, (QList<std::pair<QString, int>>{{message, kCritical}}));
-        QCOMPARE(page.script.made, 0);
-        QVERIFY(actionButtonOf(page.pane, form)->isEnabled());
-    }
-
-    void passesTrimmedValuesInFieldOrder_data()
-    {
-        QTest::addColumn<Form>("form");
-        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<QString>("typed"); // the fields' texts, separated by commas
         QTest::addColumn<QStringList>("call");
-        QTest::newRow("new: white space around every value")
-            << Form::New << QStringList{" \tbackup.example.com\n", "\n admin ", "\t p a\"ss \r\n", "  node 1\t"}
-            << QStringList{"register", "backup.example.com", "admin", "p a\"ss", "node 1"};
-        QTest::newRow("new: a field of blanks arrives empty")
-            << Form::New << QStringList{"host", "   ", "pw", "n"} << QStringList{"register", "host", "", "pw", "n"};
-        QTest::newRow("re: GUID first") << Form::Re
-                                        << QStringList{" G-1 ", "\taddr", "login\n", " p\t", "\u00a0name\u2003"}
-                                        << QStringList{"reRegister", "G-1", "addr", "login", "p", "name"};
-    }
-
-    void passesTrimmedValuesInFieldOrder()
-    {
-        QFETCH(Form, form);
-        QFETCH(QStringList, typed);
-        QFETCH(QStringList, call);
-        Page page;
-        registerThrough(page.pane, form, typed);
-        QCOMPARE(page.script.calls, QList<QStringList>{call});
-    }
-
-    void successAlertComesBeforeButtonAndNext_data()
-    {
-        QTest::addColumn<Form>("form");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("new") << Form::New << "Registration success";
-        QTest::newRow("re") << Form::Re << "Re-registration success";
-    }
-
-    void successAlertComesBeforeButtonAndNext()
-    {
-        QFETCH(Form, form);
-        QFETCH(QString, message);
-        Page page;
-        QList<bool> duringAlert; // button, Next
-        page.alerts->onShow = [&] {
-            duringAlert = {actionButtonOf(page.pane, form)->isEnabled(), page.pane.isNextEnabled()};
-        };
-        registerThrough(page.pane, form);
-        QCOMPARE(page.alerts->shown, (QList<std::pair<QString, int>>{{message, kInformational}}));
-        QCOMPARE(duringAlert, (QList<bool>{true, false}));
-        QVERIFY(!actionButtonOf(page.pane, form)->isEnabled());
-        QVERIFY(actionButtonOf(page.pane, form == Form::New ? Form::Re : Form::New)->isEnabled());
-        QVERIFY(page.pane.isNextEnabled());
-        page.pane.radioChange(page.pane.reRegisterButton()); // switching forms keeps Next
-        page.pane.radioChange(page.pane.registerButton());
-        QVERIFY(page.pane.isNextEnabled());
-    }
-
-    void failureShowsOnlyTheReasonAndAllowsAnotherRun_data() { successAlertComesBeforeButtonAndNext_data(); }
-
-    void failureShowsOnlyTheReasonAndAllowsAnotherRun()
-    {
-        QFETCH(Form, form);
-        Page page;
-        page.script.failWith = "Can't connect to server";
-        registerThrough(page.pane, form);
-        actionButtonOf(page.pane, form)->click();
-        const std::pair<QString, int> alert{"Can't connect to server", kCritical};
-        QCOMPARE(page.alerts->shown, (QList<std::pair<QString, int>>{alert, alert}));
-        QCOMPARE(page.script.made, 2);
-        QVERIFY(actionButtonOf(page.pane, form)->isEnabled());
-        QVERIFY(!page.pane.isNextEnabled());
-    }
-
-    void missingFormReferenceSkipsItsStep_data()
-    {
-        QTest::addColumn<QString>("missing");
         QTest::addColumn<QString>("alert");
-        QTest::addColumn<bool>("nextEnabled");
-        QTest::newRow("pane") << "pane"
-                              << "Registration success" << false;
-        QTest::newRow("action button") << "button"
-                                       << "Registration success" << true;
-        QTest::newRow("login field counts as empty") << "login"
-                                                     << "Login field can't be empty" << false;
+        QTest::newRow("new: all empty") << Form::New << ",,," << QStringList() << "Node address field can't be empty";
+        QTest::newRow("new: login on empty") << Form::New << "a,,," << QStringList() << "Login field can't be empty";
+        QTest::newRow("new: name empty") << Form::New << "a,l,p," << QStringList() << "Name field can't be empty";
+        QTest::newRow("re: all empty") << Form::Re << ",,,," << QStringList() << "Agent GUID field can't be empty";
+        QTest::newRow("re: address on") << Form::Re << "g,,l,,n" << QStringList()
+                                        << "Node address field can't be empty";
+        QTest::newRow("re: password on") << Form::Re << "g,a,l,," << QStringList() << "Password field can't be empty";
+        QTest::newRow("new: white space around every value")
+            << Form::New << " \tbackup.example.com\n,\n admin ,\t p a\"ss \r\n,  node 1\t"
+            << QStringList{"register", "backup.example.com", "admin", "p a\"ss", "node 1"} << "Registration success";
+        QTest::newRow("new: a field of blanks arrives empty")
+            << Form::New << "host,   ,pw,n" << QStringList{"register", "host", "", "pw", "n"} << "Registration success";
+        QTest::newRow("re: GUID first") << Form::Re << " G-1 ,\taddr,login\n, p\t,\u00a0name\u2003"
+                                        << QStringList{"reRegister", "G-1", "addr", "login", "p", "name"}
+                                        << "Re-registration success";
+        QTest::newRow("new: failure") << Form::New << "a,l,down,n" << QStringList{"register", "a", "l", "down", "n"}
+                                      << "Can't connect to server";
     }
 
-    void missingFormReferenceSkipsItsStep()
+    // Validation stops at the first empty field. On success the alert comes first, then the button is
+    // disabled and Next enabled; otherwise the button stays for another try, on a new registration.
+    void clickChecksRegistersAndReports()
     {
-        QFETCH(QString, missing);
+        QFETCH(Form, form);
+        QFETCH(QString, typed);
+        QFETCH(QStringList, call);
         QFETCH(QString, alert);
-        QFETCH(bool, nextEnabled);
-        Page page;
-        installer::RegistrationView *form = page.pane.registrationView();
-        for (QLineEdit *field : fieldsOf(page.pane, Form::New))
+        Assistant assistant;
+        RecordingPane &pane = assistant.pane();
+        QAbstractButton *button = pane.actionButton(form);
+        QStringList duringAlerts;
+        pane.alerts->whileShown = [&] {
+            duringAlerts << QString("button %1, Next %2").arg(button->isEnabled()).arg(assistant.nextEnabled());
+        };
+        if (form == Form::Re)
+            pane.reRegisterButton()->click();
+        pane.registerThrough(form, typed.split(','));
+        button->click(); // a second try, which a disabled button does not take
+        const bool ok = alert.endsWith("success");
+        const int tries = ok ? 1 : 2;
+        QCOMPARE(pane.alerts->shown, QStringList(tries, (ok ? "informational " : "critical ") + alert + "||"));
+        QCOMPARE(pane.calls, QList<QStringList>(call.isEmpty() ? 0 : tries, call));
+        QCOMPARE(pane.made, pane.calls.size());
+        QCOMPARE(duringAlerts, QStringList(tries, "button 1, Next 0"));
+        QCOMPARE(button->isEnabled(), !ok);
+        QVERIFY(pane.actionButton(form == Form::New ? Form::Re : Form::New)->isEnabled());
+        pane.reRegisterButton()->click(); // switching forms keeps Next
+        pane.registerButton()->click();
+        QCOMPARE(assistant.nextEnabled(), ok);
+    }
+
+    void missingReferenceSkipsItsStep()
+    {
+        RecordingPane pane(kHostName);
+        pane.willEnterPane(PaneDirection::Forward);
+        installer::RegistrationView *form = pane.registrationView();
+        for (QLineEdit *field : form->findChildren<QLineEdit *>())
             field->setText("x");
-        if (missing == "pane")
-            form->setParentPane(nullptr);
-        else if (missing == "button")
-            form->setRegisterButton(nullptr);
-        else
-            form->setLoginTextField(nullptr);
+        QLineEdit *login = form->loginTextField();
+        form->setLoginTextField(nullptr); // counts as empty
         form->registerClick(nullptr);
-        QCOMPARE(page.alerts->shown.value(0).first, alert);
-        QCOMPARE(page.pane.isNextEnabled(), nextEnabled);
+        form->setLoginTextField(login);
+        form->setParentPane(nullptr);
+        form->registerClick(nullptr);
+        QVERIFY(!pane.isNextEnabled());
+        form->setParentPane(&pane);
+        form->setRegisterButton(nullptr);
+        form->registerClick(nullptr);
+        QVERIFY(pane.isNextEnabled());
+        const QString success = "informational Registration success||";
+        QCOMPARE(pane.alerts->shown, (QStringList{"critical Login field can't be empty||", success, success}));
     }
 
-    void firstEntryShowsTheNewFormWithHostNameAndNextDisabled_data()
+    // On every entry the page shows the checked form, puts the host name in both name fields, adds nothing to
+    // the container and keeps Next for a form that has succeeded.
+    void everyEntryBringsThePageIntoAgreement()
     {
-        QTest::addColumn<QString>("hostName");
-        QTest::newRow("host name") << kHostName;
-        QTest::newRow("no host name leaves the field empty") << "";
-    }
-
-    void firstEntryShowsTheNewFormWithHostNameAndNextDisabled()
-    {
-        QFETCH(QString, hostName);
-        Page page(hostName);
-        QVERIFY(!page.reShown() && !page.pane.registrationView()->isHidden());
-        QVERIFY(page.pane.registerButton()->isChecked());
-        QCOMPARE(page.pane.registrationView()->nameTextField()->text(), hostName);
-        QCOMPARE(page.pane.reRegistrationView()->nameTextField()->text(), hostName);
-        QVERIFY(!page.pane.isNextEnabled());
-    }
-
-    void radioChangeShowsTheChosenForm_data()
-    {
-        QTest::addColumn<QString>("senders"); // r, R: the radio buttons; b: a form's button; 0: null
-        QTest::addColumn<bool>("reShown");
-        QTest::newRow("re radio") << "R" << true;
-        QTest::newRow("re, then new radio") << "Rr" << false;
-        QTest::newRow("other sender ignored") << "Rb" << true;
-        QTest::newRow("null sender ignored, even without a radio button") << "R-0" << true;
+        Assistant assistant;
+        RecordingPane &pane = assistant.pane();
+        QCOMPARE(pane.shownAndNames(), "new|" + kHostName + '|' + kHostName);
+        QVERIFY(!assistant.nextEnabled());
+        QCOMPARE(assistant.currentPage()->title(), "PaneTitle"); // the pane's, without a strings table
+        QCOMPARE(Assistant("").pane().shownAndNames(), "new||");
+        const int layoutItems = pane.containerView()->layout()->count();
+        pane.reRegisterButton()->click();
+        for (bool succeeded : {false, true}) {
+            if (succeeded)
+                pane.registerThrough(Form::Re);
+            pane.registrationView()->nameTextField()->setText("typed");
+            pane.reRegistrationView()->nameTextField()->setText("typed");
+            pane.registrationView()->raise(); // the interface file's order must not matter
+            succeeded ? assistant.next() : assistant.back();
+            succeeded ? assistant.back() : assistant.next();
+            QCOMPARE(pane.shownAndNames(), "re|" + kHostName + '|' + kHostName);
+            QCOMPARE(pane.containerView()->layout()->count(), layoutItems);
+            QCOMPARE(assistant.nextEnabled(), succeeded);
+        }
+        QCOMPARE(pane.entries,
+                 (QList<PaneDirection>{PaneDirection::Forward, PaneDirection::Forward, PaneDirection::Backward}));
     }
 
     void radioChangeShowsTheChosenForm()
     {
-        QFETCH(QString, senders);
-        QFETCH(bool, reShown);
-        Page page;
-        for (QChar sender : senders) {
-            if (sender == u'r' || sender == u'R')
-                (sender == u'r' ? page.pane.registerButton() : page.pane.reRegisterButton())->click();
-            else if (sender == u'b')
-                page.pane.radioChange(actionButtonOf(page.pane, Form::New));
-            else if (sender == u'-')
-                page.pane.setRegisterButton(nullptr);
-            else
-                page.pane.radioChange(nullptr);
+        RecordingPane pane(kHostName);
+        pane.willEnterPane(PaneDirection::Forward);
+        pane.reRegisterButton()->click();
+        QCOMPARE(pane.shownAndNames().section('|', 0, 0), "re");
+        pane.registerButton()->click();
+        QCOMPARE(pane.shownAndNames().section('|', 0, 0), "new");
+        pane.reRegisterButton()->click();
+        pane.radioChange(pane.actionButton(Form::New)); // other senders are ignored,
+        pane.setRegisterButton(nullptr);
+        pane.radioChange(nullptr); // a null one even when a radio button's reference is missing
+        QCOMPARE(pane.shownAndNames().section('|', 0, 0), "re");
+    }
+
+    void exitStatusTellsFinishFromCancel()
+    {
+        for (const auto &[button, status] : {std::pair(QWizard::FinishButton, platform::kSetupFinished),
+                                             std::pair(QWizard::CancelButton, platform::kSetupCancelled)}) {
+            Assistant assistant;
+            QTimer::singleShot(0, &assistant, [&assistant, button] {
+                assistant.pane().registerThrough(Form::New);
+                assistant.next();
+                assistant.button(button)->click();
+            });
+            QCOMPARE(assistant.run(), status);
         }
-        QCOMPARE(page.reShown(), reShown);
-        QCOMPARE(page.pane.registrationView()->isHidden(), reShown);
     }
 
-    void reentryBringsThePageIntoAgreement_data()
+    void loadsThePluginWithItsStringsTable()
     {
-        QTest::addColumn<PaneDirection>("direction");
-        QTest::addColumn<Form>("chosen");
-        QTest::addColumn<bool>("succeeded");
-        QTest::newRow("back, nothing done") << PaneDirection::Backward << Form::New << false;
-        QTest::newRow("back after a registration") << PaneDirection::Backward << Form::New << true;
-        QTest::newRow("back onto the re form") << PaneDirection::Backward << Form::Re << false;
-        QTest::newRow("forward after a re-registration") << PaneDirection::Forward << Form::Re << true;
+        platform::InstallerPluginLoader loader({"/nonexistent/plugins/libenroller.so", KELVANE_ENROLLER_PLUGIN});
+        const std::unique_ptr<platform::InstallerPane> pane = loader.createPane();
+        QCOMPARE(pane->title(), "Agent Registration");
+        QCOMPARE(static_cast<installer::RegistrationPane *>(pane.get())->getLocalizedString("NoSuchKey"), "NoSuchKey");
     }
 
-    void reentryBringsThePageIntoAgreement()
+    void unavailablePluginIsReportedWithItsStatus()
     {
-        QFETCH(PaneDirection, direction);
-        QFETCH(Form, chosen);
-        QFETCH(bool, succeeded);
-        Page page;
-        (chosen == Form::Re ? page.pane.reRegisterButton() : page.pane.registerButton())->click();
-        if (succeeded)
-            registerThrough(page.pane, chosen);
-        formOf(page.pane, Form::New)->nameTextField()->setText("typed");
-        formOf(page.pane, Form::Re)->nameTextField()->setText("typed");
-        const int layoutItems = page.pane.containerView()->layout()->count();
-        page.pane.registrationView()->raise(); // the interface file's order must not matter
-
-        page.pane.willEnterPane(direction);
-
-        QCOMPARE(formOf(page.pane, Form::New)->nameTextField()->text(), kHostName);
-        QCOMPARE(formOf(page.pane, Form::Re)->nameTextField()->text(), kHostName);
-        QCOMPARE(page.forms(), (QList<QObject *>{page.pane.registrationView(), page.pane.reRegistrationView()}));
-        QCOMPARE(page.pane.containerView()->layout()->count(), layoutItems);
-        QCOMPARE(page.reShown(), chosen == Form::Re);
-        QCOMPARE(page.pane.registrationView()->isHidden(), chosen == Form::Re);
-        QCOMPARE(page.pane.isNextEnabled(), succeeded);
+        const QString qtTest = QLibraryInfo::path(QLibraryInfo::LibrariesPath) + "/libQt6Test.so.6"; // no factory
+        for (const QString &candidate : {QString("/nonexistent/libenroller.so"), QString(__FILE__), qtTest}) {
+            FakeAlertPresenter alerts;
+            QCOMPARE(platform::runSetupAssistant({candidate}, alerts), platform::kSetupPluginUnavailable);
+            QCOMPARE(alerts.shown.size(), 1);
+            QVERIFY(alerts.shown[0].startsWith("critical The registration plug-in can't be loaded"));
+        }
     }
 
-    void missingPaneReferenceSkipsItsStep()
+    void launchdJobsMatchTheAgentContract()
     {
-        Page page;
-        installer::ReRegistrationView *reForm = page.pane.reRegistrationView();
-        reForm->nameTextField()->setText("typed");
-        page.pane.setContainerView(nullptr);
-        page.pane.setReRegistrationView(nullptr);
-        page.pane.willEnterPane(PaneDirection::Backward);
-        QCOMPARE(reForm->nameTextField()->text(), QString("typed"));
-        QCOMPARE(page.pane.registrationView()->nameTextField()->text(), kHostName);
-    }
-
-    void titleComesFromThePluginsOwnStringsTable_data()
-    {
-        QTest::addColumn<QString>("table");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("value");
-        const QString shipped = QString::fromLatin1(installer::kPaneStringsTable);
-        QTest::newRow("the table's title") << shipped << "PaneTitle"
-                                           << "Agent Registration";
-        QTest::newRow("no table") << ""
-                                  << "PaneTitle"
-                                  << "PaneTitle";
-        QTest::newRow("unreadable table") << "/nonexistent/strings.qm"
-                                          << "PaneTitle"
-                                          << "PaneTitle";
-        QTest::newRow("key without an entry") << shipped << "NoSuchKey"
-                                              << "NoSuchKey";
-    }
-
-    void titleComesFromThePluginsOwnStringsTable()
-    {
-        QFETCH(QString, table);
-        QFETCH(QString, key);
-        QFETCH(QString, value);
-        RegistrationScript script;
-        installer::RegistrationPane pane(fakeServices(script, std::make_shared<FakeAlerts>()), table);
-        QCOMPARE(pane.getLocalizedString(key), value);
-        QCOMPARE(pane.title(), pane.getLocalizedString("PaneTitle"));
+        const QString menuBarApp = "/Applications/Kelvane OS Agent.app/Contents/MacOS/Kelvane OS Agent";
+        for (const auto &[label, program] : {std::pair(contract::kServiceLabel, contract::kDaemonExecutable),
+                                             std::pair(contract::kGuiAgentLabel, std::string_view())}) {
+            QFile plist(KELVANE_PACKAGING_DIR "/" + contract::toQString(label) + ".plist");
+            QVERIFY(plist.open(QIODevice::ReadOnly));
+            const QString text = QString::fromUtf8(plist.readAll());
+            QVERIFY(text.contains("<key>Label</key>\n    <string>" + contract::toQString(label) + "</string>"));
+            QVERIFY(text.contains("<key>ProgramArguments</key>\n    <array>\n        <string>" +
+                                  (program.empty() ? menuBarApp : contract::toQString(program)) + "</string>"));
+        }
     }
 };
 

@@ -4,23 +4,6 @@
 
 #include <QTest>
 
-using menubar::ProcessError;
-using menubar::ProcessHelper;
-
-namespace {
-
-QString errorDescriptionOf(const std::function<void()> &call)
-{
-    try {
-        call();
-    } catch (const ProcessError &error) {
-        return error.description();
-    }
-    return QStringLiteral("no error");
-}
-
-} // namespace
-
 class ProcessHelperTest : public QObject
 {
     Q_OBJECT
@@ -28,91 +11,45 @@ class ProcessHelperTest : public QObject
 private slots:
     void returnsOutputOrRunnerError_data()
     {
-        QTest::addColumn<QByteArray>("script");
-        QTest::addColumn<QString>("output");
-        QTest::addColumn<QString>("error");
+        QTest::addColumn<QByteArray>("child"); // the program, or pkexec for a command; none: no such file
+        QTest::addColumn<QString>("command");  // run as root; none: the child is run itself
+        QTest::addColumn<bool>("osascript");   // the child stands in for the AppleScript interpreter
+        QTest::addColumn<QString>("result");   // the text returned or the error's description
+        const QString missing = R"x(Error Domain=Missing data Code=0 "(null)")x";
+        const QByteArray runs = R"(exec "$@")";
         QTest::newRow("failure status after text returns the text")
-            << QByteArray("printf 'partial'; exit 1") << "partial" << "no error";
-        QTest::newRow("final line end kept") << QByteArray("printf 'a\\nb\\n'") << "a\nb\n" << "no error";
-        QTest::newRow("silent child is missing data")
-            << QByteArray("exit 0") << QString() << R"x(Error Domain=Missing data Code=0 "(null)")x";
-        QTest::newRow("invalid UTF-8") << QByteArray("printf 'ok\\377'") << QString()
+            << QByteArray("printf 'partial'; exit 1") << QString() << false << "partial";
+        QTest::newRow("final line end kept") << QByteArray("printf 'a\\nb\\n'") << QString() << false << "a\nb\n";
+        QTest::newRow("silent child is missing data") << QByteArray("exit 0") << QString() << false << missing;
+        QTest::newRow("invalid UTF-8") << QByteArray("printf 'ok\\377'") << QString() << false
                                        << R"x(Error Domain=Failed to decode output Code=0 "(null)")x";
-        QTest::newRow("killed by a signal after writing") << QByteArray("printf 'x'; kill -KILL $$") << "x"
-                                                          << "no error";
+        QTest::newRow("launch error") << QByteArray() << QString() << false
+                                      << R"(Error Domain=NSPOSIXErrorDomain Code=2 "No such file or directory")";
+        QTest::newRow("AppleScript source as one argument")
+            << QByteArray(R"(printf '%s\n' "$@")") << "launchctl stop x" << true
+            << "-e\ndo shell script \"launchctl stop x\" with administrator privileges\n";
+        QTest::newRow("pkexec gets the shell and the command as one argument")
+            << QByteArray(R"(printf '%s|' "$@")") << "launchctl start x; sleep 3" << false
+            << "/bin/sh|-c|launchctl start x; sleep 3|\n";
+        QTest::newRow("pkexec output kept with one line end") << runs << "printf 'a\\tb\\n'" << false << "a\tb\n";
+        QTest::newRow("pkexec silent success is one line end") << runs << "true" << false << "\n";
+        QTest::newRow("pkexec failure prints no result") << runs << "echo partial; exit 1" << false << missing;
     }
 
     void returnsOutputOrRunnerError()
     {
-        QFETCH(QByteArray, script);
-        QFETCH(QString, output);
-        QFETCH(QString, error);
-        ScriptDir dir;
-        ProcessHelper helper({});
-        QString text;
-        QCOMPARE(errorDescriptionOf([&] { text = helper.executeProcess(dir.write("child", script), {}); }), error);
-        QCOMPARE(text, output);
-    }
-
-    void launchFailureIsThePlatformError()
-    {
-        ProcessHelper helper({});
-        QCOMPARE(errorDescriptionOf([&] { helper.executeProcess("/nonexistent/ps", {"-axco", "comm"}); }),
-                 QString(R"(Error Domain=NSPOSIXErrorDomain Code=2 "No such file or directory")"));
-    }
-
-    void megabyteOfOutputDoesNotStall()
-    {
-        ScriptDir dir;
-        ProcessHelper helper({});
-        QCOMPARE(helper.executeProcess(dir.write("child", "head -c 1048576 /dev/zero | tr '\\0' x"), {}).size(),
-                 1048576);
-    }
-
-    void runsAppleScriptWhereTheInterpreterExists()
-    {
-        ScriptDir dir;
-        const QString osascript = dir.write("osascript", R"(for a in "$@"; do printf '%s\n' "$a"; done)");
-        ProcessHelper helper({osascript, dir.path("pkexec-unused"), "/bin/sh"});
-        QCOMPARE(helper.executeAsRoot("launchctl stop com.kelvane.osagent"),
-                 QString("-e\ndo shell script \"launchctl stop com.kelvane.osagent\" with administrator privileges\n"));
-    }
-
-    void runsThroughPkexecElsewhere_data()
-    {
-        QTest::addColumn<QByteArray>("pkexec");
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<QString>("output");
-        QTest::addColumn<QString>("error");
-        const QByteArray runs = R"(exec "$@")";
-        QTest::newRow("output kept with one line end") << runs << "printf 'a\\tb\\n'" << "a\tb\n" << "no error";
-        QTest::newRow("line end added") << runs << "printf 'a'" << "a\n" << "no error";
-        QTest::newRow("silent success is one line end") << runs << "true" << "\n" << "no error";
-        QTest::newRow("failing command prints no result")
-            << runs << "echo partial; exit 1" << QString() << R"x(Error Domain=Missing data Code=0 "(null)")x";
-        QTest::newRow("refused authorisation") << QByteArray("echo 'Not authorized' >&2; exit 127") << "true"
-                                               << QString() << R"x(Error Domain=Missing data Code=0 "(null)")x";
-    }
-
-    void runsThroughPkexecElsewhere()
-    {
-        QFETCH(QByteArray, pkexec);
+        QFETCH(QByteArray, child);
         QFETCH(QString, command);
-        QFETCH(QString, output);
-        QFETCH(QString, error);
+        QFETCH(bool, osascript);
+        QFETCH(QString, result);
         ScriptDir dir;
-        ProcessHelper helper({dir.path("no-osascript"), dir.write("pkexec", pkexec), "/bin/sh"});
-        QString text;
-        QCOMPARE(errorDescriptionOf([&] { text = helper.executeAsRoot(command); }), error);
-        QCOMPARE(text, output);
-    }
-
-    void pkexecGetsTheShellAndTheCommandAsOneArgument()
-    {
-        ScriptDir dir;
-        const QString pkexec = dir.write("pkexec", R"(printf '%s|' "$@")");
-        ProcessHelper helper({dir.path("no-osascript"), pkexec, "/bin/sh"});
-        QCOMPARE(helper.executeAsRoot("launchctl start x; sleep 3"), QString("/bin/sh|-c|launchctl start x; sleep 3|\n"));
+        const QString program = child.isNull() ? dir.path("missing") : dir.write("child", child);
+        menubar::ProcessHelper helper({osascript ? program : dir.path("no-osascript"), program, "/bin/sh"});
+        try {
+            QCOMPARE(command.isNull() ? helper.executeProcess(program, {}) : helper.executeAsRoot(command), result);
+        } catch (const menubar::ProcessError &error) {
+            QCOMPARE(error.description(), result);
+        }
     }
 };
 

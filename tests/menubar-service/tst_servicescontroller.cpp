@@ -1,11 +1,5 @@
-#include "LogSink.h"
-#include "ServiceFakes.h"
-#include "ServicesController.h"
+#include "ControllerFakes.h"
 
-#include <QDir>
-#include <QFile>
-#include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
 using menubar::ServicesController;
@@ -13,48 +7,13 @@ using namespace std::chrono_literals;
 
 namespace {
 
-const QString kSelf = "Kelvane_OS_Agent.ServicesController";
-const QString kStopped = "COMM\nlaunchd\nqmx-osagentd\n";
-const QString kRunning = "COMM\nlaunchd\nqmx-osagent\n";
+const QString kSelf = "Kelvane_OS_Agent.ServicesController ";
 const QStringList kProbe{"/fake/ps", "-axco", "comm"};
-const QString kStartCommand =
-    "launchctl start com.kelvane.osagent; sleep 3; sudo launchctl list | grep com.kelvane.osagent";
-const QString kStopCommand = "launchctl stop com.kelvane.osagent";
+const QString kStart = "launchctl start com.kelvane.osagent; sleep 3; sudo launchctl list | grep com.kelvane.osagent";
+const QString kStop = "launchctl stop com.kelvane.osagent";
 const QString kMissingData = R"x(Error Domain=Missing data Code=0 "(null)")x";
-
-struct Rig
-{
-    QTemporaryDir dir;
-    FakeProcessRunner runner;
-    platform::CapturingLogSink log;
-    FakeAlertPresenter alerts;
-    FakeUrlOpener urls;
-    std::unique_ptr<ServicesController> controller;
-
-    QString configFile() const { return dir.filePath(".qmx-osagent.cfg"); }
-    void start(std::chrono::milliseconds interval = 60s)
-    {
-        contract::AgentPaths paths;
-        paths.installedConfigFile = configFile();
-        paths.ps = kProbe.first();
-        controller = std::make_unique<ServicesController>(
-            ServicesController::Dependencies{runner, log, alerts, urls, paths, interval});
-    }
-    QStringList messages(platform::LogLevel level) const
-    {
-        QStringList lines;
-        for (const auto &entry : log.entries())
-            if (entry.level == level)
-                lines.append(entry.message);
-        return lines;
-    }
-};
-
-// Runs the status updates queued so far.
-void settle()
-{
-    QCoreApplication::processEvents();
-}
+const QString kPrompt = "critical Missing full disk access|Kelvane OS Agent requires full disk access for this "
+                        "service:\n\n- Kelvane OS Agent\n\nDo you want to enable required permission now?|Yes/No";
 
 } // namespace
 
@@ -67,7 +26,6 @@ private slots:
     {
         QTest::addColumn<QString>("table");
         QTest::addColumn<bool>("running");
-        QTest::newRow("name alone") << "COMM\nqmx-osagent\n" << true;
         QTest::newRow("blanks around") << "COMM\n   qmx-osagent  \n" << true;
         QTest::newRow("tabs around") << "COMM\n\tqmx-osagent\t\n" << true;
         QTest::newRow("unicode spaces around") << QString("\u00A0qmx-osagent\u3000") << true;
@@ -75,171 +33,113 @@ private slots:
         QTest::newRow("longer name") << "COMM\nqmx-osagentd\n" << false;
         QTest::newRow("capitals") << "COMM\nQMX-OSAGENT\n" << false;
         QTest::newRow("carriage return") << "COMM\r\nqmx-osagent\r\n" << false;
-        QTest::newRow("name inside a line") << "COMM\nrun qmx-osagent\n" << false;
         QTest::newRow("header and empty lines") << "COMM\n\n\n" << false;
     }
 
     void probeMatchesOnlyTheWholeName()
     {
         QFETCH(QString, table);
+        QTEST(ServicesController::processTableContains(table, "qmx-osagent"), "running");
+    }
+
+    void commandsRunOnlyFromTheOppositeState_data()
+    {
+        QTest::addColumn<QString>("action"); // launch: the constructor starts, for a configuration file exists
+        QTest::addColumn<bool>("running");   // as the command's own probe sees it
+        QTest::addColumn<QString>("output"); // of the command; none: it fails
+        QTest::addColumn<int>("answer");     // to the Full Disk Access prompt, which "false 6" shows
+        QTest::addColumn<QString>("parsed"); // the job list read as running and last exit status
+        QTest::newRow("started") << "start" << false << "4321\t0\tx\n" << 1000 << "true 0";
+        QTest::newRow("no disk access, Yes") << "start" << false << "-\t6\tx\n" << 1000 << "false 6";
+        QTest::newRow("no disk access, No") << "start" << false << "-\t6\tx\n" << 1001 << "false 6";
+        QTest::newRow("no disk access, closed") << "start" << false << "-\t6\tx\n" << 0 << "false 6";
+        QTest::newRow("other failure") << "start" << false << "-\t78\tx\n" << 1000 << "false 78";
+        QTest::newRow("running despite status 6") << "start" << false << "4321\t6\tx\n" << 1000 << "true 6";
+        QTest::newRow("blank before pid") << "start" << false << " 12\t6\tx\n" << 1001 << "false 6";
+        QTest::newRow("letter after pid") << "start" << false << "12a\t6\tx\n" << 1001 << "false 6";
+        QTest::newRow("plus sign") << "start" << false << "+12\t6\tx\n" << 1000 << "true 6";
+        QTest::newRow("sign alone") << "start" << false << "+\t6\tx\n" << 1001 << "false 6";
+        QTest::newRow("non-ASCII digit") << "start" << false << "\u0663\t6\tx\n" << 1001 << "false 6";
+        QTest::newRow("pid past 64 bits") << "start" << false << "9223372036854775808\t6\tx" << 1001 << "false 6";
+        QTest::newRow("lowest 64-bit pid") << "start" << false << "-9223372036854775808\t6\tx" << 1000 << "true 6";
+        QTest::newRow("status dash") << "start" << false << "-\t-\tx\n" << 1000 << "false 0";
+        QTest::newRow("first line decides") << "start" << false << "-\t6\tx\n4321\t0\tx\n" << 1001 << "false 6";
+        QTest::newRow("no tab") << "start" << false << "com.kelvane.osagent\n" << 1000 << "false 0";
+        QTest::newRow("failed start") << "start" << false << QString() << 1000 << "";
+        QTest::newRow("stop") << "stop" << true << "" << 1000 << "";
+        QTest::newRow("failed stop") << "stop" << true << QString() << 1000 << "";
+        QTest::newRow("start while running") << "start" << true << "" << 1000 << "";
+        QTest::newRow("stop while stopped") << "stop" << false << "" << 1000 << "";
+        QTest::newRow("start at launch") << "launch" << false << "4321\t0\tx\n" << 1000 << "true 0";
+    }
+
+    void commandsRunOnlyFromTheOppositeState()
+    {
+        QFETCH(QString, action);
         QFETCH(bool, running);
-        QCOMPARE(ServicesController::processTableContains(table, "qmx-osagent"), running);
-    }
-
-    void jobListDecidesThePrompt_data()
-    {
-        QTest::addColumn<QString>("output");
-        QTest::addColumn<bool>("running");
-        QTest::addColumn<qint64>("code");
-        QTest::addColumn<bool>("prompt");
-        QTest::newRow("started") << "4321\t0\tcom.kelvane.osagent\n" << true << qint64(0) << false;
-        QTest::newRow("no disk access") << "-\t6\tcom.kelvane.osagent\n" << false << qint64(6) << true;
-        QTest::newRow("other failure") << "-\t78\tcom.kelvane.osagent\n" << false << qint64(78) << false;
-        QTest::newRow("running despite status 6") << "4321\t6\tcom.kelvane.osagent\n" << true << qint64(6) << false;
-        QTest::newRow("blank before pid") << " 12\t6\tcom.kelvane.osagent\n" << false << qint64(6) << true;
-        QTest::newRow("letter after pid") << "12a\t6\tcom.kelvane.osagent\n" << false << qint64(6) << true;
-        QTest::newRow("plus sign") << "+12\t6\tcom.kelvane.osagent\n" << true << qint64(6) << false;
-        QTest::newRow("sign alone") << "+\t6\tx\n" << false << qint64(6) << true;
-        QTest::newRow("non-ASCII digit") << QString("\u0663\t6\tx\n") << false << qint64(6) << true;
-        QTest::newRow("pid past 64 bits") << "9223372036854775808\t6\tx" << false << qint64(6) << true;
-        QTest::newRow("lowest 64-bit value") << "-9223372036854775808\t6\tx" << true << qint64(6) << false;
-        QTest::newRow("status dash") << "-\t-\tcom.kelvane.osagent\n" << false << qint64(0) << false;
-        QTest::newRow("first line decides") << "-\t6\tcom.kelvane.osagent\n4321\t0\tcom.kelvane.osagent.x\n"
-                                            << false << qint64(6) << true;
-        QTest::newRow("no tab") << "com.kelvane.osagent\n" << false << qint64(0) << false;
-    }
-
-    void jobListDecidesThePrompt()
-    {
         QFETCH(QString, output);
-        QFETCH(bool, running);
-        QFETCH(qint64, code);
-        QFETCH(bool, prompt);
-        QCOMPARE(ServicesController::parseStartServiceOutput(output), (menubar::StartServiceResult{running, code}));
-
-        Rig rig;
-        rig.runner.tables = {kRunning, kStopped};
-        rig.runner.rootOutput = output;
-        rig.start();
-        settle();
-        QStringList iconDuringPrompt;
-        rig.alerts.whileShown = [&] { // a real modal alert runs the event loop, so the queued refresh shows
-            settle();
-            iconDuringPrompt << rig.controller->iconName();
+        QFETCH(int, answer);
+        QFETCH(QString, parsed);
+        if (!parsed.isEmpty()) {
+            const menubar::StartServiceResult result = ServicesController::parseStartServiceOutput(output);
+            QCOMPARE(QString("%1 %2").arg(result.isServiceRunning ? "true" : "false").arg(result.lastErrorCode),
+                     parsed);
+        }
+        ControllerFakes fakes;
+        fakes.tables = {kRunningTable, running ? kRunningTable : kStoppedTable};
+        fakes.rootOutput = output.isNull() ? std::nullopt : std::optional(output);
+        fakes.alerts.answer = answer;
+        QFile config(fakes.dir.filePath(".qmx-osagent.cfg"));
+        QVERIFY(action != "launch" || config.open(QIODevice::WriteOnly));
+        std::unique_ptr<ServicesController> controller;
+        QStringList iconDuringPrompt; // a real modal alert runs the event loop, so the queued refresh shows
+        fakes.alerts.whileShown = [&] {
+            QCoreApplication::processEvents();
+            iconDuringPrompt << controller->iconName();
         };
-        rig.controller->startService();
-        QCOMPARE(iconDuringPrompt, prompt ? QStringList{"StopMenuBarExtraIcon"} : QStringList());
+        controller = std::make_unique<ServicesController>(fakes.dependencies(60s));
+        if (action != "launch")
+            action == "stop" ? controller->stopService() : controller->startService();
+
+        const bool acts = running == (action == "stop");
+        const QList<QStringList> acted{kProbe, kProbe, {"root", action == "stop" ? kStop : kStart}, kProbe};
+        QCOMPARE(fakes.calls, acts ? acted : acted.mid(0, 2));
+        const bool prompts = acts && parsed == "false 6";
+        QCOMPARE(fakes.alerts.shown, prompts ? QStringList{kPrompt} : QStringList());
+        QCOMPARE(iconDuringPrompt, prompts ? QStringList{"StopMenuBarExtraIcon"} : QStringList());
+        const QUrl settings("x-apple.systempreferences:com.apple.preference.security?Privacy_AllFiles");
+        QCOMPARE(fakes.urls.opened, prompts && answer == 1000 ? QList<QUrl>{settings} : QList<QUrl>());
+        controller.reset(); // with updates still queued, which must be dropped
+        QCoreApplication::processEvents();
+        QStringList log{"I " + kSelf + "starting"};
+        if (output.isNull())
+            log << "E " + kSelf + "Failed exectute " + kMissingData;
+        if (prompts) // from the refresh that ran during the prompt
+            log << "I " + kSelf + "qmx-osagent: stoped";
+        QCOMPARE(fakes.log, log << "I " + kSelf + "stopping");
     }
 
-    void commandsReachTheRunnerOnlyFromTheOppositeState_data()
+    // An unreadable process table counts as stopped; a change logs; an unchanged check logs nothing
+    // of its own and still notifies.
+    void everyCheckNotifiesAndChangesLog()
     {
-        QTest::addColumn<bool>("running");
-        QTest::addColumn<bool>("stop");
-        QTest::addColumn<bool>("fails");
-        QTest::addColumn<QString>("command");
-        QTest::newRow("start") << false << false << false << kStartCommand;
-        QTest::newRow("failed start") << false << false << true << kStartCommand;
-        QTest::newRow("stop") << true << true << false << kStopCommand;
-        QTest::newRow("failed stop") << true << true << true << kStopCommand;
-        QTest::newRow("start while running") << true << false << false << QString();
-        QTest::newRow("stop while stopped") << false << true << false << QString();
-    }
-
-    void commandsReachTheRunnerOnlyFromTheOppositeState()
-    {
-        QFETCH(bool, running);
-        QFETCH(bool, stop);
-        QFETCH(bool, fails);
-        QFETCH(QString, command);
-        Rig rig;
-        rig.runner.tables = {running ? kRunning : kStopped};
-        rig.runner.rootOutput = fails ? std::nullopt : std::optional<QString>("-\t6\tcom.kelvane.osagent\n");
-        rig.start();
-        settle();
-        rig.runner.calls.clear();
-        rig.log.clear();
-        QSignalSpy willChange(rig.controller.get(), &ServicesController::objectWillChange);
-
-        stop ? rig.controller->stopService() : rig.controller->startService();
-        const QList<QStringList> acted{kProbe, {"root", command}, kProbe};
-        QCOMPARE(rig.runner.calls, command.isEmpty() ? QList<QStringList>{kProbe} : acted);
-        const QStringList failure{kSelf + " Failed exectute " + kMissingData};
-        QCOMPARE(rig.messages(platform::LogLevel::Error), fails ? failure : QStringList());
-        QCOMPARE(rig.log.entries().size(), fails ? 1 : 0);
-        QCOMPARE(rig.alerts.shown.size(), command == kStartCommand && !fails ? 1 : 0);
-        settle();
-        QCOMPARE(willChange.size(), command.isEmpty() ? 0 : 2); // a refresh is queued after every command
-    }
-
-    void changesLogAndEveryCheckNotifies()
-    {
-        Rig rig;
-        rig.runner.tables = {kRunning, kRunning, kStopped};
-        rig.start(10ms);
+        ControllerFakes fakes;
+        fakes.tables = {std::nullopt, std::nullopt, kRunningTable};
+        ServicesController controller(fakes.dependencies(10ms));
         QStringList seen; // each observer reads the value when notified
-        auto *controller = rig.controller.get();
-        connect(controller, &ServicesController::objectWillChange, this, [&] { seen << "will"; });
-        connect(controller, &ServicesController::isServiceRunningChanged, this,
-                [&] { seen << QString("running=%1").arg(controller->isServiceRunning()); });
-        connect(controller, &ServicesController::iconNameChanged, this, [&] { seen << controller->iconName(); });
-        QCOMPARE(controller->isServiceRunning(), true);
-        QCOMPARE(controller->iconName(), QString("MenuBarExtraIcon"));
+        connect(&controller, &ServicesController::objectWillChange, this, [&] { seen << "will"; });
+        connect(&controller, &ServicesController::isServiceRunningChanged, this,
+                [&] { seen << QString("running=%1").arg(controller.isServiceRunning()); });
+        connect(&controller, &ServicesController::iconNameChanged, this, [&] { seen << controller.iconName(); });
+        QCOMPARE(controller.isServiceRunning(), true); // until the queued update runs
+        QCOMPARE(controller.iconName(), "MenuBarExtraIcon");
 
         QTRY_VERIFY(seen.size() >= 12);
-        const QStringList unchanged{"will", "running=1", "will", "MenuBarExtraIcon"};
-        const QStringList changed{"will", "running=0", "will", "StopMenuBarExtraIcon"};
-        QCOMPARE(seen.mid(0, 12), unchanged + unchanged + changed);
-        QCOMPARE(rig.messages(platform::LogLevel::Info),
-                 (QStringList{kSelf + " starting", kSelf + " qmx-osagent: stoped"}));
-    }
-
-    void unreadableTableCountsAsStoppedAndLogsEachCheck()
-    {
-        Rig rig;
-        rig.runner.tables = {std::nullopt};
-        rig.start(10ms);
-        QCOMPARE(rig.controller->iconName(), QString("MenuBarExtraIcon")); // until the queued update runs
-        QTRY_VERIFY(rig.runner.calls.size() >= 3);
-        QCOMPARE(rig.controller->iconName(), QString("StopMenuBarExtraIcon"));
-        QCOMPARE(rig.messages(platform::LogLevel::Error),
-                 QStringList(rig.runner.calls.size(), kSelf + " Failed execute process " + kMissingData));
-    }
-
-    void configFileDecidesTheStartAtLaunch_data()
-    {
-        QTest::addColumn<QString>("entry");
-        QTest::addColumn<bool>("starts");
-        QTest::newRow("nothing") << "" << false;
-        QTest::newRow("file") << "file" << true;
-        QTest::newRow("directory") << "directory" << true;
-        QTest::newRow("link to a file") << "link" << true;
-        QTest::newRow("dangling link") << "dangling" << false;
-    }
-
-    void configFileDecidesTheStartAtLaunch()
-    {
-        QFETCH(QString, entry);
-        QFETCH(bool, starts);
-        Rig rig;
-        rig.runner.tables = {kStopped};
-        const QString target = rig.dir.filePath("target");
-        if (entry == "file" || entry == "link")
-            QFile(entry == "file" ? rig.configFile() : target).open(QIODevice::WriteOnly);
-        if (entry == "directory")
-            QVERIFY(QDir(rig.dir.path()).mkdir(".qmx-osagent.cfg"));
-        if (entry == "link" || entry == "dangling")
-            QVERIFY(QFile::link(target, rig.configFile()));
-        rig.start();
-        QCOMPARE(rig.runner.calls.contains(QStringList{"root", kStartCommand}), starts);
-    }
-
-    void destructionLogsStoppingAndDropsPendingUpdate()
-    {
-        Rig rig;
-        rig.start(1ms);
-        rig.controller.reset();
-        settle();
-        QCOMPARE(rig.messages(platform::LogLevel::Info), (QStringList{kSelf + " starting", kSelf + " stopping"}));
+        const QStringList stopped{"will", "running=0", "will", "StopMenuBarExtraIcon"};
+        QCOMPARE(seen.mid(0, 12), stopped + stopped + QStringList({"will", "running=1", "will", "MenuBarExtraIcon"}));
+        const QString probeFailed = "E " + kSelf + "Failed execute process " + kMissingData;
+        QCOMPARE(fakes.log, (QStringList{"I " + kSelf + "starting", probeFailed, "I " + kSelf + "qmx-osagent: stoped",
+                                         probeFailed, "I " + kSelf + "qmx-osagent: running"}));
     }
 };
 

@@ -1,37 +1,35 @@
 #include "AppMenu.h"
+#include "BundleInfo.h"
+#include "ControllerFakes.h"
 #include "MenuBarExtra.h"
-#include "MenuFakes.h"
+#include "ShowAboutView.h"
 
 #include <QApplication>
+#include <QDate>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
 using namespace menubar;
+using namespace std::chrono_literals;
 
 namespace {
 
+// The menu and the item on a controller that checks every 10 ms; the tray is looked for every 5 ms.
 struct Scene
 {
-    explicit Scene(bool daemonRunning, platform::AlertPresenter *alerts = nullptr, bool trayAvailable = true)
-        : trayAvailable(trayAvailable)
-    {
-        fakes.runner.daemonRunning = daemonRunning;
-        controller = std::make_unique<ServicesController>(fakes.dependencies());
-        menu = std::make_unique<AppMenu>(AppMenu::Dependencies{controller.get(), alerts ? *alerts : fakes.alerts,
-                                                               fakes.urlOpener, "/var/log/agent", [] {},
-                                                               [this] { ++terminated; }});
-        item = std::make_unique<MenuBarExtra>(MenuBarExtra::Dependencies{controller.get(), menu.get(), fakes.log,
-                                                                         [this] { return this->trayAvailable; },
-                                                                         std::chrono::milliseconds(5)});
-    }
-
-    ControllerFakes fakes;
-    bool trayAvailable;
+    platform::AlertPresenter *alerts = nullptr; // instead of the fake one
+    bool trayAvailable = true;
+    QByteArray plist{}; // for the About window; none: the program's own
+    ControllerFakes fakes{};
+    ServicesController controller{fakes.dependencies(10ms)};
     int terminated = 0;
-    std::unique_ptr<ServicesController> controller;
-    std::unique_ptr<AppMenu> menu;
-    std::unique_ptr<MenuBarExtra> item;
+    AppMenu menu{{&controller, alerts ? *alerts : fakes.alerts, fakes.urls, "/var/log/agent",
+                  [this] { ShowAboutView(plist.isNull() ? BundleInfo::mainBundle() : BundleInfo::fromPlist(plist)); },
+                  [this] { ++terminated; }}};
+    MenuBarExtra item{{&controller, &menu, fakes, [this] { return trayAvailable; }, 5ms}};
 };
 
 QImage rendered(const QIcon &icon)
@@ -48,132 +46,111 @@ class AppMenuTest : public QObject
 private slots:
     void entriesInOrderWithOneSeparatorAndShortcuts()
     {
-        Scene scene(true);
+        Scene scene;
         QStringList rows;
-        for (const QAction *action : scene.menu->actions())
+        for (const QAction *action : scene.menu.actions())
             rows.append(action->isSeparator() ? "---" : action->text() + u'|' + action->shortcut().toString());
         QCOMPARE(rows, (QStringList{"Start Kelvane OS Agent service|", "Stop Kelvane OS Agent service|", "---",
                                     "About|", "Open Application Log Directory|Ctrl+L", "Exit|Ctrl+Q"}));
+        scene.menu.openLogDirectoryAction()->trigger();
+        QCOMPARE(scene.fakes.urls.opened, (QList<QUrl>{QUrl("file:///var/log/agent")}));
+        QVERIFY(scene.fakes.alerts.shown.isEmpty()); // the opener's failure is ignored
     }
 
-    void entriesAndIconFollowTheStateOnTheSameActions_data()
-    {
-        QTest::addColumn<bool>("runningFirst");
-        QTest::newRow("running, then stopped") << true;
-        QTest::newRow("stopped, then running") << false;
-    }
-
+    // Starts running, as the controller does before its first check.
     void entriesAndIconFollowTheStateOnTheSameActions()
     {
-        QFETCH(bool, runningFirst);
-        Scene scene(runningFirst);
-        const QList<QAction *> actions = scene.menu->actions();
-        for (bool running : {runningFirst, !runningFirst}) {
-            scene.fakes.runner.daemonRunning = running;
-            QTRY_COMPARE_WITH_TIMEOUT(scene.menu->stopServiceAction()->isEnabled(), running, 2000);
-            QCOMPARE(scene.menu->startServiceAction()->isEnabled(), !running);
+        Scene scene;
+        const QList<QAction *> actions = scene.menu.actions();
+        for (bool running : {false, true}) {
+            scene.fakes.tables = {running ? kRunningTable : kStoppedTable};
+            QTRY_COMPARE(scene.menu.stopServiceAction()->isEnabled(), running);
+            QCOMPARE(scene.menu.startServiceAction()->isEnabled(), !running);
             const QIcon expected = MenuBarExtra::iconNamed(running ? "MenuBarExtraIcon" : "StopMenuBarExtraIcon");
-            QVERIFY(!expected.isNull());
-            QTRY_COMPARE_WITH_TIMEOUT(rendered(scene.item->trayIcon().icon()), rendered(expected), 2000);
+            QTRY_COMPARE(rendered(scene.item.trayIcon().icon()), rendered(expected));
+            (running ? scene.menu.stopServiceAction() : scene.menu.startServiceAction())->trigger();
+            const QString command = scene.fakes.calls.value(scene.fakes.calls.size() - 2).join(' ');
+            QVERIFY(command.startsWith(running ? "root launchctl stop " : "root launchctl start "));
         }
-        QCOMPARE(scene.menu->actions(), actions);
+        QCOMPARE(scene.menu.actions(), actions);
         QVERIFY(rendered(MenuBarExtra::iconNamed("MenuBarExtraIcon")) !=
                 rendered(MenuBarExtra::iconNamed("StopMenuBarExtraIcon")));
     }
 
-    void serviceEntriesDriveTheController_data()
-    {
-        QTest::addColumn<bool>("daemonRunning");
-        QTest::addColumn<QString>("entry");
-        QTest::addColumn<QString>("commandStart");
-        QTest::newRow("start while stopped") << false << "startServiceAction"
-                                             << "launchctl start ";
-        QTest::newRow("stop while running") << true << "stopServiceAction"
-                                            << "launchctl stop ";
-    }
-
-    void serviceEntriesDriveTheController()
-    {
-        QFETCH(bool, daemonRunning);
-        QFETCH(QString, entry);
-        QFETCH(QString, commandStart);
-        Scene scene(daemonRunning);
-        QAction *action = scene.menu->findChild<QAction *>(entry);
-        QTRY_VERIFY_WITH_TIMEOUT(action->isEnabled(), 2000); // a disabled action does not trigger
-        action->trigger();
-        QCOMPARE(scene.fakes.runner.rootCommands.size(), 1);
-        QVERIFY(scene.fakes.runner.rootCommands.first().startsWith(commandStart));
-    }
-
-    void logDirectoryOpensAsFileUrlAndFailureIsIgnored()
-    {
-        Scene scene(true);
-        scene.menu->openLogDirectoryAction()->trigger();
-        QCOMPARE(scene.fakes.urlOpener.opened, (QList<QUrl>{QUrl("file:///var/log/agent")}));
-        QVERIFY(scene.fakes.alerts.shown.isEmpty());
-    }
-
     void onlyCloseQuits_data()
     {
-        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("answer"); // -1: Return in the real alert
         QTest::addColumn<int>("terminations");
         QTest::newRow("Cancel") << 1000 << 0;
         QTest::newRow("Close") << 1001 << 1;
         QTest::newRow("dismissed without a button") << platform::kAlertNoButton << 0;
+        QTest::newRow("Return in the real alert") << -1 << 0;
     }
 
     void onlyCloseQuits()
     {
         QFETCH(int, answer);
-        QFETCH(int, terminations);
-        Scene scene(true);
+        platform::MessageBoxAlertPresenter realAlerts;
+        Scene scene{.alerts = answer < 0 ? &realAlerts : nullptr};
         scene.fakes.alerts.answer = answer;
-        scene.menu->exitAction()->trigger();
-        QCOMPARE(scene.fakes.alerts.shown.size(), 1);
-        const platform::Alert &alert = scene.fakes.alerts.shown.first();
-        QCOMPARE(alert.messageText + u'|' + alert.informativeText, "Do You really want to close application?|");
-        QCOMPARE(alert.style, platform::AlertStyle::Warning);
-        QCOMPARE(alert.buttons, (QStringList{"Cancel", "Close"}));
-        QCOMPARE(scene.terminated, terminations);
-    }
-
-    void returnKeyInTheRealConfirmationKeepsRunning()
-    {
-        platform::MessageBoxAlertPresenter alerts;
-        Scene scene(true, &alerts);
-        QTimer::singleShot(0, [] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            QVERIFY(box);
-            QTest::keyClick(box, Qt::Key_Return);
-            if (box->isVisible()) // Return was not taken: leave anyway so the test ends
-                box->done(0);
-        });
-        scene.menu->exitAction()->trigger();
-        QCOMPARE(scene.terminated, 0);
-    }
-
-    void itemShowsOnceATrayExists_data()
-    {
-        QTest::addColumn<bool>("trayAtStart");
-        QTest::newRow("tray present at start") << true;
-        QTest::newRow("tray appears later") << false;
-    }
-
-    void itemShowsOnceATrayExists()
-    {
-        QFETCH(bool, trayAtStart);
-        Scene scene(true, nullptr, trayAtStart);
-        const auto trayLines = [&scene] {
-            return std::count_if(scene.fakes.log.entries().begin(), scene.fakes.log.entries().end(), [](auto &e) {
-                return e.message.startsWith("Kelvane_OS_Agent.MenuBarExtra ") && e.level == platform::LogLevel::Info;
+        if (answer < 0) {
+            QTimer::singleShot(0, [] {
+                auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+                QTest::keyClick(box, Qt::Key_Return);
+                box->done(0); // should Return have been ignored, so that the test ends
             });
-        };
-        QCOMPARE(scene.item->trayIcon().isVisible(), trayAtStart);
-        QCOMPARE(trayLines(), trayAtStart ? 0 : 1);
+        }
+        scene.menu.exitAction()->trigger();
+        QCOMPARE(scene.fakes.alerts.shown,
+                 QStringList(answer < 0 ? 0 : 1, "warning Do You really want to close application?||Cancel/Close"));
+        QTEST(scene.terminated, "terminations");
+    }
+
+    void itemShowsOnceATrayAppears()
+    {
+        Scene scene{.trayAvailable = false};
+        QVERIFY(!scene.item.trayIcon().isVisible());
         scene.trayAvailable = true;
-        QTRY_VERIFY_WITH_TIMEOUT(scene.item->trayIcon().isVisible(), 2000);
-        QCOMPARE(trayLines(), trayAtStart ? 0 : 1);
-        QCOMPARE(scene.item->trayIcon().toolTip(), "Kelvane OS Agent");
+        QTRY_VERIFY(scene.item.trayIcon().isVisible());
+        QCOMPARE(scene.fakes.log.filter("Kelvane_OS_Agent.MenuBarExtra ").size(), 1);
+        QCOMPARE(scene.item.trayIcon().toolTip(), "Kelvane OS Agent");
+    }
+
+    void aboutShowsBundleValuesInANewWindowEachTime_data()
+    {
+        QTest::addColumn<QByteArray>("plist");
+        QTest::addColumn<QString>("nameAndVersion");
+        QTest::newRow("the program's own Info.plist") << QByteArray() << "Kelvane OS Agent|Version: " KELVANE_VERSION;
+        QTest::newRow("version not a string, name only in a nested dict")
+            << QByteArray(
+                   "<?xml version=\"1.0\"?>\n<plist version=\"1.0\"><dict><key>CFBundleShortVersionString</key>"
+                   "<real>1.2</real><key>O</key><dict><key>CFBundleName</key><string>N</string></dict></dict></plist>")
+            << "?|Version: ?";
+    }
+
+    // Each opening is a new application-modal window; closing it returns from the entry and drops it.
+    void aboutShowsBundleValuesInANewWindowEachTime()
+    {
+        QFETCH(QByteArray, plist);
+        Scene scene{.plist = plist};
+        QList<QPointer<QWidget>> windows;
+        for (int opening = 1; opening <= 2; ++opening) {
+            QStringList shown;
+            QTimer::singleShot(0, [&] {
+                QWidget *window = QApplication::activeModalWidget();
+                window->close(); // its loop ends once this returns
+                windows.append(window);
+                QVERIFY(window->windowModality() == Qt::ApplicationModal);
+                QVERIFY(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+                for (const char *name : {"appNameLabel", "versionLabel", "copyrightLabel"})
+                    shown.append(window->findChild<QLabel *>(name)->text());
+            });
+            scene.menu.aboutAction()->trigger();
+            QCOMPARE(windows.size(), opening);
+            QVERIFY(windows.last().isNull());
+            QTEST(shown.mid(0, 2).join(u'|'), "nameAndVersion");
+            QVERIFY(shown.value(2).startsWith(u"\u00A9 %1 "_qs.arg(QDate::currentDate().year())));
+        }
     }
 };
 

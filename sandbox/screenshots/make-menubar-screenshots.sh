@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Remakes menubar-running.png, menubar-stopped.png and about.png in this folder: the real menu-bar
+# Remakes docs/screenshots/menubar-running.png, menubar-stopped.png and about.png: the real menu-bar
 # interface on a scripted daemon state (menubar-screenshot-demo), under Xvfb with trayer as tray host.
 # Usage: make-menubar-screenshots.sh [BUILD_DIR]   (default: <repo>/build, built if needed)
 set -euo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
-root=$(cd "$here/../.." && pwd)
+root=$(cd "$(dirname "$0")/../.." && pwd)
+out=$root/docs/screenshots
 build=${1:-$root/build}
-demo=$build/tests/menubar-ui/menubar-screenshot-demo
+demo=$build/sandbox/screenshots/menubar-screenshot-demo
 display=:${KELVANE_SCREENSHOT_DISPLAY:-93}
 width=800
 height=500
@@ -62,7 +62,7 @@ shoot_menu() { # shoot_menu STATE
     # Right-click just below the icon's centre, so the menu opens under the item and leaves it visible.
     xdotool mousemove $((x + 11)) $((y + 21)) click 3
     sleep 1
-    import -window root -crop "340x170+$((width - 340))+0" +repage "$here/menubar-$1.png"
+    import -window root -crop "340x170+$((width - 340))+0" +repage "$out/menubar-$1.png"
     kill "$pid"
     wait "$pid" 2>/dev/null || true
 }
@@ -75,5 +75,5 @@ pid=$!
 pids+=($pid)
 window=$(demo_window "250x200")
 sleep 0.5
-import -window "$window" "$here/about.png"
-echo "written: $here/menubar-running.png $here/menubar-stopped.png $here/about.png"
+import -window "$window" "$out/about.png"
+echo "written: $out/menubar-running.png $out/menubar-stopped.png $out/about.png"

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "LogSink.h"
+#include "PlatformFakes.h"
+#include "ProcessError.h"
+#include "ProcessRunner.h"
+#include "ServicesController.h"
+
+#include <QTemporaryDir>
+
+inline const QString kRunningTable = QStringLiteral("COMM\nlaunchd\nqmx-osagent\n");
+inline const QString kStoppedTable = QStringLiteral("COMM\nlaunchd\nqmx-osagentd\n");
+
+// What a ServicesController runs on. Each probe takes the next scripted process table, the last one repeats;
+// a missing output is the runner's "Missing data". The configuration file exists only when a test makes it.
+struct ControllerFakes : menubar::ProcessRunner, platform::LogSink
+{
+    QList<std::optional<QString>> tables{kStoppedTable};
+    std::optional<QString> rootOutput = QStringLiteral("-\t6\tcom.kelvane.osagent\n");
+    QList<QStringList> calls;
+    QStringList log; // "I " or "E " and the line
+    FakeAlertPresenter alerts;
+    FakeUrlOpener urls;
+    QTemporaryDir dir;
+
+    QString executeProcess(const QString &program, const QStringList &arguments) override
+    {
+        calls.append(QStringList{program} + arguments);
+        return scripted(tables.size() > 1 ? tables.takeFirst() : tables.first());
+    }
+    QString executeAsRoot(const QString &command) override
+    {
+        return calls.append({"root", command}), scripted(rootOutput);
+    }
+    static QString scripted(const std::optional<QString> &output)
+    {
+        return output ? *output : throw menubar::ProcessError::missingData();
+    }
+    void write(platform::LogLevel level, const QString &line) override
+    {
+        log << (level == platform::LogLevel::Error ? "E " : "I ") + line;
+    }
+    menubar::ServicesController::Dependencies dependencies(std::chrono::milliseconds checkInterval)
+    {
+        contract::AgentPaths paths;
+        paths.installedConfigFile = dir.filePath(".qmx-osagent.cfg");
+        paths.logDirectory = dir.filePath("logs");
+        paths.ps = "/fake/ps";
+        return {*this, *this, alerts, urls, paths, checkInterval};
+    }
+};

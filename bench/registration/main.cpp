@@ -1,0 +1,145 @@
+// What a registration costs beyond the daemon's own run: RegistrationHelper::registerWithAddress on a
+// sandbox against the stand-in server, and, in the same rounds, the same daemon invocation run
+// directly and the launch agent's restart run alone. Usage: bench-registration [ROUNDS]
+//
+// The restart is part of a registration and stays in the figure. The sandbox's agent job is made a
+// plain sleep, so that what is restarted costs nothing of its own and only the stand-in launchctl is
+// timed; that launchctl polls every 50 ms, which the restart line shows apart.
+#include "AdministratorShell.h"
+#include "AgentContract.h"
+#include "BenchSupport.h"
+#include "ChildProcess.h"
+#include "RegistrationError.h"
+#include "RegistrationHelper.h"
+#include "Sandbox.h"
+#include "SandboxSession.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdlib>
+
+namespace {
+
+constexpr int kWarmUpRounds = 2;
+constexpr double kTargetMs = 20.0;
+const QString kLogin = QStringLiteral("bench");
+const QString kPassword = QStringLiteral("bench-password");
+const QString kNodeName = QStringLiteral("bench-node");
+
+bool writeExecutable(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(content) != content.size())
+        return false;
+    file.close();
+    return file.setPermissions(file.permissions() | QFile::ExeOwner);
+}
+
+int fail(const QString &why)
+{
+    bench::printFigure(QStringLiteral("registration overhead: not measured: %1").arg(why));
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const int rounds = argc > 1 ? std::max(20, std::atoi(argv[1])) : 20;
+
+    // The staging directory goes unquoted into a shell command: keep the sandbox's path plain.
+    QTemporaryDir scratch(QDir::tempPath() + QStringLiteral("/kelvane-bench-XXXXXX"));
+    const sandbox::Sandbox box(scratch.filePath(QStringLiteral("sandbox")));
+    const QString agentLabel = contract::toQString(contract::kGuiAgentLabel);
+    if (!scratch.isValid() || !box.create() ||
+        !writeExecutable(box.jobDirectory(agentLabel) + QStringLiteral("/run"), "#!/bin/sh\nexec sleep 86400\n"))
+        return fail(QStringLiteral("cannot lay out the sandbox"));
+    box.setAccounts({{kLogin, kPassword}});
+    box.setFullDiskAccess(true);
+    box.setAuthoriseAnswer(QStringLiteral("allow"));
+    sandbox::SandboxSession session(box);
+    if (!session.startServer())
+        return fail(QStringLiteral("the stand-in server did not start"));
+
+    const contract::AgentPaths paths = box.paths();
+    const QString address = session.serverAddress();
+    platform::SystemAdministratorShell shell(paths.pkexec, paths.shell);
+    installer::RegistrationHelper helper(paths, shell);
+
+    // The direct run gets what the helper hands the daemon, built outside the timing as the helper's is not.
+    const QString directData = box.root() + QStringLiteral("/tmp/direct");
+    QDir().mkpath(directData);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(contract::toQString(contract::kDataPathVariable), directData);
+    environment.insert(contract::toQString(contract::kLogPathVariable), directData);
+    const platform::ChildProcessRequest daemonRequest{paths.daemonExecutable,
+                                                      {contract::toQString(contract::kRegisterFlag), kLogin, address,
+                                                       kPassword, contract::toQString(contract::kNodeNameFlag),
+                                                       kNodeName},
+                                                      environment,
+                                                      false};
+
+    std::vector<double> registrationMs, daemonMs, overheadMs, restartMs, authoriseMs, ownMs;
+    try {
+        // As on an installed machine, the launch agent runs when a registration restarts it.
+        helper.restartGuiAgent();
+        for (int round = 0; round < kWarmUpRounds + rounds; ++round) {
+            bench::Stopwatch watch;
+            helper.registerWithAddress(address, kLogin, kPassword, kNodeName);
+            const double registration = watch.elapsed().wallMs;
+
+            watch.restart();
+            const platform::ChildProcessResult direct = platform::runChildProcess(daemonRequest);
+            const double daemon = watch.elapsed().wallMs;
+            if (direct.status != contract::kExitEnrolled)
+                return fail(QStringLiteral("the daemon run directly ended with %1").arg(direct.status));
+
+            watch.restart();
+            helper.restartGuiAgent();
+            const double restart = watch.elapsed().wallMs;
+
+            watch.restart();
+            shell.run(QStringLiteral(":"));
+            const double authorise = watch.elapsed().wallMs;
+            if (round < kWarmUpRounds)
+                continue;
+            registrationMs.push_back(registration);
+            daemonMs.push_back(daemon);
+            overheadMs.push_back(registration - daemon);
+            restartMs.push_back(restart);
+            authoriseMs.push_back(authorise);
+            ownMs.push_back(registration - daemon - restart - authorise);
+        }
+    } catch (const installer::RegistrationError &error) {
+        return fail(error.reason());
+    } catch (const platform::AdministratorShellError &error) {
+        return fail(error.description());
+    } catch (const platform::SystemError &error) {
+        return fail(error.message());
+    }
+    session.stop();
+
+    const double overhead = bench::median(overheadMs);
+    bench::printFigure(
+        QStringLiteral("registration overhead: %1 ms (registration %2 ms minus the daemon run directly %3 ms; "
+                       "median of %4 rounds, interleaved; includes the launch agent restart); target < %5 ms: %6")
+            .arg(overhead, 0, 'f', 1)
+            .arg(bench::median(registrationMs), 0, 'f', 1)
+            .arg(bench::median(daemonMs), 0, 'f', 1)
+            .arg(rounds)
+            .arg(kTargetMs, 0, 'f', 0)
+            .arg(QLatin1String(bench::verdict(overhead < kTargetMs))));
+    const double own = bench::median(ownMs);
+    bench::printFigure(QStringLiteral("  of which: the launch agent restart through the stand-in launchctl %1 ms; the "
+                                      "stand-in pkexec with its shell %2 ms; the rest (the helper itself and the "
+                                      "install command's mkdir, cp, rm) %3 ms, %4 the target")
+                           .arg(bench::median(restartMs), 0, 'f', 1)
+                           .arg(bench::median(authoriseMs), 0, 'f', 1)
+                           .arg(own, 0, 'f', 1)
+                           .arg(own < kTargetMs ? QStringLiteral("within") : QStringLiteral("over")));
+    return 0;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+namespace bench {
+
+class TrayWatcher;
+
+struct Contender
+{
+    QString name;
+    QStringList command;
+};
+
+// The figures that need a display with a tray host: each launches the applications itself, ends
+// them before it returns, and prints its lines.
+class TrayBench
+{
+public:
+    TrayBench(TrayWatcher &watcher, QString outputFile);
+
+    // Launch to embedded, the contenders taking turns; the first is compared with the last, and
+    // those between are shown beside them.
+    void startUp(const QList<Contender> &contenders, int runs);
+    // The same for one contender alone, with something done before each launch and after each exit.
+    void startUpAlone(const QString &figure, const Contender &contender, int runs, const std::function<void()> &reset);
+    // Both idle for the same window: resident memory at its end, CPU time spent within it.
+    void rest(const Contender &product, const Contender &minimal, int seconds);
+
+private:
+    double launchUntilEmbedded(const Contender &contender);
+
+    TrayWatcher &m_watcher;
+    QString m_outputFile;
+};
+
+} // namespace bench

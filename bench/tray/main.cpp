@@ -1,0 +1,88 @@
+// The menu-bar application against a minimal Qt tray application, on the X display of DISPLAY with
+// a tray host already running: start-up until the item is embedded, then memory and CPU at rest.
+// Usage: bench-tray [STARTUP-RUNS [REST-SECONDS]]
+//
+// The menu-bar application is the sandbox's entry on a fresh sandbox: no configuration, so it never
+// starts the daemon, but it checks the process table every 5 s as shipped and logs to a file.
+#include "BenchSupport.h"
+#include "BenchTools.h"
+#include "ChildProcess.h"
+#include "Sandbox.h"
+#include "SandboxSession.h"
+#include "SandboxTools.h"
+#include "TrayBench.h"
+#include "TrayWatcher.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <cstdlib>
+#include <stdexcept>
+
+namespace {
+
+constexpr int kEnrolledRuns = 3;
+
+// An enrolled machine whose daemon is stopped: the application starts it before anything else.
+bool layOutEnrolled(const sandbox::Sandbox &box)
+{
+    if (!box.create())
+        return false;
+    box.setAuthoriseAnswer(QStringLiteral("allow"));
+    box.setFullDiskAccess(true);
+    const QString config = box.paths().installedConfigFile;
+    QDir().mkpath(QFileInfo(config).absolutePath());
+    QFile file(config);
+    return file.open(QIODevice::WriteOnly) && file.write("server=127.0.0.1:1\n") > 0;
+}
+
+void stopDaemon(const sandbox::Sandbox &box)
+{
+    platform::runChildProcess({box.paths().launchctl,
+                               {QStringLiteral("stop"), contract::toQString(contract::kServiceLabel)},
+                               std::nullopt,
+                               false});
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
+    const int seconds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 60;
+    // The applications must reach the display, whatever platform the caller's tests use.
+    qunsetenv("QT_QPA_PLATFORM");
+
+    QTemporaryDir scratch;
+    const sandbox::Sandbox fresh(scratch.filePath(QStringLiteral("fresh")));
+    const sandbox::Sandbox enrolled(scratch.filePath(QStringLiteral("enrolled")));
+    if (!scratch.isValid() || !fresh.create() || !layOutEnrolled(enrolled)) {
+        bench::printFigure(QStringLiteral("tray figures: not measured: cannot lay out the sandboxes"));
+        return 0;
+    }
+    const QString menuBarApp = QString::fromUtf8(sandbox::tools::kMenuBarApp);
+    const bench::Contender product{QStringLiteral("menu-bar app"), {menuBarApp, fresh.root()}};
+    const bench::Contender cheapListing{
+        QStringLiteral("menu-bar app listing with /bin/echo instead of ps"),
+        {QString::fromUtf8(bench::tools::kMenuBarVariant), fresh.root(), QStringLiteral("/bin/echo")}};
+    const bench::Contender minimal{QStringLiteral("minimal tray app"), {QString::fromUtf8(bench::tools::kMinimalTray)}};
+    const bench::Contender enrolledProduct{QStringLiteral("menu-bar app"), {menuBarApp, enrolled.root()}};
+
+    sandbox::SandboxSession enrolledSession(enrolled);
+    try {
+        bench::TrayWatcher watcher;
+        bench::TrayBench bench(watcher, scratch.filePath(QStringLiteral("applications.log")));
+        bench.startUp({product, cheapListing, minimal}, runs);
+        bench.startUpAlone(QStringLiteral("start-up, enrolled machine with the daemon stopped"), enrolledProduct,
+                           kEnrolledRuns, [&enrolled] { stopDaemon(enrolled); });
+        bench.rest(product, minimal, seconds);
+    } catch (const std::exception &error) {
+        bench::printFigure(QStringLiteral("tray figures: not measured: %1").arg(QString::fromLocal8Bit(error.what())));
+    }
+    enrolledSession.stop();
+    return 0;
+}

@@ -70,6 +70,7 @@ bool Sandbox::create() const
         && QDir().mkpath(QFileInfo(logFile()).absolutePath()) && QDir().mkpath(serverDirectory())
         && copyExecutable(tools::kDaemon, agent.daemonExecutable)
         && copyExecutable(tools::kAuthorise, agent.pkexec)
+        && copyExecutable(tools::kAuthoriseDialog, binDirectory() + QStringLiteral("/pkexec-dialog"))
         && copyExecutable(tools::kLaunchctl, agent.launchctl)
         && copyExecutable(tools::kSudo, binDirectory() + QStringLiteral("/sudo"))
         && writeFile(jobDirectory(serviceLabel) + QStringLiteral("/kind"), "daemon")

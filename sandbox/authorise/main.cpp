@@ -1,73 +1,64 @@
 // Stand-in for pkexec in the sandbox: "pkexec PROGRAM ARGS...". Copied to SANDBOX/bin/pkexec.
-// It blocks its caller as a real authorisation does: it asks with a dialog naming the command, or
-// answers by itself when SANDBOX/authorise holds "allow" or "cancel". Allowed commands run without
-// elevation, with SANDBOX/bin first on the command path, and are appended to SANDBOX/authorise.log.
+// It blocks its caller as a real authorisation does: it asks with a dialog naming the command
+// (SANDBOX/bin/pkexec-dialog), or answers by itself when SANDBOX/authorise holds "allow" or
+// "cancel". Allowed commands run without elevation, with SANDBOX/bin first on the command path,
+// and are appended to SANDBOX/authorise.log. No Qt here: an answered authorisation stays cheap.
 
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QMessageBox>
-#include <QPushButton>
-
+#include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
 #include <unistd.h>
+
+extern char **environ;
 
 namespace {
 
-bool askUser(const QString &command)
+std::string directoryOf(const std::string &path)
 {
-    int argc = 1;
-    char name[] = "pkexec";
-    char *argv[] = {name, nullptr};
-    QApplication app(argc, argv);
-    QMessageBox box;
-    box.setWindowTitle(QStringLiteral("Authentication Required"));
-    box.setIcon(QMessageBox::Warning);
-    box.setText(QStringLiteral("Authentication is needed to run a command as the super user."));
-    box.setInformativeText(command);
-    box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
-    QPushButton *allow = box.addButton(QStringLiteral("Allow"), QMessageBox::AcceptRole);
-    box.setDefaultButton(allow);
-    box.exec();
-    return box.clickedButton() == allow;
+    return path.substr(0, path.rfind('/'));
+}
+
+bool askUser(const std::string &bin, const std::string &command)
+{
+    const std::string dialog = bin + "/pkexec-dialog";
+    char *argv[] = {const_cast<char *>(dialog.c_str()), const_cast<char *>(command.c_str()), nullptr};
+    pid_t pid = 0;
+    int status = 0;
+    return posix_spawn(&pid, dialog.c_str(), nullptr, nullptr, argv, environ) == 0
+        && waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (argc < 2)
-        return 127;
     char self[4096];
     const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
-    if (length <= 0)
+    if (argc < 2 || length <= 0)
         return 127;
-    self[length] = '\0';
-    const QString bin = QFileInfo(QString::fromLocal8Bit(self)).absolutePath();
-    const QString root = QFileInfo(bin).absolutePath();
+    const std::string bin = directoryOf(std::string(self, size_t(length)));
+    const std::string root = directoryOf(bin);
 
-    QStringList command;
-    for (int i = 1; i < argc; ++i)
-        command.append(QString::fromLocal8Bit(argv[i]));
+    std::string command = argv[1];
+    for (int i = 2; i < argc; ++i)
+        command += std::string(" ") + argv[i];
 
-    QFile answerFile(root + QStringLiteral("/authorise"));
-    const QString answer =
-        answerFile.open(QIODevice::ReadOnly) ? QString::fromUtf8(answerFile.readAll()).trimmed() : QString();
-    const bool allowed = answer.isEmpty() ? askUser(command.join(QLatin1Char(' '))) : answer == QLatin1String("allow");
-    if (!allowed) {
-        fprintf(stderr, "Error executing command as another user: Request dismissed\n");
+    std::ifstream answerFile(root + "/authorise");
+    std::string answer((std::istreambuf_iterator<char>(answerFile)), std::istreambuf_iterator<char>());
+    answer.erase(answer.find_last_not_of(" \n") + 1);
+    if (answer.empty() ? !askUser(bin, command) : answer != "allow") {
+        std::fprintf(stderr, "Error executing command as another user: Request dismissed\n");
         return 126;
     }
 
-    QFile log(root + QStringLiteral("/authorise.log"));
-    if (log.open(QIODevice::Append))
-        log.write((command.join(QLatin1Char(' ')) + QLatin1Char('\n')).toUtf8());
-    log.close();
-
-    const QByteArray path = QFile::encodeName(bin) + ':' + qgetenv("PATH");
-    setenv("PATH", path.constData(), 1);
+    std::ofstream(root + "/authorise.log", std::ios::app) << command << '\n';
+    const std::string path = bin + ':' + (std::getenv("PATH") ? std::getenv("PATH") : "/usr/bin:/bin");
+    setenv("PATH", path.c_str(), 1);
     execv(argv[1], argv + 1);
-    perror("pkexec");
+    std::perror("pkexec");
     return 127;
 }

@@ -43,8 +43,11 @@ struct RecordingPane : installer::RegistrationPane
 {
     explicit RecordingPane(const QString &hostName,
                            std::shared_ptr<FakeAlertPresenter> alerts = std::make_shared<FakeAlertPresenter>())
-        : RegistrationPane({[this] { return ++made, std::make_unique<Registration>(calls); }, alerts,
-                            [hostName] { return hostName; }},
+        : RegistrationPane({[this] {
+                                ++made;
+                                return std::make_unique<Registration>(calls);
+                            },
+                            alerts, [hostName] { return hostName; }},
                            QString())
         , alerts(alerts)
     {}
@@ -62,8 +65,10 @@ struct RecordingPane : installer::RegistrationPane
     {
         const installer::RegistrationForm *form = registrationView();
         QList<QLineEdit *> fields;
-        if (which == Form::Re)
-            fields << reRegistrationView()->agentGuidTextField(), form = reRegistrationView();
+        if (which == Form::Re) {
+            fields << reRegistrationView()->agentGuidTextField();
+            form = reRegistrationView();
+        }
         fields << form->addressTextField() << form->loginTextField() << form->passwordTextField()
                << form->nameTextField();
         for (qsizetype i = 0; i < fields.size(); ++i)

@@ -30,7 +30,8 @@ struct ControllerFakes : menubar::ProcessRunner, platform::LogSink
     }
     QString executeAsRoot(const QString &command) override
     {
-        return calls.append({"root", command}), scripted(rootOutput);
+        calls.append({"root", command});
+        return scripted(rootOutput);
     }
     static QString scripted(const std::optional<QString> &output)
     {

@@ -27,5 +27,9 @@ struct FakeAlertPresenter : platform::AlertPresenter
 struct FakeUrlOpener : platform::UrlOpener
 {
     QList<QUrl> opened;
-    bool openUrl(const QUrl &url) override { return opened.append(url), false; }
+    bool openUrl(const QUrl &url) override
+    {
+        opened.append(url);
+        return false;
+    }
 };

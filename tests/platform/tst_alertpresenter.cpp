@@ -11,25 +11,24 @@ class AlertPresenterTest : public QObject
     Q_OBJECT
 
 private slots:
-    void answersByPositionOfKeyOrClick_data()
+    void answersByPositionOfKey_data()
     {
         QTest::addColumn<QStringList>("buttons");
-        QTest::addColumn<QString>("action"); // a key name or the title of the button to click
+        QTest::addColumn<QString>("key");
         QTest::addColumn<int>("answer");
         QTest::newRow("Return picks the first") << QStringList{"Cancel", "Close"} << "Return" << 1000;
         QTest::newRow("Return picks the first even when it is Yes")
             << QStringList{"Yes", "No", "Cancel"} << "Return" << 1000;
-        QTest::newRow("click on the second") << QStringList{"Cancel", "Close"} << "Close" << 1001;
         QTest::newRow("Escape picks Cancel, wherever it is") << QStringList{"Close", "Cancel"} << "Escape" << 1001;
         QTest::newRow("Escape ignored without Cancel")
             << QStringList{"Yes", "No"} << "Escape" << platform::kAlertNoButton;
         QTest::newRow("single default button") << QStringList{} << "Return" << 1000;
     }
 
-    void answersByPositionOfKeyOrClick()
+    void answersByPositionOfKey()
     {
         QFETCH(QStringList, buttons);
-        QFETCH(QString, action);
+        QFETCH(QString, key);
         QStringList leftToRight;
         QTimer::singleShot(0, [&] {
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
@@ -38,13 +37,9 @@ private slots:
             std::sort(shown.begin(), shown.end(), [](QAbstractButton *a, QAbstractButton *b) {
                 return a->mapToGlobal(QPoint()).x() < b->mapToGlobal(QPoint()).x();
             });
-            for (QAbstractButton *button : shown) {
+            for (QAbstractButton *button : shown)
                 leftToRight.append(button->text());
-                if (button->text() == action)
-                    button->click();
-            }
-            if (action == "Return" || action == "Escape")
-                QTest::keyClick(box, action == "Return" ? Qt::Key_Return : Qt::Key_Escape);
+            QTest::keyClick(box, key == "Return" ? Qt::Key_Return : Qt::Key_Escape);
             if (box->isVisible()) // the key was ignored: leave some other way so the test ends
                 box->done(0);
         });

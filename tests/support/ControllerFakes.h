@@ -6,13 +6,11 @@
 #include "ProcessRunner.h"
 #include "ServicesController.h"
 
-#include <QTemporaryDir>
-
 inline const QString kRunningTable = QStringLiteral("COMM\nlaunchd\nqmx-osagent\n");
 inline const QString kStoppedTable = QStringLiteral("COMM\nlaunchd\nqmx-osagentd\n");
 
 // What a ServicesController runs on. Each probe takes the next scripted process table, the last one repeats;
-// a missing output is the runner's "Missing data". The configuration file exists only when a test makes it.
+// a missing output is the runner's "Missing data". There is no configuration file, so nothing starts at launch.
 struct ControllerFakes : menubar::ProcessRunner, platform::LogSink
 {
     QList<std::optional<QString>> tables{kStoppedTable};
@@ -21,7 +19,6 @@ struct ControllerFakes : menubar::ProcessRunner, platform::LogSink
     QStringList log; // "I " or "E " and the line
     FakeAlertPresenter alerts;
     FakeUrlOpener urls;
-    QTemporaryDir dir;
 
     QString executeProcess(const QString &program, const QStringList &arguments) override
     {
@@ -44,9 +41,7 @@ struct ControllerFakes : menubar::ProcessRunner, platform::LogSink
     menubar::ServicesController::Dependencies dependencies(std::chrono::milliseconds checkInterval)
     {
         contract::AgentPaths paths;
-        paths.installedConfigFile = dir.filePath(".qmx-osagent.cfg");
-        paths.logDirectory = dir.filePath("logs");
-        paths.ps = "/fake/ps";
+        paths.installedConfigFile = "/nonexistent/.qmx-osagent.cfg";
         return {*this, *this, alerts, urls, paths, checkInterval};
     }
 };

@@ -10,15 +10,14 @@ struct FakeAlertPresenter : platform::AlertPresenter
 {
     int answer = platform::kAlertFirstButtonReturn;
     QStringList shown; // "style message|informative text|buttons"
-    std::function<void()> whileShown;
+    std::function<void()> whileShown = [] {};
 
     int runModal(const platform::Alert &alert) override
     {
         const char *styles[] = {"warning", "informational", "critical"};
         shown << QString("%1 %2|%3|%4")
                      .arg(styles[int(alert.style)], alert.messageText, alert.informativeText, alert.buttons.join(u'/'));
-        if (whileShown)
-            whileShown();
+        whileShown();
         return answer;
     }
 };

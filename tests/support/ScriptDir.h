@@ -4,15 +4,11 @@
 #include <QTemporaryDir>
 
 // A temporary directory for small executable shell scripts that stand in for system tools.
-struct ScriptDir
+struct ScriptDir : QTemporaryDir
 {
-    QTemporaryDir dir;
-
-    QString path(const QString &name) const { return dir.filePath(name); }
-
     QString write(const QString &name, const QByteArray &body)
     {
-        QFile script(path(name));
+        QFile script(filePath(name));
         if (!script.open(QIODevice::WriteOnly) || script.write("#!/bin/sh\n" + body + '\n') < 0)
             qFatal("cannot write %s", qPrintable(script.fileName()));
         script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -21,7 +17,7 @@ struct ScriptDir
 
     QByteArray read(const QString &name) const
     {
-        QFile file(path(name));
+        QFile file(filePath(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 };

@@ -1,11 +1,9 @@
 #include "AdministratorShell.h"
-#include "AlertPresenter.h"
 #include "AppMenu.h"
 #include "EnrollerPlugin.h"
 #include "InstallerPluginLoader.h"
 #include "LogSink.h"
 #include "MainApp.h"
-#include "MenuBarExtra.h"
 #include "ProcessHelper.h"
 #include "SandboxSession.h"
 #include "SandboxTools.h"
@@ -13,9 +11,9 @@
 #include "PlatformFakes.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QSystemTrayIcon>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -85,11 +83,8 @@ private slots:
                                           m_box.paths().launchctl + " list"});
         QVERIFY2(shell.waitForFinished(5000), "launchctl start kept its caller waiting for the job");
         const QString list = QString::fromUtf8(shell.readAllStandardOutput());
-        QVERIFY2(QRegularExpression("^\\d+\\t0\\t" + QRegularExpression::escape(kService) + "$",
-                                    QRegularExpression::MultilineOption)
-                     .match(list)
-                     .hasMatch(),
-                 qPrintable(list));
+        const QRegularExpression daemonLine("^\\d+\\t0\\t" + kService + "$", QRegularExpression::MultilineOption);
+        QVERIFY2(list.contains(daemonLine), qPrintable(list));
         QVERIFY(!list.contains(contract::toQString(contract::kGuiAgentLabel)));
         QCOMPARE(QProcess::execute(m_box.paths().launchctl, {"stop", kService}), 0);
         QVERIFY(!m_box.isDaemonRunning());
@@ -160,10 +155,7 @@ private slots:
         const QString installed = contentOf(m_box.paths().installedConfigFile);
         form.replaceInStrings("@server", m_session.serverAddress());
         form.replaceInStrings("@guid", installed.section("guid=", 1).trimmed());
-        if (form.size() == 4)
-            reRegisterWith(form);
-        else
-            registerWith(form);
+        registerWith(form);
         QCOMPARE(lastAlert(*m_alerts), message);
         const bool succeeded = message.endsWith("success");
         if (!succeeded)
@@ -206,21 +198,17 @@ private:
     QLineEdit *field(const char *name) const { return m_assistant->findChild<QLineEdit *>(name); }
     QAbstractButton *button(const char *name) const { return m_assistant->findChild<QAbstractButton *>(name); }
 
-    void registerWith(const QStringList &values) // address, login, password
+    // Fills in address, login and password, after the agent's GUID for a re-registration, and clicks.
+    void registerWith(const QStringList &values)
     {
-        const char *names[] = {"addressTextField", "loginTextField", "passwordTextField"};
-        for (int i = 0; i < 3; ++i)
-            field(names[i])->setText(values[i]);
-        button("registerButton")->click();
-    }
-
-    void reRegisterWith(const QStringList &values) // guid, address, login, password
-    {
-        button("reRegisterRadioButton")->click();
-        const char *names[] = {"agentGuidTextField", "reAddressTextField", "reLoginTextField", "rePasswordTextField"};
-        for (int i = 0; i < 4; ++i)
-            field(names[i])->setText(values[i]);
-        button("reRegisterButton")->click();
+        const bool again = values.size() == 4;
+        const QStringList names =
+            again ? QStringList{"agentGuidTextField", "reAddressTextField", "reLoginTextField", "rePasswordTextField"}
+                  : QStringList{"addressTextField", "loginTextField", "passwordTextField"};
+        button(again ? "reRegisterRadioButton" : "registerRadioButton")->click();
+        for (qsizetype i = 0; i < names.size(); ++i)
+            field(qPrintable(names[i]))->setText(values[i]);
+        button(again ? "reRegisterButton" : "registerButton")->click();
     }
 
     std::unique_ptr<menubar::MainApp> menuBarApp()

@@ -1,0 +1,134 @@
+#include "AdministratorShell.h"
+#include "LogSink.h"
+#include "PlatformFakes.h"
+#include "RegistrationError.h"
+#include "RegistrationHelper.h"
+#include "ScriptDir.h"
+#include "ServicesController.h"
+#include "menubar-app/service/ProcessHelper.h" // the installer has a ProcessHelper.h of its own
+
+#include <QTest>
+
+// Bad input, one table per place where it enters, on the real helpers: it ends in what the user should see.
+class BadInputTest : public QObject
+{
+    Q_OBJECT
+
+    struct RecordingShell : platform::AdministratorShell
+    {
+        void run(const QString &command) override { commands << command; }
+        QStringList commands;
+    };
+
+private slots:
+    void formAndDaemonEndInAMessage_data()
+    {
+        QTest::addColumn<QStringList>("form");  // address, login, password, name
+        QTest::addColumn<QByteArray>("daemon"); // a script, "missing", "not executable"; none: the stand-in
+        QTest::addColumn<QString>("reason");    // @ stands for the daemon's path
+        const QStringList form{"A", "L", "P", "N"};
+        QString odd = QChar(127) + QString(" ; | & > x < * ? ~ # ' \" \\ $(id) `id` ${HOME} %1 ");
+        for (char16_t c = 1; c < 32; ++c) // every control character but NUL
+            odd += QChar(c);
+        QTest::newRow("form: 64 KiB in every field") << QStringList(4, QString(65536, 'v')) << QByteArray() << "";
+        QTest::newRow("form: control characters and shell syntax") << QStringList(4, odd) << QByteArray() << "";
+        QTest::newRow("form: past the system's argument limit")
+            << QStringList{"A", "L", QString(4 << 20, 'p'), "N"} << QByteArray()
+            << "Can't run process '@'. Error: Argument list too long";
+        const QString failed = "Process failed with exit code: 7\n\n";
+        QTest::newRow("daemon: 10 MiB of output")
+            << form << QByteArray("head -c 10485760 /dev/zero | tr '\\0' x; printf E; exit 7")
+            << failed + "…\n" + QString(3999, 'x') + "E";
+        QTest::newRow("daemon: UTF-8 cut off at the end")
+            << form << QByteArray("printf 'ok \\342\\202'; exit 7") << failed;
+        QTest::newRow("daemon: missing") << form << QByteArray("missing")
+                                         << "Can't run process '@'. Error: No such file or directory";
+        QTest::newRow("daemon: not executable")
+            << form << QByteArray("not executable") << "Can't run process '@'. Error: Permission denied";
+    }
+
+    void formAndDaemonEndInAMessage()
+    {
+        QFETCH(QStringList, form);
+        QFETCH(QByteArray, daemon);
+        QFETCH(QString, reason);
+        ScriptDir dir;
+        qputenv("QMX_STANDIN_RECORD_DIR", QFile::encodeName(dir.path()));
+        qputenv("QMX_STANDIN_EXIT_STATUS", "0"); // scripted: enrolled, nothing staged
+        contract::AgentPaths paths;
+        paths.daemonExecutable = daemon.isNull() ? STANDIN_DAEMON : dir.write("daemon", daemon);
+        if (daemon == "not executable")
+            QFile::setPermissions(paths.daemonExecutable, QFile::ReadOwner | QFile::WriteOwner);
+        if (daemon == "missing")
+            QFile::remove(paths.daemonExecutable);
+        paths.stagingDirectory = dir.filePath("staging");
+        paths.stagedConfigFile = dir.filePath("staging/.qmx-osagent.cfg");
+        RecordingShell shell;
+        try {
+            installer::RegistrationHelper(paths, shell).registerWithAddress(form[0], form[1], form[2], form[3]);
+            QCOMPARE(QString(), reason);
+        } catch (const installer::RegistrationError &error) {
+            QCOMPARE(error.reason(), reason.replace('@', paths.daemonExecutable));
+        }
+        // The stand-in records what it was given: each value as one argument, unchanged.
+        QStringList arguments = QString::fromUtf8(dir.read("arguments")).split(QChar(0));
+        arguments.removeLast();
+        const QStringList expected{"-r", form[1], form[0], form[2], "-n", form[3]};
+        QCOMPARE(arguments, reason.isEmpty() ? expected : QStringList());
+        QVERIFY(shell.commands.isEmpty());
+    }
+
+    void processTableFaultsCountAsStopped_data()
+    {
+        QTest::addColumn<QByteArray>("ps"); // the script; none: nothing there
+        QTest::addColumn<QString>("error"); // what the check logs
+        const QString failed = "Kelvane_OS_Agent.ServicesController Failed execute process Error Domain=";
+        QTest::newRow("ps: garbage") << QByteArray(R"(printf 'COMM\n\377qmx-osagent\n')")
+                                     << failed + R"x(Failed to decode output Code=0 "(null)")x";
+        QTest::newRow("ps: NUL after the name") << QByteArray(R"(printf 'COMM\nqmx-osagent\000\n')") << QString();
+        QTest::newRow("ps: nothing") << QByteArray("exit 0") << failed + R"x(Missing data Code=0 "(null)")x";
+        QTest::newRow("ps: missing") << QByteArray()
+                                     << failed + R"(NSPOSIXErrorDomain Code=2 "No such file or directory")";
+    }
+
+    void processTableFaultsCountAsStopped()
+    {
+        QFETCH(QByteArray, ps);
+        QFETCH(QString, error);
+        ScriptDir dir;
+        contract::AgentPaths paths;
+        paths.ps = ps.isNull() ? dir.filePath("missing") : dir.write("ps", ps);
+        paths.installedConfigFile = dir.filePath("no-configuration");
+        menubar::ProcessHelper runner({dir.filePath("no-osascript"), dir.filePath("no-pkexec"), "/bin/sh"});
+        platform::CapturingLogSink log;
+        FakeAlertPresenter alerts;
+        FakeUrlOpener urls;
+        menubar::ServicesController controller({runner, log, alerts, urls, paths, std::chrono::minutes(1)});
+        QCoreApplication::processEvents(); // the first check's result is published from the event loop
+        QCOMPARE(controller.iconName(), "StopMenuBarExtraIcon");
+        QCOMPARE(log.entries().size(), error.isNull() ? 2 : 3); // starting, the error, stopped
+        QVERIFY(error.isNull() || log.entries().at(1).message == error);
+    }
+
+    void jobListReadsOnlyWholeNumbers_data()
+    {
+        QTest::addColumn<QString>("output"); // of a start that failed; only status 6 offers the settings
+        QTest::addColumn<qint64>("lastErrorCode");
+        QTest::newRow("jobs: many tabs") << "-\t6\t\t\t\t\tcom.kelvane.osagent\n" << qint64(6);
+        QTest::newRow("jobs: status 2^64 + 6 does not wrap to 6") << "-\t18446744073709551622\tx\n" << qint64(0);
+        QTest::newRow("jobs: negative status") << "-\t-6\tx\n" << qint64(-6);
+        QTest::newRow("jobs: no tab") << "com.kelvane.osagent\n" << qint64(0);
+        QTest::newRow("jobs: 10 MiB of digits as pid") << QString(10 << 20, '9') + "\t6\tx" << qint64(6);
+    }
+
+    void jobListReadsOnlyWholeNumbers()
+    {
+        QFETCH(QString, output);
+        QFETCH(qint64, lastErrorCode);
+        QCOMPARE(menubar::ServicesController::parseStartServiceOutput(output),
+                 (menubar::StartServiceResult{false, lastErrorCode}));
+    }
+};
+
+QTEST_GUILESS_MAIN(BadInputTest)
+#include "tst_badinput.moc"

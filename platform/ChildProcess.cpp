@@ -6,21 +6,17 @@
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
-#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <utility>
 #include <vector>
 
-extern char **environ;
-
 namespace platform {
 
 SystemError::SystemError(int code)
     : m_code(code)
-{
-}
+{}
 
 QString SystemError::message() const
 {
@@ -39,9 +35,11 @@ class FileDescriptor
 public:
     explicit FileDescriptor(int fd = -1)
         : m_fd(fd)
-    {
-    }
+    {}
     ~FileDescriptor() { close(); }
+    FileDescriptor(FileDescriptor &&other) noexcept
+        : m_fd(std::exchange(other.m_fd, -1))
+    {}
     FileDescriptor(const FileDescriptor &) = delete;
     FileDescriptor &operator=(const FileDescriptor &) = delete;
     FileDescriptor &operator=(FileDescriptor &&other) noexcept
@@ -52,6 +50,7 @@ public:
     }
 
     int get() const { return m_fd; }
+    bool isOpen() const { return m_fd >= 0; }
     void close()
     {
         if (m_fd >= 0)
@@ -62,6 +61,27 @@ public:
 private:
     int m_fd;
 };
+
+struct Pipe
+{
+    FileDescriptor readEnd;
+    FileDescriptor writeEnd;
+};
+
+// Both ends close-on-exec, so that no other child started meanwhile keeps them open; the child's own
+// copies are made by dup2, which clears the flag on the copy alone.
+Pipe makePipe()
+{
+    int fds[2];
+    if (::pipe(fds) != 0)
+        throw SystemError(errno);
+    Pipe made{FileDescriptor(fds[0]), FileDescriptor(fds[1])};
+    for (int fd : fds) {
+        if (::fcntl(fd, F_SETFD, FD_CLOEXEC) != 0)
+            throw SystemError(errno);
+    }
+    return made;
+}
 
 // Owns the byte strings that argv and envp point into for the duration of the spawn.
 class CStringVector
@@ -89,86 +109,20 @@ public:
     ~SpawnActions() { posix_spawn_file_actions_destroy(&m_actions); }
     SpawnActions(const SpawnActions &) = delete;
     SpawnActions &operator=(const SpawnActions &) = delete;
+
+    void redirect(const FileDescriptor &from, int to)
+    {
+        if (int rc = posix_spawn_file_actions_adddup2(&m_actions, from.get(), to); rc != 0)
+            throw SystemError(rc);
+    }
     posix_spawn_file_actions_t *get() { return &m_actions; }
 
 private:
     posix_spawn_file_actions_t m_actions;
 };
 
-int waitForChild(pid_t pid)
+pid_t spawn(const ChildProcessRequest &request, SpawnActions &actions)
 {
-    int rawStatus = 0;
-    while (waitpid(pid, &rawStatus, 0) < 0) {
-        if (errno != EINTR)
-            return -1;
-    }
-    return rawStatus;
-}
-
-} // namespace
-
-namespace {
-
-// Reads both pipes until each reaches end of file, so that neither can fill up and stall the child.
-int drain(FileDescriptor &out, QByteArray &output, FileDescriptor &err, QByteArray &errorOutput)
-{
-    char buffer[65536];
-    for (;;) {
-        pollfd fds[2];
-        nfds_t count = 0;
-        if (out.get() >= 0)
-            fds[count++] = {out.get(), POLLIN, 0};
-        if (err.get() >= 0)
-            fds[count++] = {err.get(), POLLIN, 0};
-        if (count == 0)
-            return 0;
-        if (poll(fds, count, -1) < 0) {
-            if (errno == EINTR)
-                continue;
-            return errno;
-        }
-        for (nfds_t i = 0; i < count; ++i) {
-            if (fds[i].revents == 0)
-                continue;
-            const bool isOut = fds[i].fd == out.get();
-            const ssize_t n = ::read(fds[i].fd, buffer, sizeof buffer);
-            if (n > 0)
-                (isOut ? output : errorOutput).append(buffer, qsizetype(n));
-            else if (n == 0)
-                (isOut ? out : err).close();
-            else if (errno != EINTR && errno != EAGAIN)
-                return errno;
-        }
-    }
-}
-
-} // namespace
-
-ChildProcessResult runChildProcess(const ChildProcessRequest &request)
-{
-    int fds[2];
-    if (pipe2(fds, O_CLOEXEC) != 0)
-        throw SystemError(errno);
-    FileDescriptor readEnd(fds[0]);
-    FileDescriptor writeEnd(fds[1]);
-    FileDescriptor errorReadEnd;
-    FileDescriptor errorWriteEnd;
-    if (request.captureStandardError) {
-        if (pipe2(fds, O_CLOEXEC) != 0)
-            throw SystemError(errno);
-        errorReadEnd = FileDescriptor(fds[0]);
-        errorWriteEnd = FileDescriptor(fds[1]);
-    }
-
-    SpawnActions actions;
-    // dup2 clears close-on-exec on the child's copy only; the originals stay close-on-exec.
-    if (int rc = posix_spawn_file_actions_adddup2(actions.get(), writeEnd.get(), STDOUT_FILENO); rc != 0)
-        throw SystemError(rc);
-    if (errorWriteEnd.get() >= 0) {
-        if (int rc = posix_spawn_file_actions_adddup2(actions.get(), errorWriteEnd.get(), STDERR_FILENO); rc != 0)
-            throw SystemError(rc);
-    }
-
     const QByteArray program = QFile::encodeName(request.program);
     CStringVector argv;
     argv.append(program);
@@ -176,38 +130,92 @@ ChildProcessResult runChildProcess(const ChildProcessRequest &request)
         argv.append(argument.toUtf8());
 
     CStringVector envp;
-    char **environment = environ;
+    char **environment = systemEnvironmentTable();
     if (request.environment) {
-        for (const QString &entry : request.environment->toStringList())
-            envp.append(entry.toUtf8());
+        for (const QByteArray &entry : request.environment->entries())
+            envp.append(entry);
         environment = envp.pointers();
     }
 
     pid_t pid = 0;
-    if (int rc = posix_spawn(&pid, program.constData(), actions.get(), nullptr, argv.pointers(), environment);
-        rc != 0) {
+    if (int rc = posix_spawn(&pid, program.constData(), actions.get(), nullptr, argv.pointers(), environment); rc != 0)
         throw SystemError(rc);
+    return pid;
+}
+
+// Reads one chunk from a pipe that poll() found ready; closes it at end of file. Returns an errno or 0.
+int readChunk(FileDescriptor &pipe, QByteArray &into)
+{
+    char buffer[65536];
+    const ssize_t n = ::read(pipe.get(), buffer, sizeof buffer);
+    if (n > 0)
+        into.append(buffer, qsizetype(n));
+    else if (n == 0)
+        pipe.close();
+    else if (errno != EINTR && errno != EAGAIN)
+        return errno;
+    return 0;
+}
+
+// Reads both pipes until each reaches end of file, so that neither can fill up and stall the child.
+int drain(FileDescriptor &out, QByteArray &output, FileDescriptor &err, QByteArray &errorOutput)
+{
+    while (out.isOpen() || err.isOpen()) {
+        pollfd fds[2] = {{out.get(), POLLIN, 0}, {err.get(), POLLIN, 0}}; // poll skips a negative descriptor
+        if (::poll(fds, 2, -1) < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        if (fds[0].revents != 0) {
+            if (int error = readChunk(out, output))
+                return error;
+        }
+        if (fds[1].revents != 0) {
+            if (int error = readChunk(err, errorOutput))
+                return error;
+        }
     }
-    writeEnd.close();
-    errorWriteEnd.close();
+    return 0;
+}
+
+int waitForChild(pid_t pid)
+{
+    int rawStatus = 0;
+    while (::waitpid(pid, &rawStatus, 0) < 0) {
+        if (errno != EINTR)
+            throw SystemError(errno);
+    }
+    return rawStatus;
+}
+
+} // namespace
+
+ChildProcessResult runChildProcess(const ChildProcessRequest &request)
+{
+    Pipe output = makePipe();
+    Pipe errors;
+    SpawnActions actions;
+    actions.redirect(output.writeEnd, STDOUT_FILENO);
+    if (request.captureStandardError) {
+        errors = makePipe();
+        actions.redirect(errors.writeEnd, STDERR_FILENO);
+    }
+    const pid_t pid = spawn(request, actions);
+    output.writeEnd.close();
+    errors.writeEnd.close();
 
     ChildProcessResult result;
-    const int readError = drain(readEnd, result.output, errorReadEnd, result.errorOutput);
+    const int readError = drain(output.readEnd, result.output, errors.readEnd, result.errorOutput);
     // Closing before the wait lets a child still writing end on SIGPIPE instead of blocking us.
-    readEnd.close();
-    errorReadEnd.close();
+    output.readEnd.close();
+    errors.readEnd.close();
 
     const int rawStatus = waitForChild(pid);
     if (readError != 0)
         throw SystemError(readError);
-    if (rawStatus < 0)
-        throw SystemError(ECHILD);
-    if (WIFSIGNALED(rawStatus)) {
-        result.status = WTERMSIG(rawStatus);
-        result.signalled = true;
-    } else {
-        result.status = WEXITSTATUS(rawStatus);
-    }
+    result.signalled = WIFSIGNALED(rawStatus);
+    result.status = result.signalled ? WTERMSIG(rawStatus) : WEXITSTATUS(rawStatus);
     return result;
 }
 

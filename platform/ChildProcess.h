@@ -1,7 +1,8 @@
 #pragma once
 
+#include "ProcessEnvironment.h"
+
 #include <QByteArray>
-#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -28,8 +29,8 @@ struct ChildProcessRequest
 {
     QString program; // absolute path, never looked up on the command path
     QStringList arguments;
-    std::optional<QProcessEnvironment> environment; // none: the child inherits ours
-    bool captureStandardError = false;              // otherwise inherited
+    std::optional<ProcessEnvironment> environment; // none: the child inherits ours
+    bool captureStandardError = false;             // otherwise inherited
 };
 
 struct ChildProcessResult

@@ -73,9 +73,9 @@ int main(int argc, char *argv[])
     // The direct run gets what the helper hands the daemon, built outside the timing as the helper's is not.
     const QString directData = box.root() + QStringLiteral("/tmp/direct");
     QDir().mkpath(directData);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(contract::toQString(contract::kDataPathVariable), directData);
-    environment.insert(contract::toQString(contract::kLogPathVariable), directData);
+    platform::ProcessEnvironment environment = platform::ProcessEnvironment::current();
+    environment.set(contract::kDataPathVariable, QFile::encodeName(directData));
+    environment.set(contract::kLogPathVariable, QFile::encodeName(directData));
     const platform::ChildProcessRequest daemonRequest{paths.daemonExecutable,
                                                       {contract::toQString(contract::kRegisterFlag), kLogin, address,
                                                        kPassword, contract::toQString(contract::kNodeNameFlag),

@@ -29,7 +29,8 @@ ProcessHelper::ProcessHelper(platform::AdministratorShell &shell)
 {}
 
 qint32 ProcessHelper::runProcess(const QString &path, const QStringList &arguments,
-                                 std::optional<QProcessEnvironment> environment, std::optional<QString> *output)
+                                 std::optional<platform::ProcessEnvironment> environment,
+                                 std::optional<QString> *output)
 {
     platform::ChildProcessResult result;
     try {
@@ -39,7 +40,7 @@ qint32 ProcessHelper::runProcess(const QString &path, const QStringList &argumen
     }
     if (output)
         *output = decodeUtf8(result.output);
-    return result.status;
+    return result.signalled ? -result.status : result.status;
 }
 
 void ProcessHelper::runProcess(const QString &path, const QStringList &arguments)

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QProcessEnvironment>
+#include "ProcessEnvironment.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -19,12 +20,13 @@ class ProcessHelper
 public:
     explicit ProcessHelper(platform::AdministratorShell &shell);
 
-    // Runs the child to its end and returns its exit status (the signal's number when a signal
-    // ended it). No environment: the child inherits ours. The output, when asked for, is the
-    // child's standard output as UTF-8, or none when it is not valid UTF-8; it is not written
-    // when the child cannot be started. Throws only when the child cannot be started.
+    // Runs the child to its end and returns its exit status; a child ended by a signal gives the
+    // signal's number negated, as launchd shows it, so that it never reads as an exit status of its
+    // own. No environment: the child inherits ours. The output, when asked for, is the child's
+    // standard output as UTF-8, or none when it is not valid UTF-8; it is not written when the
+    // child cannot be started. Throws only when the child cannot be started.
     static qint32 runProcess(const QString &path, const QStringList &arguments,
-                             std::optional<QProcessEnvironment> environment, std::optional<QString> *output);
+                             std::optional<platform::ProcessEnvironment> environment, std::optional<QString> *output);
     // As above with our environment, and any status but 0 thrown.
     static void runProcess(const QString &path, const QStringList &arguments);
 

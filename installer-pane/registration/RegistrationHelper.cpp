@@ -4,6 +4,8 @@
 #include "RegistrationError.h"
 #include "StagingDirectory.h"
 
+#include <QFile>
+
 #include <algorithm>
 
 namespace installer {
@@ -62,9 +64,11 @@ void RegistrationHelper::runOsAgentWithArguments(const QStringList &arguments) c
     // Before the daemon writes anything there, so that no one else's files can end up installed.
     prepareStagingDirectory(m_paths.stagingDirectory);
 
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(contract::toQString(contract::kDataPathVariable), m_paths.stagingDirectory);
-    environment.insert(contract::toQString(contract::kLogPathVariable), m_paths.stagingDirectory);
+    // The installer's own environment byte for byte: only the two paths are ours to set.
+    platform::ProcessEnvironment environment = platform::ProcessEnvironment::current();
+    const QByteArray staging = QFile::encodeName(m_paths.stagingDirectory);
+    environment.set(contract::kDataPathVariable, staging);
+    environment.set(contract::kLogPathVariable, staging);
 
     std::optional<QString> output;
     const qint32 status = ProcessHelper::runProcess(m_paths.daemonExecutable, arguments, environment, &output);

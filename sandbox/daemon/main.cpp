@@ -22,6 +22,7 @@
 #include <netdb.h>
 #include <poll.h>
 #include <string>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <unistd.h>
 #include <vector>
@@ -43,6 +44,8 @@ int scripted()
         std::fputs(output, stdout);
     std::fflush(stdout);
     if (const char *signal = std::getenv("QMX_STANDIN_SIGNAL")) {
+        const rlimit noCore{0, 0}; // SIGQUIT and its kind would otherwise leave a core file behind
+        setrlimit(RLIMIT_CORE, &noCore);
         std::signal(std::atoi(signal), SIG_DFL);
         std::raise(std::atoi(signal));
     }
@@ -88,8 +91,9 @@ int connectTo(const std::string &host, const std::string &port)
         pollfd p{fd, POLLOUT, 0};
         int error = 0;
         socklen_t length = sizeof error;
-        const bool connected = (connect(fd, a->ai_addr, a->ai_addrlen) == 0 || errno == EINPROGRESS)
-            && poll(&p, 1, 2000) == 1 && getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &length) == 0 && error == 0;
+        const bool connected = (connect(fd, a->ai_addr, a->ai_addrlen) == 0 || errno == EINPROGRESS) &&
+                               poll(&p, 1, 2000) == 1 && getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &length) == 0 &&
+                               error == 0;
         if (!connected) {
             close(fd);
             fd = -1;
@@ -130,8 +134,8 @@ int enrol(const std::vector<std::string> &args)
     const size_t colon = address.rfind(':');
     const std::string host = colon == std::string::npos ? std::string() : address.substr(0, colon);
     const std::string port = colon == std::string::npos ? std::string() : address.substr(colon + 1);
-    if (host.empty() || port.empty() || port.size() > 5 || port.find_first_not_of("0123456789") != std::string::npos
-        || std::atoi(port.c_str()) < 1 || std::atoi(port.c_str()) > 65535)
+    if (host.empty() || port.empty() || port.size() > 5 || port.find_first_not_of("0123456789") != std::string::npos ||
+        std::atoi(port.c_str()) < 1 || std::atoi(port.c_str()) > 65535)
         return fail(5, "address is not HOST:PORT: " + address);
 
     const int fd = connectTo(host, port);
@@ -168,13 +172,16 @@ int main(int argc, char **argv)
         record(std::string(directory) + "/arguments", argv + 1);
         record(std::string(directory) + "/environment", environ);
     }
-    if (std::getenv("QMX_STANDIN_OUTPUT") || std::getenv("QMX_STANDIN_EXIT_STATUS") || std::getenv("QMX_STANDIN_SIGNAL"))
+    if (std::getenv("QMX_STANDIN_OUTPUT") || std::getenv("QMX_STANDIN_EXIT_STATUS") ||
+        std::getenv("QMX_STANDIN_SIGNAL"))
         return scripted();
 
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty())
         return runAgent();
-    if ((args.size() == 6 && args[0] == "-r" && args[4] == "-n") || (args.size() == 7 && args[0] == "-e" && args[5] == "-n"))
+    if ((args.size() == 6 && args[0] == "-r" && args[4] == "-n") ||
+        (args.size() == 7 && args[0] == "-e" && args[5] == "-n"))
         return enrol(args);
-    return fail(1, "usage: qmx-osagent [-r LOGIN HOST:PORT PASSWORD -n NAME | -e GUID LOGIN HOST:PORT PASSWORD -n NAME]");
+    return fail(1,
+                "usage: qmx-osagent [-r LOGIN HOST:PORT PASSWORD -n NAME | -e GUID LOGIN HOST:PORT PASSWORD -n NAME]");
 }

@@ -60,9 +60,9 @@ class RegistrationHelperTest : public QObject
         return platform::runChildProcess({"/bin/sh", {"-c", "cd '" + m_dir->path() + "' && " + command}, {}, false})
             .status;
     }
-    QStringList recorded(const QString &name) const // each entry ends with a NUL
+    QByteArrayList recorded(const QString &name) const // each entry ends with a NUL
     {
-        QStringList entries = QString::fromUtf8(m_dir->read(name)).split(QChar(0));
+        QByteArrayList entries = m_dir->read(name).split('\0');
         entries.removeLast();
         return entries;
     }
@@ -87,31 +87,38 @@ private slots:
     {
         QTest::addColumn<QString>("guid"); // empty: a new registration
         QTest::addColumn<QString>("value");
-        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArrayList>("arguments");
         const QString odd = u" a \"b\" \\c $(touch x) `id`\nÄ€ "_qs;
-        QTest::newRow("register, odd value") << "" << odd << QStringList{"-r", "L", "A", odd, "-n", "N"};
-        QTest::newRow("re-register") << "G" << QString() << QStringList{"-e", "G", "L", "A", "", "-n", "N"};
+        QTest::newRow("register, odd value") << "" << odd << QByteArrayList{"-r", "L", "A", odd.toUtf8(), "-n", "N"};
+        QTest::newRow("re-register") << "G" << QString() << QByteArrayList{"-e", "G", "L", "A", "", "-n", "N"};
     }
 
-    // Nothing staged: success without a prompt or a restart.
+    // Nothing staged: success without a prompt or a restart. The daemon gets our environment byte for
+    // byte, with only the two paths replaced.
     void runsDaemonWithExactVectorAndEnvironment()
     {
         QFETCH(QString, guid);
         QFETCH(QString, value);
         qputenv("OS_AGENT_DATA_PATH", "/elsewhere");
         qputenv("OS_AGENT_LOG_PATH", "/elsewhere");
+        qputenv("KELVANE_NOT_UTF8", "caf\xe9 \xff\xfe\x80");
         RegistrationHelper helper(m_paths, m_shell);
         if (guid.isEmpty())
             helper.registerWithAddress("A", "L", value, "N");
         else
             helper.reRegisterWithAgentGuid(guid, "A", "L", value, "N");
         QTEST(recorded("arguments"), "arguments");
-        QProcessEnvironment expected = QProcessEnvironment::systemEnvironment();
-        expected.insert("OS_AGENT_DATA_PATH", m_paths.stagingDirectory);
-        expected.insert("OS_AGENT_LOG_PATH", m_paths.stagingDirectory);
-        const QStringList environment = recorded("environment");
-        const QStringList expectedEntries = expected.toStringList();
-        QCOMPARE(QSet(environment.begin(), environment.end()), QSet(expectedEntries.begin(), expectedEntries.end()));
+        QByteArrayList expected{"OS_AGENT_DATA_PATH=" + QFile::encodeName(m_paths.stagingDirectory),
+                                "OS_AGENT_LOG_PATH=" + QFile::encodeName(m_paths.stagingDirectory)};
+        for (char **entry = environ; *entry; ++entry) {
+            if (!QByteArray(*entry).startsWith("OS_AGENT_"))
+                expected << *entry;
+        }
+        QByteArrayList environment = recorded("environment");
+        QVERIFY(environment.contains("KELVANE_NOT_UTF8=caf\xe9 \xff\xfe\x80"));
+        std::sort(environment.begin(), environment.end());
+        std::sort(expected.begin(), expected.end());
+        QCOMPARE(environment, expected);
         QVERIFY(m_shell.commands.isEmpty());
         QCOMPARE(m_dir->read("launchctl.calls"), QByteArray());
         QCOMPARE(QFileInfo(m_paths.stagingDirectory).permissions() & 0x0777, 0x0700); // created for us alone
@@ -126,7 +133,8 @@ private slots:
         const QString failed = "Process failed with exit code: ";
         QTest::newRow("1 silent") << 1 << "" << Fault::None << failed + "1\n\n";
         QTest::newRow("7 with output") << 7 << "%2 bad\n" << Fault::None << failed + "7\n\n%2 bad\n";
-        QTest::newRow("signal") << -15 << "" << Fault::None << failed + "15\n\n";
+        QTest::newRow("SIGQUIT is no exit status 3") << -3 << "" << Fault::None << failed + "-3\n\n";
+        QTest::newRow("SIGILL is no exit status 4") << -4 << "" << Fault::None << failed + "-4\n\n";
         QTest::newRow("0: installed into a new directory, then restarted") << 0 << "" << Fault::None << "no error";
         QTest::newRow("0, cancelled") << 0 << "" << Fault::CancelledPrompt << "Can't execute script User canceled.";
         QTest::newRow("0, failing stop") << 0 << "" << Fault::FailingStop
@@ -171,7 +179,8 @@ private slots:
         const QString staged = " staging/.qmx-osagent.cfg";
         QTest::newRow("directory is a link") << "ln -s \"$PWD\" staging" << dir + "is a symbolic link";
         QTest::newRow("others may write") << "mkdir -m 0770 staging" << dir + "is writable by other users";
-        QTest::newRow("another owner") << "mkdir staging && chown 65534 staging" << dir + "belongs to another user";
+        QTest::newRow("another owner") << "foreign"
+                                       << "The staging directory '@' belongs to another user";
         QTest::newRow("file is a link") << staging + "ln -s \"$PWD/x\"" + staged << file + "is a symbolic link";
         QTest::newRow("directory opened after the run")
             << "mkdir -m 0777 staging && touch" + staged << dir + "is writable by other users";
@@ -182,14 +191,21 @@ private slots:
     {
         QFETCH(QString, setUp);
         QFETCH(QString, reason);
-        if (setUp.contains("chown") && ::geteuid() != 0)
-            QSKIP("only the superuser can give a file to another user");
-        QCOMPARE(sh("touch x && " + setUp), 0);
+        if (setUp == "foreign") {
+            // Someone else's directory: as the superuser, one given away; as anyone else, one of root's.
+            if (::geteuid() == 0)
+                QCOMPARE(sh("mkdir staging && chown 65534 staging"), 0);
+            else
+                m_paths.stagingDirectory = "/usr";
+            reason.replace('@', m_paths.stagingDirectory);
+        } else {
+            QCOMPARE(sh("touch x && " + setUp), 0);
+            reason.replace('@', m_dir->path());
+        }
         RegistrationHelper helper(m_paths, m_shell);
         const bool staged = setUp.contains(".cfg");
-        QCOMPARE(reasonOf([&] { staged ? helper.startService() : helper.runOsAgentWithArguments({}); }),
-                 reason.replace('@', m_dir->path()));
-        QCOMPARE(recorded("arguments"), QStringList()); // the daemon never ran
+        QCOMPARE(reasonOf([&] { staged ? helper.startService() : helper.runOsAgentWithArguments({}); }), reason);
+        QCOMPARE(recorded("arguments"), QByteArrayList()); // the daemon never ran
         QVERIFY(m_shell.commands.isEmpty());
     }
 

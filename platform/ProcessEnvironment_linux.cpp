@@ -1,0 +1,12 @@
+#include "ProcessEnvironment.h"
+
+#include <unistd.h>
+
+namespace platform {
+
+char **systemEnvironmentTable()
+{
+    return environ;
+}
+
+} // namespace platform

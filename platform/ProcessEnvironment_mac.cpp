@@ -1,0 +1,12 @@
+#include "ProcessEnvironment.h"
+
+#include <crt_externs.h>
+
+namespace platform {
+
+char **systemEnvironmentTable()
+{
+    return *_NSGetEnviron();
+}
+
+} // namespace platform

@@ -4,6 +4,7 @@
 #include "ServicesController.h"
 #include "UrlOpener.h"
 
+#include <QKeyEvent>
 #include <QUrl>
 
 namespace menubar {
@@ -43,6 +44,21 @@ QAction *AppMenu::addEntry(const QString &title, const QString &objectName, void
     action->setMenuRole(QAction::NoRole);
     connect(action, &QAction::triggered, this, handler);
     return action;
+}
+
+void AppMenu::keyPressEvent(QKeyEvent *event)
+{
+    // A shortcut fires only inside its window, and the menu-bar item's menu belongs to none: while the
+    // menu is open it acts on its entries' key equivalents itself, as a menu of the menu bar does.
+    const QKeySequence pressed(event->keyCombination());
+    for (QAction *action : actions()) {
+        if (action->isEnabled() && !action->shortcut().isEmpty() && action->shortcut() == pressed) {
+            hide();
+            action->trigger();
+            return;
+        }
+    }
+    QMenu::keyPressEvent(event);
 }
 
 void AppMenu::updateServiceEntries()

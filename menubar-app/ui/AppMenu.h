@@ -39,6 +39,9 @@ public:
     QAction *openLogDirectoryAction() const { return m_openLogDirectoryAction; }
     QAction *exitAction() const { return m_exitAction; }
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     QAction *addEntry(const QString &title, const QString &objectName, void (AppMenu::*handler)());
     void updateServiceEntries();

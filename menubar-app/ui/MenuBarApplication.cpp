@@ -5,11 +5,11 @@
 #include "LogSink.h"
 #include "MainApp.h"
 #include "ProcessHelper.h"
+#include "SystemTray.h"
 #include "UrlOpener.h"
 
 #include <QApplication>
 #include <QIcon>
-#include <QSystemTrayIcon>
 
 #include <chrono>
 
@@ -20,6 +20,13 @@ int runMenuBarApplication(const contract::AgentPaths &paths, platform::LogSink &
     // The menu-bar item is the program; closing the About window or an alert must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/AppIcon.svg")));
+    // Trays read the item's title from the application's name, and title bars show the display name:
+    // both are the bundle's name, not the executable's.
+    const BundleInfo bundle = BundleInfo::mainBundle();
+    if (const std::optional<QString> name = bundle.stringForKey(QLatin1String(BundleInfo::kNameKey))) {
+        QCoreApplication::setApplicationName(*name);
+        QGuiApplication::setApplicationDisplayName(*name);
+    }
 
     ProcessHelper runner({paths.osascript, paths.pkexec, paths.shell});
     platform::MessageBoxAlertPresenter alerts;
@@ -29,9 +36,9 @@ int runMenuBarApplication(const contract::AgentPaths &paths, platform::LogSink &
 
     MainApp mainApp({
         {runner, log, alerts, urlOpener, paths, checkInterval},
-        BundleInfo::mainBundle(),
+        bundle,
         [] { QCoreApplication::quit(); },
-        [] { return QSystemTrayIcon::isSystemTrayAvailable(); },
+        [] { return platform::isTrayHostAvailable(); },
     });
     return QApplication::exec();
 }

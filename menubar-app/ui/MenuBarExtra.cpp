@@ -2,8 +2,12 @@
 
 #include "LogSink.h"
 #include "ServicesController.h"
+#include "SystemTray.h"
 
+#include <QCursor>
+#include <QGuiApplication>
 #include <QMenu>
+#include <QScreen>
 
 namespace menubar {
 
@@ -14,16 +18,10 @@ MenuBarExtra::MenuBarExtra(Dependencies dependencies, QObject *parent)
     , m_log(dependencies.log)
     , m_isSystemTrayAvailable(std::move(dependencies.isSystemTrayAvailable))
 {
-    m_trayIcon.setToolTip(tr("Kelvane OS Agent"));
-    m_trayIcon.setContextMenu(m_menu);
-    if (m_servicesController)
-        connect(m_servicesController, &ServicesController::iconNameChanged, this, &MenuBarExtra::updateIcon);
-    updateIcon();
-
     m_trayPoll.setInterval(dependencies.trayPollInterval);
     connect(&m_trayPoll, &QTimer::timeout, this, &MenuBarExtra::showWhenTrayAvailable);
     if (m_isSystemTrayAvailable()) {
-        m_trayIcon.show();
+        makeTrayIcon();
         return;
     }
     // The daemon is still looked after without the item, so this is news for the log, not a reason to stop.
@@ -32,6 +30,8 @@ MenuBarExtra::MenuBarExtra(Dependencies dependencies, QObject *parent)
                                                    "until one appears"));
     m_trayPoll.start();
 }
+
+MenuBarExtra::~MenuBarExtra() = default;
 
 QIcon MenuBarExtra::iconNamed(const QString &name)
 {
@@ -43,10 +43,11 @@ QString MenuBarExtra::selfDescription()
     return QStringLiteral("Kelvane_OS_Agent.MenuBarExtra");
 }
 
-void MenuBarExtra::updateIcon()
+QPoint MenuBarExtra::menuPosition(const QRect &item, const QSize &menu, const QRect &screen)
 {
-    if (m_servicesController)
-        m_trayIcon.setIcon(iconNamed(m_servicesController->iconName()));
+    if (item.center().y() < screen.center().y())
+        return item.bottomLeft() + QPoint(0, 1);
+    return {item.left(), item.top() - menu.height()};
 }
 
 void MenuBarExtra::showWhenTrayAvailable()
@@ -54,7 +55,45 @@ void MenuBarExtra::showWhenTrayAvailable()
     if (!m_isSystemTrayAvailable())
         return;
     m_trayPoll.stop();
-    m_trayIcon.show();
+    makeTrayIcon();
+}
+
+void MenuBarExtra::makeTrayIcon()
+{
+    m_trayIcon = std::make_unique<QSystemTrayIcon>();
+    m_trayIcon->setToolTip(tr("Kelvane OS Agent"));
+    m_trayIcon->setContextMenu(m_menu);
+    if (m_servicesController)
+        connect(m_servicesController, &ServicesController::iconNameChanged, this, &MenuBarExtra::updateIcon);
+    updateIcon();
+    if (!platform::trayOpensMenuOnClick()) {
+        connect(m_trayIcon.get(), &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+            // A click soon after the last one, at the same place, reaches us as a double click.
+            if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
+                openMenuAtItem();
+        });
+    }
+    m_trayIcon->show();
+}
+
+void MenuBarExtra::updateIcon()
+{
+    if (m_servicesController && m_trayIcon)
+        m_trayIcon->setIcon(iconNamed(m_servicesController->iconName()));
+}
+
+void MenuBarExtra::openMenuAtItem()
+{
+    if (!m_menu || m_menu->isVisible())
+        return;
+    const QRect item = m_trayIcon->geometry();
+    const QScreen *screen = item.isValid() ? QGuiApplication::screenAt(item.center()) : nullptr;
+    // A StatusNotifierItem host does not tell where the item is; the click was there, though.
+    if (!screen) {
+        m_menu->popup(QCursor::pos());
+        return;
+    }
+    m_menu->popup(menuPosition(item, m_menu->sizeHint(), screen->geometry()));
 }
 
 } // namespace menubar

@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <functional>
+#include <memory>
 
 class QMenu;
 
@@ -19,7 +20,8 @@ namespace menubar {
 class ServicesController;
 
 // The item in the menu bar (system tray): the controller's icon, the application's name as tooltip,
-// and the menu. Where no tray exists yet the program keeps running and shows the item once one appears.
+// and the menu, which a left click opens as well. Where no tray exists yet the program keeps running
+// and makes the item once one appears.
 class MenuBarExtra : public QObject
 {
     Q_OBJECT
@@ -32,26 +34,34 @@ public:
         ServicesController *servicesController;
         QMenu *menu;
         platform::LogSink &log;
+        // Whether a tray host is there; the item is made only once one is.
         std::function<bool()> isSystemTrayAvailable;
         std::chrono::milliseconds trayPollInterval;
     };
 
     explicit MenuBarExtra(Dependencies dependencies, QObject *parent = nullptr);
+    ~MenuBarExtra() override;
 
-    const QSystemTrayIcon &trayIcon() const { return m_trayIcon; }
+    // The item, or none while no tray host has been seen.
+    const QSystemTrayIcon *trayIcon() const { return m_trayIcon.get(); }
 
     static QIcon iconNamed(const QString &name);
     static QString selfDescription();
+    // Where a menu of this size opens for an item at this place: below it in the upper half of the
+    // screen, above it in the lower half, so that it never covers the item.
+    static QPoint menuPosition(const QRect &item, const QSize &menu, const QRect &screen);
 
 private:
-    void updateIcon();
     void showWhenTrayAvailable();
+    void makeTrayIcon();
+    void updateIcon();
+    void openMenuAtItem();
 
     QPointer<ServicesController> m_servicesController;
     QPointer<QMenu> m_menu;
     platform::LogSink &m_log;
     std::function<bool()> m_isSystemTrayAvailable;
-    QSystemTrayIcon m_trayIcon;
+    std::unique_ptr<QSystemTrayIcon> m_trayIcon;
     QTimer m_trayPoll;
 };
 

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QObject>
+#include <QStringList>
+
+namespace sandbox {
+
+// Stands in for a panel's tray on a session bus: the StatusNotifierItem watcher with a host registered,
+// and the host's side of an item: its title, its exported menu and a left click on it.
+class StatusNotifierWatcher : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
+    Q_PROPERTY(QStringList RegisteredStatusNotifierItems READ registeredItems)
+    Q_PROPERTY(bool IsStatusNotifierHostRegistered READ isHostRegistered)
+    Q_PROPERTY(int ProtocolVersion READ protocolVersion)
+
+public:
+    explicit StatusNotifierWatcher(QDBusConnection bus, QObject *parent = nullptr);
+    ~StatusNotifierWatcher() override;
+
+    // Takes the watcher's name on the bus, as a panel does when it starts.
+    bool start();
+
+    // The bus names of the items registered so far.
+    QStringList registeredItems() const { return m_items; }
+    bool isHostRegistered() const { return true; }
+    int protocolVersion() const { return 0; }
+
+    // As a host reads an item: its title, and its menu one line per entry ("---" for a separator,
+    // otherwise "label|enabled or disabled|shortcut").
+    QString title(const QString &item) const;
+    QStringList menu(const QString &item) const;
+    // A left click on the item.
+    bool activate(const QString &item) const;
+
+public slots:
+    void RegisterStatusNotifierItem(const QString &service, const QDBusMessage &message);
+    void RegisterStatusNotifierHost(const QString &service);
+
+signals:
+    void StatusNotifierItemRegistered(const QString &service);
+    void StatusNotifierHostRegistered();
+
+private:
+    QVariant itemProperty(const QString &item, const QString &name) const;
+
+    QDBusConnection m_bus;
+    QStringList m_items;
+    bool m_started = false;
+};
+
+} // namespace sandbox

@@ -126,6 +126,11 @@ private slots:
         QTest::newRow("re: GUID first") << Form::Re << " G-1 ,\taddr,login\n, p\t,\u00a0name\u2003"
                                         << QStringList{"reRegister", "G-1", "addr", "login", "p", "name"}
                                         << "Re-registration success";
+        const QString v(40000, u'v'), vs = QStringList(5, v).join(','); // past QLineEdit's default limit
+        QTest::newRow("new: long values arrive whole")
+            << Form::New << vs.section(',', 1) << QStringList{"register", v, v, v, v} << "Registration success";
+        QTest::newRow("re: long values arrive whole")
+            << Form::Re << vs << QStringList{"reRegister", v, v, v, v, v} << "Re-registration success";
         QTest::newRow("new: failure") << Form::New << "a,l,down,n" << QStringList{"register", "a", "l", "down", "n"}
                                       << "Can't connect to server";
     }

@@ -1,8 +1,8 @@
 #include "AboutView.h"
 
 #include "BundleInfo.h"
+#include "UserCalendar.h"
 
-#include <QDate>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
@@ -40,7 +40,7 @@ AboutView::AboutView(const BundleInfo &bundle, QWidget *parent)
     : QWidget(parent)
     , m_version(bundleString(bundle, BundleInfo::kVersionKey))
     , m_appName(bundleString(bundle, BundleInfo::kNameKey))
-    , m_year(QString::number(QDate::currentDate().year()))
+    , m_year(QString::number(platform::currentYearInUserCalendar()))
 {
     setFixedSize(kContentSize);
     buildContent();

@@ -1,0 +1,12 @@
+#include "UserCalendar.h"
+
+#include <QDate>
+
+namespace platform {
+
+int currentYearInUserCalendar()
+{
+    return QDate::currentDate().year();
+}
+
+} // namespace platform

@@ -11,8 +11,7 @@ namespace contract {
 
 namespace detail {
 
-template <const std::string_view &First, const std::string_view &Second>
-constexpr auto joined()
+template <const std::string_view &First, const std::string_view &Second> constexpr auto joined()
 {
     std::array<char, First.size() + Second.size() + 1> text{};
     for (std::size_t i = 0; i < First.size(); ++i)
@@ -22,13 +21,17 @@ constexpr auto joined()
     return text;
 }
 
-// Labels go verbatim into administrator shell command lines: nothing in them may need quoting.
+// Labels go verbatim into administrator shell command lines, and to launchctl and grep as arguments: they
+// hold only characters that no shell reads specially (ASCII letters, digits, '.', '-', '_') and do not begin
+// like an option.
 constexpr bool isShellSafeLabel(std::string_view label)
 {
-    if (label.empty())
+    if (label.empty() || label.front() == '-')
         return false;
     for (char c : label) {
-        if (c == '"' || c == '\\' || c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f')
+        const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' ||
+                           c == '-' || c == '_';
+        if (!plain)
             return false;
     }
     return true;

@@ -9,6 +9,14 @@
 
 #include <QTest>
 
+// A label goes verbatim into a root shell command line: only what no shell reads specially may pass.
+static_assert(contract::detail::isShellSafeLabel("com.kelvane.osagent-agent_2"));
+static_assert(!contract::detail::isShellSafeLabel("com.kelvane;id") && !contract::detail::isShellSafeLabel("a|b") &&
+              !contract::detail::isShellSafeLabel("$(id)") && !contract::detail::isShellSafeLabel("a'b") &&
+              !contract::detail::isShellSafeLabel("a*") && !contract::detail::isShellSafeLabel("a&b") &&
+              !contract::detail::isShellSafeLabel("caf\xc3\xa9") && !contract::detail::isShellSafeLabel("-x") &&
+              !contract::detail::isShellSafeLabel(""));
+
 // Bad input, one table per place where it enters, on the real helpers: it ends in what the user should see.
 class BadInputTest : public QObject
 {
@@ -39,6 +47,8 @@ private slots:
         QTest::newRow("daemon: 10 MiB of output")
             << form << QByteArray("head -c 10485760 /dev/zero | tr '\\0' x; printf E; exit 7")
             << failed + "…\n" + QString(3999, 'x') + "E";
+        QTest::newRow("daemon: exactly 4,000 characters, shown whole")
+            << form << QByteArray("head -c 4000 /dev/zero | tr '\\0' x; exit 7") << failed + QString(4000, 'x');
         QTest::newRow("daemon: UTF-8 cut off at the end")
             << form << QByteArray("printf 'ok \\342\\202'; exit 7") << failed;
         QTest::newRow("daemon: missing") << form << QByteArray("missing")

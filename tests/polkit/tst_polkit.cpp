@@ -119,7 +119,7 @@ private:
     }
 
     // The shipped locations: no AppleScript interpreter here, so both runners take pkexec and /bin/sh.
-    const contract::AgentPaths m_paths;
+    const contract::AgentPaths m_paths{};
 };
 
 QTEST_GUILESS_MAIN(PolkitTest)

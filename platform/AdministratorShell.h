@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <exception>
 
@@ -40,6 +41,11 @@ private:
     QString m_pkexec;
     QString m_shell;
 };
+
+// pkexec's arguments for running a command line through the shell. Its own text agent is turned off:
+// started from a terminal with no graphical agent about, it would ask for the password on that terminal
+// and keep the caller waiting there.
+QStringList pkexecArguments(const QString &shell, const QString &command);
 
 // The installer's quoting rule for AppleScript: every double quote becomes \" and nothing else
 // changes (backslashes are not doubled).

@@ -9,7 +9,7 @@ void SystemAdministratorShell::run(const QString &command)
     // pkexec hands the command to the shell unescaped: no AppleScript quoting is involved here.
     ChildProcessResult result;
     try {
-        result = runChildProcess({m_pkexec, {m_shell, QStringLiteral("-c"), command}, std::nullopt, true});
+        result = runChildProcess({m_pkexec, pkexecArguments(m_shell, command), std::nullopt, true});
     } catch (const SystemError &error) {
         throw AdministratorShellError(error.message());
     }

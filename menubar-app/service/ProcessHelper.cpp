@@ -1,5 +1,6 @@
 #include "ProcessHelper.h"
 
+#include "AdministratorShell.h"
 #include "ChildProcess.h"
 #include "ProcessError.h"
 
@@ -34,8 +35,7 @@ platform::ChildProcessResult run(const QString &program, const QStringList &argu
 
 ProcessHelper::ProcessHelper(Tools tools)
     : m_tools(std::move(tools))
-{
-}
+{}
 
 QString ProcessHelper::executeProcess(const QString &processName, const QStringList &arguments)
 {
@@ -59,8 +59,7 @@ QString ProcessHelper::executeThroughPkexec(const QString &command)
 {
     // Behave as callers expect of the AppleScript interpreter: a refused authorisation or a failing
     // command prints no result, and a result is printed as one line (a silent command gives "\n").
-    const platform::ChildProcessResult result =
-        run(m_tools.pkexec, {m_tools.shell, QStringLiteral("-c"), command});
+    const platform::ChildProcessResult result = run(m_tools.pkexec, platform::pkexecArguments(m_tools.shell, command));
     if (result.status != 0 || result.signalled)
         throw ProcessError::missingData();
     QByteArray output = result.output;

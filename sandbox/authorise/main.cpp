@@ -1,4 +1,5 @@
-// Stand-in for pkexec in the sandbox: "pkexec PROGRAM ARGS...". Copied to SANDBOX/bin/pkexec.
+// Stand-in for pkexec in the sandbox: "pkexec [--disable-internal-agent] PROGRAM ARGS...". Copied to
+// SANDBOX/bin/pkexec.
 // It blocks its caller as a real authorisation does: it asks with a dialog naming the command
 // (SANDBOX/bin/pkexec-dialog), or answers by itself when SANDBOX/authorise holds "allow" or
 // "cancel". Allowed commands run without elevation, with SANDBOX/bin first on the command path,
@@ -28,8 +29,8 @@ bool askUser(const std::string &bin, const std::string &command)
     char *argv[] = {const_cast<char *>(dialog.c_str()), const_cast<char *>(command.c_str()), nullptr};
     pid_t pid = 0;
     int status = 0;
-    return posix_spawn(&pid, dialog.c_str(), nullptr, nullptr, argv, environ) == 0
-        && waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return posix_spawn(&pid, dialog.c_str(), nullptr, nullptr, argv, environ) == 0 && waitpid(pid, &status, 0) == pid &&
+           WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 } // namespace
@@ -38,13 +39,16 @@ int main(int argc, char *argv[])
 {
     char self[4096];
     const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
-    if (argc < 2 || length <= 0)
+    int first = 1; // the program; we have no text agent to turn off
+    if (argc > 1 && std::string(argv[1]) == "--disable-internal-agent")
+        ++first;
+    if (argc <= first || length <= 0)
         return 127;
     const std::string bin = directoryOf(std::string(self, size_t(length)));
     const std::string root = directoryOf(bin);
 
-    std::string command = argv[1];
-    for (int i = 2; i < argc; ++i)
+    std::string command = argv[first];
+    for (int i = first + 1; i < argc; ++i)
         command += std::string(" ") + argv[i];
 
     std::ifstream answerFile(root + "/authorise");
@@ -58,7 +62,7 @@ int main(int argc, char *argv[])
     std::ofstream(root + "/authorise.log", std::ios::app) << command << '\n';
     const std::string path = bin + ':' + (std::getenv("PATH") ? std::getenv("PATH") : "/usr/bin:/bin");
     setenv("PATH", path.c_str(), 1);
-    execv(argv[1], argv + 1);
+    execv(argv[first], argv + first);
     std::perror("pkexec");
     return 127;
 }

@@ -16,7 +16,7 @@ private slots:
         QTest::addColumn<bool>("osascript");   // the child stands in for the AppleScript interpreter
         QTest::addColumn<QString>("result");   // the text returned, final line end kept, or the error's description
         const QString missing = R"x(Error Domain=Missing data Code=0 "(null)")x";
-        const QByteArray runs = R"(exec "$@")";
+        const QByteArray runs = R"([ "$1" = --disable-internal-agent ] && shift; exec "$@")";
         QTest::newRow("text, then exit 1") << QByteArray("printf 'a\\nb\\n'; exit 1") << QString() << false << "a\nb\n";
         QTest::newRow("silent child is missing data") << QByteArray("exit 0") << QString() << false << missing;
         QTest::newRow("invalid UTF-8") << QByteArray("printf 'ok\\377'") << QString() << false

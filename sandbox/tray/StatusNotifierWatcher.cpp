@@ -17,6 +17,8 @@ const QString kItemPath = QStringLiteral("/StatusNotifierItem");
 // A key sequence as dbusmenu sends it: a list of chords, each a list of key names.
 QString shortcutOf(const QVariant &value)
 {
+    if (!value.isValid())
+        return QString();
     QStringList chords;
     const auto argument = qvariant_cast<QDBusArgument>(value);
     argument.beginArray();

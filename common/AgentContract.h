@@ -11,15 +11,25 @@ namespace contract {
 
 namespace detail {
 
-template <const std::string_view &First, const std::string_view &Second> constexpr auto joined()
+// The pieces one after another, kept in a NUL-terminated array of static storage that every view of
+// it may point into.
+template <const std::string_view &...Pieces> struct Joined
 {
-    std::array<char, First.size() + Second.size() + 1> text{};
-    for (std::size_t i = 0; i < First.size(); ++i)
-        text[i] = First[i];
-    for (std::size_t i = 0; i < Second.size(); ++i)
-        text[First.size() + i] = Second[i];
-    return text;
-}
+    static constexpr auto text = [] {
+        std::array<char, (Pieces.size() + ... + 0) + 1> joined{};
+        std::size_t at = 0;
+        for (std::string_view piece : {Pieces...}) {
+            for (char c : piece)
+                joined[at++] = c;
+        }
+        return joined;
+    }();
+    static constexpr std::string_view view{text.data(), text.size() - 1};
+};
+
+template <const std::string_view &...Pieces> inline constexpr std::string_view join = Joined<Pieces...>::view;
+
+inline constexpr std::string_view kSlash = "/";
 
 // Labels go verbatim into administrator shell command lines, and to launchctl and grep as arguments: they
 // hold only characters that no shell reads specially (ASCII letters, digits, '.', '-', '_') and do not begin
@@ -41,15 +51,16 @@ constexpr bool isShellSafeLabel(std::string_view label)
 
 inline constexpr std::string_view kServiceLabel = "com.kelvane.osagent";
 inline constexpr std::string_view kGuiAgentSuffix = "-agent";
-inline constexpr auto kGuiAgentLabelText = detail::joined<kServiceLabel, kGuiAgentSuffix>();
-inline constexpr std::string_view kGuiAgentLabel{kGuiAgentLabelText.data(), kGuiAgentLabelText.size() - 1};
+inline constexpr std::string_view kGuiAgentLabel = detail::join<kServiceLabel, kGuiAgentSuffix>;
 
 static_assert(detail::isShellSafeLabel(kServiceLabel), "the service label must not need shell quoting");
 static_assert(detail::isShellSafeLabel(kGuiAgentLabel), "the agent label must not need shell quoting");
 
 inline constexpr std::string_view kProcessName = "qmx-osagent";
+inline constexpr std::string_view kApplicationBundle = "/Applications/Kelvane OS Agent.app";
+inline constexpr std::string_view kBundleResources = "/Contents/Resources/";
 inline constexpr std::string_view kDaemonExecutable =
-    "/Applications/Kelvane OS Agent.app/Contents/Resources/qmx-osagent/qmx-osagent";
+    detail::join<kApplicationBundle, kBundleResources, kProcessName, detail::kSlash, kProcessName>;
 
 inline constexpr std::string_view kRegisterFlag = "-r";
 inline constexpr std::string_view kReRegisterFlag = "-e";
@@ -58,11 +69,12 @@ inline constexpr std::string_view kNodeNameFlag = "-n";
 inline constexpr std::string_view kDataPathVariable = "OS_AGENT_DATA_PATH";
 inline constexpr std::string_view kLogPathVariable = "OS_AGENT_LOG_PATH";
 
-inline constexpr std::string_view kStagingDirectory = "/tmp/osagent";
 inline constexpr std::string_view kConfigFileName = ".qmx-osagent.cfg";
-inline constexpr std::string_view kStagedConfigFile = "/tmp/osagent/.qmx-osagent.cfg";
+inline constexpr std::string_view kStagingDirectory = "/tmp/osagent";
+inline constexpr std::string_view kStagedConfigFile = detail::join<kStagingDirectory, detail::kSlash, kConfigFileName>;
 inline constexpr std::string_view kInstalledConfigDirectory = "/Library/Application Support/osagent";
-inline constexpr std::string_view kInstalledConfigFile = "/Library/Application Support/osagent/.qmx-osagent.cfg";
+inline constexpr std::string_view kInstalledConfigFile =
+    detail::join<kInstalledConfigDirectory, detail::kSlash, kConfigFileName>;
 inline constexpr std::string_view kLogDirectory = "/Library/Logs/osagent";
 
 inline constexpr int kExitEnrolled = 0;

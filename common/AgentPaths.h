@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AgentContract.h"
+#include "common/AgentContract.h"
 
 #include <QString>
 

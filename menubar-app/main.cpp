@@ -1,5 +1,5 @@
-#include "LogSink.h"
-#include "MenuBarApplication.h"
+#include "menubar-app/ui/MenuBarApplication.h"
+#include "platform/LogSink.h"
 
 #include <QApplication>
 

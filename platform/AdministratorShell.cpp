@@ -1,4 +1,4 @@
-#include "AdministratorShell.h"
+#include "platform/AdministratorShell.h"
 
 namespace platform {
 
@@ -23,9 +23,9 @@ QString escapeDoubleQuotes(const QString &command)
     return escaped.replace(QLatin1Char('"'), QStringLiteral("\\\""));
 }
 
-QString administratorScriptSource(const QString &escapedCommand)
+QString administratorScriptSource(const QString &command)
 {
-    return QStringLiteral("do shell script \"%1\" with administrator privileges").arg(escapedCommand);
+    return QStringLiteral("do shell script \"%1\" with administrator privileges").arg(command);
 }
 
 } // namespace platform

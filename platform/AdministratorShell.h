@@ -48,8 +48,9 @@ private:
 QStringList pkexecArguments(const QString &shell, const QString &command);
 
 // The installer's quoting rule for AppleScript: every double quote becomes \" and nothing else
-// changes (backslashes are not doubled).
+// changes (backslashes are not doubled). The menu-bar application inserts its commands verbatim.
 QString escapeDoubleQuotes(const QString &command);
-QString administratorScriptSource(const QString &escapedCommand);
+// The AppleScript that runs a command line as the superuser, the command inserted as given.
+QString administratorScriptSource(const QString &command);
 
 } // namespace platform

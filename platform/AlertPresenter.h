@@ -29,10 +29,4 @@ public:
     virtual int runModal(const Alert &alert) = 0;
 };
 
-class MessageBoxAlertPresenter : public AlertPresenter
-{
-public:
-    int runModal(const Alert &alert) override;
-};
-
 } // namespace platform

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ProcessEnvironment.h"
+#include "platform/ProcessEnvironment.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "LogSink.h"
+#include "platform/LogSink.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -12,8 +12,7 @@ QString logLevelName(LogLevel level)
 
 FileLogSink::FileLogSink(QString path)
     : m_path(std::move(path))
-{
-}
+{}
 
 void FileLogSink::write(LogLevel level, const QString &message)
 {
@@ -21,8 +20,9 @@ void FileLogSink::write(LogLevel level, const QString &message)
     QFile file(m_path);
     if (!file.open(QIODevice::Append | QIODevice::Text))
         return;
-    const QString line = QStringLiteral("%1 [%2] %3\n")
-                             .arg(QDateTime::currentDateTime().toString(Qt::ISODateWithMs), logLevelName(level), message);
+    const QString line =
+        QStringLiteral("%1 [%2] %3\n")
+            .arg(QDateTime::currentDateTime().toString(Qt::ISODateWithMs), logLevelName(level), message);
     file.write(line.toUtf8());
 }
 

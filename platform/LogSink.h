@@ -47,7 +47,6 @@ public:
 
     void write(LogLevel level, const QString &message) override { m_entries.append({level, message}); }
     const QList<Entry> &entries() const { return m_entries; }
-    void clear() { m_entries.clear(); }
 
 private:
     QList<Entry> m_entries;

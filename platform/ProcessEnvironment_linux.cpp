@@ -1,4 +1,4 @@
-#include "ProcessEnvironment.h"
+#include "platform/ProcessEnvironment.h"
 
 #include <unistd.h>
 

@@ -1,6 +1,6 @@
-#include "AdministratorShell.h"
+#include "platform/AdministratorShell.h"
 
-#include "ChildProcess.h"
+#include "platform/ChildProcess.h"
 
 namespace platform {
 

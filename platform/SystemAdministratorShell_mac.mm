@@ -1,4 +1,4 @@
-#include "AdministratorShell.h"
+#include "platform/AdministratorShell.h"
 
 #import <Foundation/Foundation.h>
 

@@ -12,10 +12,4 @@ public:
     virtual bool openUrl(const QUrl &url) = 0;
 };
 
-class DesktopUrlOpener : public UrlOpener
-{
-public:
-    bool openUrl(const QUrl &url) override;
-};
-
 } // namespace platform

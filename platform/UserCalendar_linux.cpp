@@ -1,4 +1,4 @@
-#include "UserCalendar.h"
+#include "platform/UserCalendar.h"
 
 #include <QDate>
 

@@ -1,4 +1,4 @@
-#include "UserCalendar.h"
+#include "platform/UserCalendar.h"
 
 #import <Foundation/Foundation.h>
 

@@ -1,7 +1,7 @@
-#include "Sandbox.h"
+#include "sandbox/Sandbox.h"
 
-#include "ChildProcess.h"
-#include "SandboxTools.h"
+#include "platform/ChildProcess.h"
+#include "sandbox/SandboxTools.h"
 
 #include <QDir>
 #include <QFile>
@@ -39,8 +39,7 @@ QByteArray quoted(const QString &text)
 
 Sandbox::Sandbox(QString root)
     : m_root(QDir(root).absolutePath())
-{
-}
+{}
 
 contract::AgentPaths Sandbox::paths() const
 {
@@ -66,20 +65,20 @@ bool Sandbox::create() const
     QDir(m_root).removeRecursively();
 
     const QByteArray environment = "export KELVANE_SANDBOX=" + quoted(m_root) + '\n';
-    bool ok = QDir().mkpath(m_root + QStringLiteral("/tmp")) && QDir().mkpath(agent.logDirectory)
-        && QDir().mkpath(QFileInfo(logFile()).absolutePath()) && QDir().mkpath(serverDirectory())
-        && copyExecutable(tools::kDaemon, agent.daemonExecutable)
-        && copyExecutable(tools::kAuthorise, agent.pkexec)
-        && copyExecutable(tools::kAuthoriseDialog, binDirectory() + QStringLiteral("/pkexec-dialog"))
-        && copyExecutable(tools::kLaunchctl, agent.launchctl)
-        && copyExecutable(tools::kSudo, binDirectory() + QStringLiteral("/sudo"))
-        && writeFile(jobDirectory(serviceLabel) + QStringLiteral("/kind"), "daemon")
-        && writeFile(jobDirectory(serviceLabel) + QStringLiteral("/run"),
-                     "#!/bin/sh\n" + environment + "exec " + quoted(agent.daemonExecutable) + '\n', true)
-        && writeFile(jobDirectory(guiLabel) + QStringLiteral("/kind"), "agent")
-        && writeFile(jobDirectory(guiLabel) + QStringLiteral("/run"),
-                     "#!/bin/sh\n" + environment + "exec " + quoted(tools::kMenuBarApp) + ' ' + quoted(m_root) + '\n',
-                     true);
+    bool ok =
+        QDir().mkpath(m_root + QStringLiteral("/tmp")) && QDir().mkpath(agent.logDirectory) &&
+        QDir().mkpath(QFileInfo(logFile()).absolutePath()) && QDir().mkpath(serverDirectory()) &&
+        copyExecutable(tools::kDaemon, agent.daemonExecutable) && copyExecutable(tools::kAuthorise, agent.pkexec) &&
+        copyExecutable(tools::kAuthoriseDialog, binDirectory() + QStringLiteral("/pkexec-dialog")) &&
+        copyExecutable(tools::kLaunchctl, agent.launchctl) &&
+        copyExecutable(tools::kSudo, binDirectory() + QStringLiteral("/sudo")) &&
+        writeFile(jobDirectory(serviceLabel) + QStringLiteral("/kind"), "daemon") &&
+        writeFile(jobDirectory(serviceLabel) + QStringLiteral("/run"),
+                  "#!/bin/sh\n" + environment + "exec " + quoted(agent.daemonExecutable) + '\n', true) &&
+        writeFile(jobDirectory(guiLabel) + QStringLiteral("/kind"), "agent") &&
+        writeFile(jobDirectory(guiLabel) + QStringLiteral("/run"),
+                  "#!/bin/sh\n" + environment + "exec " + quoted(tools::kMenuBarApp) + ' ' + quoted(m_root) + '\n',
+                  true);
     // Where the installer copies the configuration: missing on purpose, the copy must create it.
     QDir().mkpath(QFileInfo(agent.installedConfigDirectory).absolutePath());
     return ok;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AgentPaths.h"
+#include "common/AgentPaths.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
-#include "SandboxSession.h"
+#include "sandbox/SandboxSession.h"
 
-#include "ChildProcess.h"
-#include "SandboxTools.h"
+#include "platform/ChildProcess.h"
+#include "sandbox/SandboxTools.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -12,8 +12,7 @@ namespace sandbox {
 
 SandboxSession::SandboxSession(const Sandbox &box)
     : m_box(box)
-{
-}
+{}
 
 SandboxSession::~SandboxSession()
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Sandbox.h"
+#include "sandbox/Sandbox.h"
 
 #include <QProcess>
 

@@ -1,8 +1,8 @@
 // The menu-bar application on a sandbox: the shipped wiring with the sandbox's paths, its
 // authorisation stand-in and a log file. Usage: sandbox-kelvane-os-agent SANDBOX
-#include "LogSink.h"
-#include "MenuBarApplication.h"
-#include "Sandbox.h"
+#include "menubar-app/ui/MenuBarApplication.h"
+#include "platform/LogSink.h"
+#include "sandbox/Sandbox.h"
 
 #include <QApplication>
 

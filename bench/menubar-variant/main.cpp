@@ -1,9 +1,9 @@
 // The menu-bar application as the sandbox runs it, but reading the process table with another
 // program: with a trivial one, its start-up shows what the listing costs it.
 // Usage: bench-menubar-variant SANDBOX LISTING-PROGRAM
-#include "LogSink.h"
-#include "MenuBarApplication.h"
-#include "Sandbox.h"
+#include "menubar-app/ui/MenuBarApplication.h"
+#include "platform/LogSink.h"
+#include "sandbox/Sandbox.h"
 
 #include <QApplication>
 

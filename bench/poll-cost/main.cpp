@@ -5,13 +5,13 @@
 // measured: the tick, the listing through the real ProcessHelper, the parse and the queued update.
 // A check ends when the update has reached observers (the icon name is published last); the bare
 // run follows it at once, so the two alternate throughout.
-#include "AlertPresenter.h"
-#include "BenchSupport.h"
-#include "ChildProcess.h"
-#include "LogSink.h"
-#include "ProcessHelper.h"
-#include "ServicesController.h"
-#include "UrlOpener.h"
+#include "bench/BenchSupport.h"
+#include "menubar-app/service/ProcessHelper.h"
+#include "menubar-app/service/ServicesController.h"
+#include "platform/AlertPresenter.h"
+#include "platform/ChildProcess.h"
+#include "platform/LogSink.h"
+#include "platform/UrlOpener.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

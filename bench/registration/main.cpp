@@ -5,14 +5,14 @@
 // The restart is part of a registration and stays in the figure. The sandbox's agent job is made a
 // plain sleep, so that what is restarted costs nothing of its own and only the stand-in launchctl is
 // timed; that launchctl polls every 50 ms, which the restart line shows apart.
-#include "AdministratorShell.h"
-#include "AgentContract.h"
-#include "BenchSupport.h"
-#include "ChildProcess.h"
-#include "RegistrationError.h"
-#include "RegistrationHelper.h"
-#include "Sandbox.h"
-#include "SandboxSession.h"
+#include "bench/BenchSupport.h"
+#include "common/AgentContract.h"
+#include "installer-pane/registration/RegistrationError.h"
+#include "installer-pane/registration/RegistrationHelper.h"
+#include "platform/AdministratorShell.h"
+#include "platform/ChildProcess.h"
+#include "sandbox/Sandbox.h"
+#include "sandbox/SandboxSession.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "TrayApp.h"
+#include "bench/tray/TrayApp.h"
 
 #include <QFile>
 

@@ -1,8 +1,8 @@
-#include "TrayBench.h"
+#include "bench/tray/TrayBench.h"
 
-#include "BenchSupport.h"
-#include "TrayApp.h"
-#include "TrayWatcher.h"
+#include "bench/BenchSupport.h"
+#include "bench/tray/TrayApp.h"
+#include "bench/tray/TrayWatcher.h"
 
 #include <algorithm>
 #include <chrono>

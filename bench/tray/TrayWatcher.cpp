@@ -1,4 +1,4 @@
-#include "TrayWatcher.h"
+#include "bench/tray/TrayWatcher.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>

@@ -4,14 +4,14 @@
 //
 // The menu-bar application is the sandbox's entry on a fresh sandbox: no configuration, so it never
 // starts the daemon, but it checks the process table every 5 s as shipped and logs to a file.
-#include "BenchSupport.h"
-#include "BenchTools.h"
-#include "ChildProcess.h"
-#include "Sandbox.h"
-#include "SandboxSession.h"
-#include "SandboxTools.h"
-#include "TrayBench.h"
-#include "TrayWatcher.h"
+#include "bench/BenchSupport.h"
+#include "bench/BenchTools.h"
+#include "bench/tray/TrayBench.h"
+#include "bench/tray/TrayWatcher.h"
+#include "platform/ChildProcess.h"
+#include "sandbox/Sandbox.h"
+#include "sandbox/SandboxSession.h"
+#include "sandbox/SandboxTools.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "OutputExcerpt.h"
+#include "installer-pane/registration/OutputExcerpt.h"
 
 namespace installer {
 

@@ -1,28 +1,12 @@
-#include "ProcessHelper.h"
+#include "installer-pane/registration/ProcessHelper.h"
 
-#include "AdministratorShell.h"
-#include "ChildProcess.h"
-#include "OutputExcerpt.h"
-#include "RegistrationError.h"
-
-#include <QStringDecoder>
+#include "installer-pane/registration/OutputExcerpt.h"
+#include "installer-pane/registration/RegistrationError.h"
+#include "platform/AdministratorShell.h"
+#include "platform/ChildProcess.h"
+#include "platform/Utf8.h"
 
 namespace installer {
-
-namespace {
-
-std::optional<QString> decodeUtf8(const QByteArray &bytes)
-{
-    // Stateless: a sequence cut off at the end counts as invalid too. A leading BOM is kept as the child wrote it.
-    QStringDecoder decoder(QStringDecoder::Utf8,
-                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
-    QString text = decoder.decode(bytes);
-    if (decoder.hasError())
-        return std::nullopt;
-    return text;
-}
-
-} // namespace
 
 ProcessHelper::ProcessHelper(platform::AdministratorShell &shell)
     : m_shell(shell)
@@ -39,7 +23,7 @@ qint32 ProcessHelper::runProcess(const QString &path, const QStringList &argumen
         throw RegistrationError(QStringLiteral("Can't run process '%1'. Error: %2").arg(path, error.message()));
     }
     if (output)
-        *output = decodeUtf8(result.output);
+        *output = platform::decodeUtf8(result.output);
     return result.signalled ? -result.status : result.status;
 }
 

@@ -1,4 +1,4 @@
-#include "RegistrationError.h"
+#include "installer-pane/registration/RegistrationError.h"
 
 namespace installer {
 

@@ -12,7 +12,6 @@ class RegistrationError : public std::exception
 public:
     explicit RegistrationError(QString reason);
 
-    static QString name() { return QStringLiteral("Error"); }
     const QString &reason() const { return m_reason; }
     const char *what() const noexcept override { return m_what.constData(); }
 

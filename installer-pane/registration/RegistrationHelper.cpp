@@ -1,8 +1,8 @@
-#include "RegistrationHelper.h"
+#include "installer-pane/registration/RegistrationHelper.h"
 
-#include "OutputExcerpt.h"
-#include "RegistrationError.h"
-#include "StagingDirectory.h"
+#include "installer-pane/registration/OutputExcerpt.h"
+#include "installer-pane/registration/RegistrationError.h"
+#include "installer-pane/registration/StagingDirectory.h"
 
 #include <QFile>
 

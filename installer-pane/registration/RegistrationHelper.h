@@ -1,8 +1,8 @@
 #pragma once
 
-#include "AgentPaths.h"
-#include "AgentRegistration.h"
-#include "ProcessHelper.h"
+#include "common/AgentPaths.h"
+#include "installer-pane/registration/AgentRegistration.h"
+#include "installer-pane/registration/ProcessHelper.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
-#include "StagingDirectory.h"
+#include "installer-pane/registration/StagingDirectory.h"
 
-#include "RegistrationError.h"
+#include "installer-pane/registration/RegistrationError.h"
 
 #include <QFile>
 

@@ -1,10 +1,10 @@
-#include "EnrollerPlugin.h"
+#include "installer-pane/ui/EnrollerPlugin.h"
 
-#include "AdministratorShell.h"
-#include "AlertPresenter.h"
-#include "InstallerPlugin.h"
-#include "RegistrationHelper.h"
-#include "RegistrationPane.h"
+#include "installer-pane/registration/RegistrationHelper.h"
+#include "installer-pane/ui/RegistrationPane.h"
+#include "platform/AdministratorShell.h"
+#include "platform/widgets/InstallerPlugin.h"
+#include "platform/widgets/MessageBoxAlertPresenter.h"
 
 namespace installer {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "AgentPaths.h"
-#include "AgentRegistration.h"
-#include "FormServices.h"
-#include "InstallerPane.h"
+#include "common/AgentPaths.h"
+#include "installer-pane/registration/AgentRegistration.h"
+#include "installer-pane/ui/FormServices.h"
+#include "platform/widgets/InstallerPane.h"
 
 #include <memory>
 

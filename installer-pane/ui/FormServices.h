@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AgentRegistration.h"
+#include "installer-pane/registration/AgentRegistration.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "ReRegistrationView.h"
+#include "installer-pane/ui/ReRegistrationView.h"
 
-#include "AgentRegistration.h"
+#include "installer-pane/registration/AgentRegistration.h"
 
 namespace installer {
 

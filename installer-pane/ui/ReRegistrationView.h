@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RegistrationForm.h"
+#include "installer-pane/ui/RegistrationForm.h"
 
 namespace installer {
 

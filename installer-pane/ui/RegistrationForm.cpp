@@ -1,8 +1,8 @@
-#include "RegistrationForm.h"
+#include "installer-pane/ui/RegistrationForm.h"
 
-#include "AlertPresenter.h"
-#include "RegistrationError.h"
-#include "UiHelper.h"
+#include "installer-pane/registration/RegistrationError.h"
+#include "installer-pane/ui/UiHelper.h"
+#include "platform/AlertPresenter.h"
 
 #include <QMetaObject>
 #include <QSysInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FormServices.h"
+#include "installer-pane/ui/FormServices.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>

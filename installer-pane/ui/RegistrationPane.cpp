@@ -1,7 +1,7 @@
-#include "RegistrationPane.h"
+#include "installer-pane/ui/RegistrationPane.h"
 
-#include "ReRegistrationView.h"
-#include "RegistrationView.h"
+#include "installer-pane/ui/ReRegistrationView.h"
+#include "installer-pane/ui/RegistrationView.h"
 #include "ui_RegistrationPane.h"
 
 #include <QGridLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FormServices.h"
-#include "InstallerPane.h"
+#include "installer-pane/ui/FormServices.h"
+#include "platform/widgets/InstallerPane.h"
 
 #include <QAbstractButton>
 #include <QPointer>

@@ -1,6 +1,6 @@
-#include "RegistrationView.h"
+#include "installer-pane/ui/RegistrationView.h"
 
-#include "AgentRegistration.h"
+#include "installer-pane/registration/AgentRegistration.h"
 
 namespace installer {
 

@@ -1,8 +1,8 @@
-#include "NotificationHelper.h"
+#include "menubar-app/service/NotificationHelper.h"
 
-#include "AgentPaths.h"
-#include "AlertPresenter.h"
-#include "UrlOpener.h"
+#include "common/AgentPaths.h"
+#include "platform/AlertPresenter.h"
+#include "platform/UrlOpener.h"
 
 #include <QUrl>
 

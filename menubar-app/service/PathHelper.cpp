@@ -1,4 +1,4 @@
-#include "PathHelper.h"
+#include "menubar-app/service/PathHelper.h"
 
 #include <QFileInfo>
 

@@ -1,4 +1,4 @@
-#include "ProcessError.h"
+#include "menubar-app/service/ProcessError.h"
 
 namespace menubar {
 
@@ -7,8 +7,7 @@ ProcessError::ProcessError(QString domain, long long code, std::optional<QString
     , m_code(code)
     , m_message(std::move(message))
     , m_what(description().toUtf8())
-{
-}
+{}
 
 ProcessError ProcessError::missingData()
 {

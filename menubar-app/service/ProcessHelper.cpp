@@ -1,11 +1,11 @@
-#include "ProcessHelper.h"
+#include "menubar-app/service/ProcessHelper.h"
 
-#include "AdministratorShell.h"
-#include "ChildProcess.h"
-#include "ProcessError.h"
+#include "menubar-app/service/ProcessError.h"
+#include "platform/AdministratorShell.h"
+#include "platform/ChildProcess.h"
+#include "platform/Utf8.h"
 
 #include <QFileInfo>
-#include <QStringDecoder>
 
 namespace menubar {
 
@@ -15,11 +15,10 @@ QString decodeOutput(const QByteArray &bytes)
 {
     if (bytes.isEmpty())
         throw ProcessError::missingData();
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder.decode(bytes);
-    if (decoder.hasError())
+    std::optional<QString> text = platform::decodeUtf8(bytes);
+    if (!text)
         throw ProcessError::failedToDecodeOutput();
-    return text;
+    return *text;
 }
 
 platform::ChildProcessResult run(const QString &program, const QStringList &arguments)
@@ -43,15 +42,11 @@ QString ProcessHelper::executeProcess(const QString &processName, const QStringL
     return decodeOutput(run(processName, arguments).output);
 }
 
-QString ProcessHelper::administratorScript(const QString &command)
-{
-    return QStringLiteral("do shell script \"") + command + QStringLiteral("\" with administrator privileges");
-}
-
 QString ProcessHelper::executeAsRoot(const QString &command)
 {
     if (QFileInfo::exists(m_tools.osascript))
-        return executeProcess(m_tools.osascript, {QStringLiteral("-e"), administratorScript(command)});
+        // Inserted verbatim: our commands hold no quote and no backslash.
+        return executeProcess(m_tools.osascript, {QStringLiteral("-e"), platform::administratorScriptSource(command)});
     return executeThroughPkexec(command);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ProcessRunner.h"
+#include "menubar-app/service/ProcessRunner.h"
 
 namespace menubar {
 
@@ -20,9 +20,6 @@ public:
 
     QString executeProcess(const QString &processName, const QStringList &arguments) override;
     QString executeAsRoot(const QString &command) override;
-
-    // The AppleScript source for a command, inserted verbatim: our commands hold no quote or backslash.
-    static QString administratorScript(const QString &command);
 
 private:
     QString executeThroughPkexec(const QString &command);

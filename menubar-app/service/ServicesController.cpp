@@ -1,9 +1,9 @@
-#include "ServicesController.h"
+#include "menubar-app/service/ServicesController.h"
 
-#include "LogSink.h"
-#include "PathHelper.h"
-#include "ProcessError.h"
-#include "ProcessRunner.h"
+#include "menubar-app/service/PathHelper.h"
+#include "menubar-app/service/ProcessError.h"
+#include "menubar-app/service/ProcessRunner.h"
+#include "platform/LogSink.h"
 
 #include <QMetaObject>
 
@@ -100,7 +100,7 @@ void ServicesController::setIconName(const QString &name)
 
 void ServicesController::startChecking()
 {
-    logInfo(selfDescription() + QStringLiteral(" starting"));
+    logInfo(QStringLiteral("starting"));
     updateServiceStatus();
 
     m_timer = std::make_unique<QTimer>();
@@ -111,7 +111,7 @@ void ServicesController::startChecking()
 
 void ServicesController::stopChecking()
 {
-    logInfo(selfDescription() + QStringLiteral(" stopping"));
+    logInfo(QStringLiteral("stopping"));
     m_timer.reset();
 }
 
@@ -126,7 +126,7 @@ void ServicesController::startService()
     try {
         output = m_runner.executeAsRoot(command);
     } catch (const ProcessError &error) {
-        logError(selfDescription() + QStringLiteral(" Failed exectute ") + error.description());
+        logError(QStringLiteral("Failed exectute ") + error.description());
         updateServiceStatus();
         return;
     }
@@ -146,7 +146,7 @@ void ServicesController::stopService()
     try {
         m_runner.executeAsRoot(QStringLiteral("launchctl stop ") + kServiceName);
     } catch (const ProcessError &error) {
-        logError(selfDescription() + QStringLiteral(" Failed exectute ") + error.description());
+        logError(QStringLiteral("Failed exectute ") + error.description());
     }
     updateServiceStatus();
 }
@@ -190,7 +190,7 @@ bool ServicesController::isProcessRunning()
         const QString output = m_runner.executeProcess(m_paths.ps, {QStringLiteral("-axco"), QStringLiteral("comm")});
         return processTableContains(output, kProcessName);
     } catch (const ProcessError &error) {
-        logError(selfDescription() + QStringLiteral(" Failed execute process ") + error.description());
+        logError(QStringLiteral("Failed execute process ") + error.description());
         return false;
     }
 }
@@ -198,20 +198,20 @@ bool ServicesController::isProcessRunning()
 void ServicesController::applyServiceStatus(bool running)
 {
     if (m_isServiceRunning != running)
-        logInfo(selfDescription() + u' ' + kProcessName + QStringLiteral(": ") +
-                (running ? QStringLiteral("running") : QStringLiteral("stoped")));
+        logInfo(kProcessName + QStringLiteral(": ") + (running ? QStringLiteral("running") : QStringLiteral("stoped")));
     setIsServiceRunning(running);
     setIconName(running ? kRunningIconName : kStoppedIconName);
 }
 
+// Every line begins with who wrote it: our module and class name.
 void ServicesController::logInfo(const QString &text)
 {
-    m_log.write(platform::LogLevel::Info, text);
+    m_log.write(platform::LogLevel::Info, selfDescription() + u' ' + text);
 }
 
 void ServicesController::logError(const QString &text)
 {
-    m_log.write(platform::LogLevel::Error, text);
+    m_log.write(platform::LogLevel::Error, selfDescription() + u' ' + text);
 }
 
 } // namespace menubar

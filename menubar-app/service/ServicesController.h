@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AgentPaths.h"
-#include "NotificationHelper.h"
+#include "common/AgentPaths.h"
+#include "menubar-app/service/NotificationHelper.h"
 
 #include <QObject>
 #include <QString>

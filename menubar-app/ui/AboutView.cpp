@@ -1,7 +1,7 @@
-#include "AboutView.h"
+#include "menubar-app/ui/AboutView.h"
 
-#include "BundleInfo.h"
-#include "UserCalendar.h"
+#include "menubar-app/ui/BundleInfo.h"
+#include "platform/UserCalendar.h"
 
 #include <QGuiApplication>
 #include <QIcon>

@@ -20,10 +20,6 @@ public:
 
     explicit AboutView(const BundleInfo &bundle, QWidget *parent = nullptr);
 
-    QString version() const { return m_version; }
-    QString appName() const { return m_appName; }
-    QString year() const { return m_year; }
-
 private:
     void buildContent();
 

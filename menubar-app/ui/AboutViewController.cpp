@@ -1,4 +1,4 @@
-#include "AboutViewController.h"
+#include "menubar-app/ui/AboutViewController.h"
 
 #include <QEvent>
 #include <QEventLoop>

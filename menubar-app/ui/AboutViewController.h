@@ -16,7 +16,6 @@ class AboutViewController : public QObject
 public:
     AboutViewController(QWidget *window, QEventLoop &modalLoop);
 
-    QWidget *window() const { return m_window; }
     void windowWillClose();
 
 protected:

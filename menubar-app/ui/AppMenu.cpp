@@ -1,8 +1,8 @@
-#include "AppMenu.h"
+#include "menubar-app/ui/AppMenu.h"
 
-#include "AlertPresenter.h"
-#include "ServicesController.h"
-#include "UrlOpener.h"
+#include "menubar-app/service/ServicesController.h"
+#include "platform/AlertPresenter.h"
+#include "platform/UrlOpener.h"
 
 #include <QKeyEvent>
 #include <QUrl>

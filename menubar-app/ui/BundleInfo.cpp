@@ -1,4 +1,4 @@
-#include "BundleInfo.h"
+#include "menubar-app/ui/BundleInfo.h"
 
 #include <QFile>
 #include <QXmlStreamReader>

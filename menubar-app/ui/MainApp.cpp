@@ -1,8 +1,8 @@
-#include "MainApp.h"
+#include "menubar-app/ui/MainApp.h"
 
-#include "AppMenu.h"
-#include "MenuBarExtra.h"
-#include "ShowAboutView.h"
+#include "menubar-app/ui/AppMenu.h"
+#include "menubar-app/ui/MenuBarExtra.h"
+#include "menubar-app/ui/ShowAboutView.h"
 
 namespace menubar {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "BundleInfo.h"
-#include "ServicesController.h"
+#include "menubar-app/service/ServicesController.h"
+#include "menubar-app/ui/BundleInfo.h"
 
 #include <QObject>
 

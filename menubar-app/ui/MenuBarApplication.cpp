@@ -1,12 +1,12 @@
-#include "MenuBarApplication.h"
+#include "menubar-app/ui/MenuBarApplication.h"
 
-#include "AlertPresenter.h"
-#include "BundleInfo.h"
-#include "LogSink.h"
-#include "MainApp.h"
-#include "ProcessHelper.h"
-#include "SystemTray.h"
-#include "UrlOpener.h"
+#include "menubar-app/service/ProcessHelper.h"
+#include "menubar-app/ui/BundleInfo.h"
+#include "menubar-app/ui/MainApp.h"
+#include "platform/LogSink.h"
+#include "platform/widgets/DesktopUrlOpener.h"
+#include "platform/widgets/MessageBoxAlertPresenter.h"
+#include "platform/widgets/SystemTray.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,8 +1,8 @@
-#include "MenuBarExtra.h"
+#include "menubar-app/ui/MenuBarExtra.h"
 
-#include "LogSink.h"
-#include "ServicesController.h"
-#include "SystemTray.h"
+#include "menubar-app/service/ServicesController.h"
+#include "platform/LogSink.h"
+#include "platform/widgets/SystemTray.h"
 
 #include <QCursor>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
-#include "ShowAboutView.h"
+#include "menubar-app/ui/ShowAboutView.h"
 
-#include "AboutView.h"
-#include "AboutViewController.h"
+#include "menubar-app/ui/AboutView.h"
+#include "menubar-app/ui/AboutViewController.h"
 
 #include <QEventLoop>
 #include <QGuiApplication>

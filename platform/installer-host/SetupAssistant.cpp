@@ -1,8 +1,8 @@
-#include "SetupAssistant.h"
+#include "platform/installer-host/SetupAssistant.h"
 
-#include "AlertPresenter.h"
-#include "InstallerPanePage.h"
-#include "InstallerPluginLoader.h"
+#include "platform/AlertPresenter.h"
+#include "platform/widgets/InstallerPanePage.h"
+#include "platform/widgets/InstallerPluginLoader.h"
 
 #include <QDir>
 #include <QLabel>

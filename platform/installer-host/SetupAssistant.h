@@ -1,6 +1,6 @@
 #pragma once
 
-#include "InstallerPane.h"
+#include "platform/widgets/InstallerPane.h"
 
 #include <QStringList>
 #include <QWizard>

@@ -1,5 +1,5 @@
-#include "AlertPresenter.h"
-#include "SetupAssistant.h"
+#include "platform/installer-host/SetupAssistant.h"
+#include "platform/widgets/MessageBoxAlertPresenter.h"
 
 #include <QApplication>
 

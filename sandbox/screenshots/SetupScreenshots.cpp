@@ -1,10 +1,10 @@
 // Shows the setup assistant in one state for a screenshot, on a registration that always succeeds,
 // and prints the window id once it is up. Run by take-setup-screenshots.
-#include "AlertPresenter.h"
-#include "ReRegistrationView.h"
-#include "RegistrationPane.h"
-#include "RegistrationView.h"
-#include "SetupAssistant.h"
+#include "installer-pane/ui/ReRegistrationView.h"
+#include "installer-pane/ui/RegistrationPane.h"
+#include "installer-pane/ui/RegistrationView.h"
+#include "platform/AlertPresenter.h"
+#include "platform/installer-host/SetupAssistant.h"
 
 #include <QApplication>
 #include <QTextStream>

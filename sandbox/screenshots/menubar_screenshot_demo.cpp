@@ -1,11 +1,11 @@
 // The menu-bar application on a scripted daemon state, for make-menubar-screenshots.sh.
 // Usage: menubar-screenshot-demo running|stopped [about]. No administrator command can run from here.
-#include "AlertPresenter.h"
-#include "AppMenu.h"
-#include "LogSink.h"
-#include "MainApp.h"
-#include "ProcessRunner.h"
-#include "UrlOpener.h"
+#include "menubar-app/service/ProcessRunner.h"
+#include "menubar-app/ui/AppMenu.h"
+#include "menubar-app/ui/MainApp.h"
+#include "platform/LogSink.h"
+#include "platform/UrlOpener.h"
+#include "platform/widgets/MessageBoxAlertPresenter.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -12,7 +12,6 @@
 #include <QTcpSocket>
 #include <QUuid>
 
-
 namespace {
 
 QHash<QString, QString> readTable(const QString &path)

@@ -1,10 +1,10 @@
-#include "Tour.h"
+#include "sandbox/tour/Tour.h"
 
-#include "AdministratorShell.h"
-#include "EnrollerPlugin.h"
-#include "InstallerPluginLoader.h"
-#include "SandboxTools.h"
-#include "SetupAssistant.h"
+#include "installer-pane/ui/EnrollerPlugin.h"
+#include "platform/AdministratorShell.h"
+#include "platform/installer-host/SetupAssistant.h"
+#include "platform/widgets/InstallerPluginLoader.h"
+#include "sandbox/SandboxTools.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -44,8 +44,7 @@ Tour::Tour(const QString &root, bool automatic)
     , m_session(m_box)
     , m_automatic(automatic)
     , m_shots(m_box.root() + QStringLiteral("/screenshots"))
-{
-}
+{}
 
 int Tour::run()
 {
@@ -111,13 +110,15 @@ bool Tour::step(int number, const QString &text, bool ok)
 void Tour::shoot(QWidget *widget, const QString &name)
 {
     QApplication::processEvents();
-    const QString file = QStringLiteral("%1/%2-%3.png").arg(m_shots).arg(++m_shotCount, 2, 10, QLatin1Char('0')).arg(name);
+    const QString file =
+        QStringLiteral("%1/%2-%3.png").arg(m_shots).arg(++m_shotCount, 2, 10, QLatin1Char('0')).arg(name);
     widget->grab().save(file);
 }
 
 void Tour::shootScreen(const QString &name, const QString &geometry)
 {
-    const QString file = QStringLiteral("%1/%2-%3.png").arg(m_shots).arg(++m_shotCount, 2, 10, QLatin1Char('0')).arg(name);
+    const QString file =
+        QStringLiteral("%1/%2-%3.png").arg(m_shots).arg(++m_shotCount, 2, 10, QLatin1Char('0')).arg(name);
     runTool(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("-crop"),
                                        geometry, QStringLiteral("+repage"), file});
 }
@@ -145,16 +146,16 @@ bool Tour::openTrayMenu()
                                             QStringLiteral("--classname"), QStringLiteral("sandbox-kelvane-os-agent")})
             .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     for (const QString &window : windows) {
-        const QString shell = runTool(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"),
-                                                                  QStringLiteral("--shell"), window});
+        const QString shell = runTool(QStringLiteral("xdotool"),
+                                      {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window});
         const auto value = [&shell](const char *key) {
             return shell.section(QLatin1String(key) + QLatin1Char('='), 1).section(QLatin1Char('\n'), 0, 0).toInt();
         };
         if (value("WIDTH") > 40)
             continue;
-        runTool(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(value("X") + 11),
-                                            QString::number(value("Y") + 21), QStringLiteral("click"),
-                                            QStringLiteral("3")});
+        runTool(QStringLiteral("xdotool"),
+                {QStringLiteral("mousemove"), QString::number(value("X") + 11), QString::number(value("Y") + 21),
+                 QStringLiteral("click"), QStringLiteral("3")});
         QThread::msleep(700);
         return true;
     }

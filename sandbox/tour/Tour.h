@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Sandbox.h"
-#include "SandboxSession.h"
+#include "sandbox/Sandbox.h"
+#include "sandbox/SandboxSession.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,8 +1,8 @@
 // The automatic walk along the road of one installation, for a machine without a display of
 // its own: every dialog is answered by the tour, each step printed and shot.
-#include "Tour.h"
+#include "sandbox/tour/Tour.h"
 
-#include "SetupAssistant.h"
+#include "platform/installer-host/SetupAssistant.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -46,8 +46,9 @@ int Tour::runAutomatic(platform::SetupAssistant &assistant)
     assistant.next();
     const auto field = [&assistant](const char *name) { return assistant.findChild<QLineEdit *>(QLatin1String(name)); };
     QAbstractButton *next = assistant.button(QWizard::NextButton);
-    ok &= step(1, QStringLiteral("The installer enters the Enroller page: node name \"%1\", Next %2")
-                      .arg(field("nameTextField")->text(), next->isEnabled() ? "enabled" : "disabled"),
+    ok &= step(1,
+               QStringLiteral("The installer enters the Enroller page: node name \"%1\", Next %2")
+                   .arg(field("nameTextField")->text(), next->isEnabled() ? "enabled" : "disabled"),
                field("nameTextField")->text() == QSysInfo::machineHostName() && !next->isEnabled());
     shoot(&assistant, QStringLiteral("page-entered"));
 
@@ -62,21 +63,24 @@ int Tour::runAutomatic(platform::SetupAssistant &assistant)
     QStringList arguments = recordedArguments(m_box.root());
     if (arguments.size() == 6)
         arguments[3] = QStringLiteral("********");
-    ok &= step(3, QStringLiteral("The daemon ran once: qmx-osagent %1, with its data and log path %2")
-                      .arg(arguments.join(QLatin1Char(' ')), paths.stagingDirectory),
+    ok &= step(3,
+               QStringLiteral("The daemon ran once: qmx-osagent %1, with its data and log path %2")
+                   .arg(arguments.join(QLatin1Char(' ')), paths.stagingDirectory),
                arguments.size() == 6 && arguments.first() == QLatin1String("-r"));
-    ok &= step(4, QStringLiteral("As root: %1; the staging directory is gone; launchctl restarted %2")
-                      .arg(contentOf(m_box.authoriseLog()).trimmed(), contract::toQString(contract::kGuiAgentLabel)),
+    ok &= step(4,
+               QStringLiteral("As root: %1; the staging directory is gone; launchctl restarted %2")
+                   .arg(contentOf(m_box.authoriseLog()).trimmed(), contract::toQString(contract::kGuiAgentLabel)),
                QFile::exists(paths.installedConfigFile) && !QDir(paths.stagingDirectory).exists());
     ok &= step(5, QStringLiteral("\"Registration success\" was shown; Register is disabled, Next enabled"),
-               m_alerts.contains(QStringLiteral("Registration success")) && !registerButton->isEnabled()
-                   && next->isEnabled());
+               m_alerts.contains(QStringLiteral("Registration success")) && !registerButton->isEnabled() &&
+                   next->isEnabled());
     shoot(&assistant, QStringLiteral("registered"));
 
     const bool started = SandboxSession::waitUntil([this] { return m_box.isDaemonRunning(); }, 30000);
-    ok &= step(6, QStringLiteral("launchd relaunched the menu-bar application; it found the configuration and "
-                                 "started the daemon as root: %1")
-                      .arg(contentOf(m_box.authoriseLog()).trimmed().section(QLatin1Char('\n'), -1)),
+    ok &= step(6,
+               QStringLiteral("launchd relaunched the menu-bar application; it found the configuration and "
+                              "started the daemon as root: %1")
+                   .arg(contentOf(m_box.authoriseLog()).trimmed().section(QLatin1Char('\n'), -1)),
                started);
     const QString jobLine = m_box.daemonJobLine();
     ok &= step(7, QStringLiteral("The job list line it parsed: \"%1\"").arg(QString(jobLine).replace('\t', "\\t")),

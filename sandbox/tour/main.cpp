@@ -1,5 +1,5 @@
 // Usage: sandbox-tour SANDBOX [--auto]
-#include "Tour.h"
+#include "sandbox/tour/Tour.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "StatusNotifierWatcher.h"
+#include "sandbox/tray/StatusNotifierWatcher.h"
 
 #include <QDBusArgument>
 #include <QDBusConnectionInterface>

@@ -1,11 +1,11 @@
-#include "AdministratorShell.h"
-#include "LogSink.h"
-#include "PlatformFakes.h"
-#include "RegistrationError.h"
-#include "RegistrationHelper.h"
-#include "ScriptDir.h"
-#include "ServicesController.h"
+#include "installer-pane/registration/RegistrationError.h"
+#include "installer-pane/registration/RegistrationHelper.h"
 #include "menubar-app/service/ProcessHelper.h" // the installer has a ProcessHelper.h of its own
+#include "menubar-app/service/ServicesController.h"
+#include "platform/AdministratorShell.h"
+#include "platform/LogSink.h"
+#include "tests/support/PlatformFakes.h"
+#include "tests/support/ScriptDir.h"
 
 #include <QTest>
 
@@ -16,6 +16,13 @@ static_assert(!contract::detail::isShellSafeLabel("com.kelvane;id") && !contract
               !contract::detail::isShellSafeLabel("a*") && !contract::detail::isShellSafeLabel("a&b") &&
               !contract::detail::isShellSafeLabel("caf\xc3\xa9") && !contract::detail::isShellSafeLabel("-x") &&
               !contract::detail::isShellSafeLabel(""));
+
+// The paths the contract puts together, as the daemon and the installer know them.
+static_assert(contract::kDaemonExecutable ==
+              "/Applications/Kelvane OS Agent.app/Contents/Resources/qmx-osagent/qmx-osagent");
+static_assert(contract::kStagedConfigFile == "/tmp/osagent/.qmx-osagent.cfg");
+static_assert(contract::kInstalledConfigFile == "/Library/Application Support/osagent/.qmx-osagent.cfg");
+static_assert(contract::kGuiAgentLabel == "com.kelvane.osagent-agent");
 
 // Bad input, one table per place where it enters, on the real helpers: it ends in what the user should see.
 class BadInputTest : public QObject

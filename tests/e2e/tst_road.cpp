@@ -1,20 +1,20 @@
-#include "AdministratorShell.h"
-#include "AppMenu.h"
-#include "EnrollerPlugin.h"
-#include "InstallerPluginLoader.h"
-#include "LogSink.h"
-#include "MainApp.h"
-#include "ProcessHelper.h"
-#include "SandboxSession.h"
-#include "SandboxTools.h"
-#include "SetupAssistant.h"
-#include "PlatformFakes.h"
+#include "installer-pane/ui/EnrollerPlugin.h"
+#include "menubar-app/service/ProcessHelper.h"
+#include "menubar-app/ui/AppMenu.h"
+#include "menubar-app/ui/MainApp.h"
+#include "platform/AdministratorShell.h"
+#include "platform/LogSink.h"
+#include "platform/installer-host/SetupAssistant.h"
+#include "platform/widgets/InstallerPluginLoader.h"
+#include "sandbox/SandboxSession.h"
+#include "sandbox/SandboxTools.h"
+#include "tests/support/PlatformFakes.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <QRegularExpression>
-#include <QSystemTrayIcon>
 #include <QSysInfo>
+#include <QSystemTrayIcon>
 #include <QTemporaryDir>
 #include <QTest>
 

@@ -1,6 +1,6 @@
-#include "Sandbox.h"
-#include "SandboxTools.h"
-#include "StatusNotifierWatcher.h"
+#include "sandbox/Sandbox.h"
+#include "sandbox/SandboxTools.h"
+#include "sandbox/tray/StatusNotifierWatcher.h"
 
 #include <QDBusConnection>
 #include <QProcess>

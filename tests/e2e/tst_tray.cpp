@@ -1,7 +1,7 @@
-#include "AppMenu.h"
-#include "ControllerFakes.h"
-#include "MenuBarExtra.h"
-#include "SystemTray.h"
+#include "menubar-app/ui/AppMenu.h"
+#include "menubar-app/ui/MenuBarExtra.h"
+#include "platform/widgets/SystemTray.h"
+#include "tests/support/ControllerFakes.h"
 
 #include <QProcess>
 #include <QTest>

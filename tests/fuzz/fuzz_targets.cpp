@@ -1,12 +1,9 @@
 // libFuzzer targets: each executable is this file with FUZZ_TARGET naming one function below. Each checks
 // properties of the result, so that a wrong answer fails as loudly as a crash.
-#include "AdministratorShell.h"
-#include "OutputExcerpt.h"
-#include "ProcessHelper.h"
-#include "ServicesController.h"
-#include "UiHelper.h"
-
-#include <QStringDecoder>
+#include "installer-pane/registration/OutputExcerpt.h"
+#include "menubar-app/service/ServicesController.h"
+#include "platform/AdministratorShell.h"
+#include "platform/Utf8.h"
 
 #include <algorithm>
 #include <charconv>
@@ -54,16 +51,6 @@ void processtable(QByteArrayView input)
         menubar::ServicesController::processTableContains(table + u"\n\u3000"_qs + name + u"\t\n"_qs + table, name));
 }
 
-void trim(QByteArrayView input)
-{
-    const QString text = QString::fromUtf8(input), trimmed = installer::UiHelper::trim(text);
-    const auto isSpace = [](QChar c) { return c.isSpace(); };
-    const qsizetype at = trimmed.isEmpty() ? text.size() : text.indexOf(trimmed);
-    REQUIRE(trimmed.isEmpty() || (!trimmed.front().isSpace() && !trimmed.back().isSpace()));
-    REQUIRE(at >= 0 && std::all_of(text.begin(), text.begin() + at, isSpace) &&
-            std::all_of(text.begin() + at + trimmed.size(), text.end(), isSpace));
-}
-
 const QString kOpening = QStringLiteral("do shell script \""),
               kClosing = QStringLiteral("\" with administrator privileges");
 
@@ -83,7 +70,7 @@ void applescript(QByteArrayView input)
     const QString command = QString::fromUtf8(input), escaped = platform::escapeDoubleQuotes(command);
     REQUIRE(QString(escaped).replace(u"\\\""_qs, u"\""_qs) == command);
     const QString installerSource = platform::administratorScriptSource(escaped);
-    const QString menuBarSource = menubar::ProcessHelper::administratorScript(command);
+    const QString menuBarSource = platform::administratorScriptSource(command); // its commands go in verbatim
     REQUIRE(installerSource == kOpening + escaped + kClosing && menuBarSource == kOpening + command + kClosing);
     // Neither rule escapes backslashes, and the menu bar's commands hold no quotes.
     REQUIRE(command.contains(u'\\') || shellCommandOf(installerSource) == command);
@@ -95,11 +82,8 @@ void message(QByteArrayView input)
 {
     const QByteArray bytes =
         input.isEmpty() ? QByteArray() : input.sliced(1).toByteArray().repeated(1 + quint8(input[0]) % 32);
-    // Decoded as the registration's process runner does: anything but whole, valid UTF-8 is no output.
-    QStringDecoder decoder(QStringDecoder::Utf8,
-                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
-    const QString decoded = decoder.decode(bytes);
-    const std::optional<QString> output = decoder.hasError() ? std::nullopt : std::optional(decoded);
+    // Decoded as both runners do: anything but whole, valid UTF-8 is no output.
+    const std::optional<QString> output = platform::decodeUtf8(bytes);
     REQUIRE(output ? output->toUtf8() == bytes : QString::fromUtf8(bytes).toUtf8() != bytes);
     const QString excerpt = installer::outputExcerpt(output), kept = excerpt.mid(2);
     const qsizetype limit = installer::kOutputExcerptLength;

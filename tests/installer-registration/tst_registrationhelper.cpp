@@ -1,11 +1,9 @@
-#include "AdministratorShell.h"
-#include "ChildProcess.h"
-#include "RegistrationError.h"
-#include "RegistrationHelper.h"
-#include "ScriptDir.h"
-#include "UiHelper.h"
+#include "installer-pane/registration/RegistrationError.h"
+#include "installer-pane/registration/RegistrationHelper.h"
+#include "platform/AdministratorShell.h"
+#include "platform/ChildProcess.h"
+#include "tests/support/ScriptDir.h"
 
-#include <QLineEdit>
 #include <QTest>
 
 #include <unistd.h>
@@ -156,9 +154,10 @@ private slots:
         QCOMPARE(sh("mkdir -m 0700 staging && printf cfg > staging/.qmx-osagent.cfg"), 0);
         QCOMPARE(reasonOf([this] { RegistrationHelper(m_paths, m_shell).registerWithAddress("A", "L", "P", "N"); }),
                  reason.replace('@', m_paths.launchctl));
-        const QString copy =
-            QString("mkdir -p \"%1\" && cp \"%2\" \"%1\" && rm -Rf %3")
-                .arg(m_paths.installedConfigDirectory, m_paths.stagedConfigFile, m_paths.stagingDirectory);
+        const QString copy = QString(R"(mkdir -p "@/Application Support/osagent" && )"
+                                     R"(cp "@/staging/.qmx-osagent.cfg" "@/Application Support/osagent" && )"
+                                     R"(rm -Rf @/staging)")
+                                 .replace('@', m_dir->path());
         QCOMPARE(m_shell.commands, status == 0 ? QStringList{copy} : QStringList());
         const bool installed = status == 0 && fault != Fault::CancelledPrompt;
         QCOMPARE(m_dir->read("Application Support/osagent/.qmx-osagent.cfg"), installed ? "cfg" : "");
@@ -215,16 +214,7 @@ private slots:
             platform::administratorScriptSource(platform::escapeDoubleQuotes("cp \"a b\" \"c\\d\" && echo 'x\\n'")),
             QString("do shell script \"cp \\\"a b\\\" \\\"c\\d\\\" && echo 'x\\n'\" with administrator privileges"));
     }
-
-    void fieldHelpersTrimOnlyWhiteSpace()
-    {
-        QCOMPARE(installer::UiHelper::trim(u" \t\n\u00a0\u2003a  b\u0085\r\v\f "_qs), QString("a  b"));
-        QCOMPARE(installer::UiHelper::trim(u"\u200ba"_qs), u"\u200ba"_qs); // a format character, not white space
-        const QLineEdit blank(" ");
-        QVERIFY(!installer::UiHelper::isEmpty(&blank));
-        QVERIFY(installer::UiHelper::isEmpty(nullptr));
-    }
 };
 
-QTEST_MAIN(RegistrationHelperTest)
+QTEST_GUILESS_MAIN(RegistrationHelperTest)
 #include "tst_registrationhelper.moc"

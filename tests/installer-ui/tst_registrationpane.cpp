@@ -1,11 +1,11 @@
-#include "InstallerPanePage.h"
-#include "InstallerPluginLoader.h"
-#include "PlatformFakes.h"
-#include "ReRegistrationView.h"
-#include "RegistrationError.h"
-#include "RegistrationPane.h"
-#include "RegistrationView.h"
-#include "SetupAssistant.h"
+#include "installer-pane/registration/RegistrationError.h"
+#include "installer-pane/ui/ReRegistrationView.h"
+#include "installer-pane/ui/RegistrationPane.h"
+#include "installer-pane/ui/RegistrationView.h"
+#include "platform/installer-host/SetupAssistant.h"
+#include "platform/widgets/InstallerPanePage.h"
+#include "platform/widgets/InstallerPluginLoader.h"
+#include "tests/support/PlatformFakes.h"
 
 #include <QLayout>
 #include <QLibraryInfo>

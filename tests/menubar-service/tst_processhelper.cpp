@@ -1,6 +1,6 @@
-#include "ProcessError.h"
-#include "ProcessHelper.h"
-#include "ScriptDir.h"
+#include "menubar-app/service/ProcessError.h"
+#include "menubar-app/service/ProcessHelper.h"
+#include "tests/support/ScriptDir.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "ControllerFakes.h"
+#include "tests/support/ControllerFakes.h"
 
 #include <QTest>
 
@@ -43,24 +43,63 @@ private slots:
 
     void commandsRunOnlyFromTheOppositeState_data()
     {
+        using platform::kAlertFirstButtonReturn, platform::kAlertSecondButtonReturn;
         QTest::addColumn<QString>("action");
         QTest::addColumn<bool>("running");   // as the command's own probe sees it
         QTest::addColumn<QString>("output"); // of the command; none: it fails
-        QTest::addColumn<int>("answer");     // to the Full Disk Access prompt, which "false 6" shows; only Yes opens
+        QTest::addColumn<int>("answer");     // to the Full Disk Access prompt, if it comes
         QTest::addColumn<QString>("parsed"); // the output read as a job list: running and last exit status
-        QTest::newRow("started") << "start" << false << "4321\t0\tx\n" << 1000 << "true 0";
-        QTest::newRow("no disk access, Yes") << "start" << false << "-\t6\tx\n" << 1000 << "false 6";
-        QTest::newRow("other failure") << "start" << false << "-\t78\tx\n" << 1000 << "false 78";
-        QTest::newRow("running despite status 6") << "start" << false << "4321\t6\tx\n" << 1000 << "true 6";
-        QTest::newRow("blank before pid") << "start" << false << " 12\t6\tx\n" << 1001 << "false 6";
-        QTest::newRow("letter after pid") << "start" << false << "12a\t6\tx\n" << 1001 << "false 6";
-        QTest::newRow("plus sign") << "start" << false << "+12\t6\tx\n" << 1000 << "true 6";
-        QTest::newRow("status dash") << "start" << false << "-\t-\tx\n" << 1000 << "false 0";
-        QTest::newRow("first line decides") << "start" << false << "-\t6\tx\n4321\t0\tx\n" << 1001 << "false 6";
-        QTest::newRow("failed start") << "start" << false << QString() << 1000 << "false 0";
-        QTest::newRow("stop") << "stop" << true << "" << 1000 << "false 0";
-        QTest::newRow("start while running") << "start" << true << "" << 1000 << "false 0";
-        QTest::newRow("stop while stopped") << "stop" << false << "" << 1000 << "false 0";
+        QTest::addColumn<QString>("calls");  // after the first check: "ps" a probe, "root" the command as root
+        QTest::addColumn<QString>("prompt"); // "", "shown" or "shown, settings opened"
+        const int yes = kAlertFirstButtonReturn, no = kAlertSecondButtonReturn;
+        QTest::newRow("started") << "start" << false << "4321\t0\tx\n"
+                                 << yes << "true 0"
+                                 << "ps root ps"
+                                 << "";
+        QTest::newRow("no disk access, Yes") << "start" << false << "-\t6\tx\n"
+                                             << yes << "false 6"
+                                             << "ps root ps"
+                                             << "shown, settings opened";
+        QTest::newRow("other failure") << "start" << false << "-\t78\tx\n"
+                                       << yes << "false 78"
+                                       << "ps root ps"
+                                       << "";
+        QTest::newRow("running despite status 6") << "start" << false << "4321\t6\tx\n"
+                                                  << yes << "true 6"
+                                                  << "ps root ps"
+                                                  << "";
+        QTest::newRow("blank before pid") << "start" << false << " 12\t6\tx\n"
+                                          << no << "false 6"
+                                          << "ps root ps"
+                                          << "shown";
+        QTest::newRow("letter after pid") << "start" << false << "12a\t6\tx\n"
+                                          << no << "false 6"
+                                          << "ps root ps"
+                                          << "shown";
+        QTest::newRow("plus sign") << "start" << false << "+12\t6\tx\n"
+                                   << yes << "true 6"
+                                   << "ps root ps"
+                                   << "";
+        QTest::newRow("status dash") << "start" << false << "-\t-\tx\n"
+                                     << yes << "false 0"
+                                     << "ps root ps"
+                                     << "";
+        QTest::newRow("first line decides") << "start" << false << "-\t6\tx\n4321\t0\tx\n"
+                                            << no << "false 6"
+                                            << "ps root ps"
+                                            << "shown";
+        QTest::newRow("failed start") << "start" << false << QString() << yes << "false 0"
+                                      << "ps root ps"
+                                      << "";
+        QTest::newRow("stop") << "stop" << true << "" << yes << "false 0"
+                              << "ps root ps"
+                              << "";
+        QTest::newRow("start while running") << "start" << true << "" << yes << "false 0"
+                                             << "ps"
+                                             << "";
+        QTest::newRow("stop while stopped") << "stop" << false << "" << yes << "false 0"
+                                            << "ps"
+                                            << "";
     }
 
     void commandsRunOnlyFromTheOppositeState()
@@ -70,6 +109,8 @@ private slots:
         QFETCH(QString, output);
         QFETCH(int, answer);
         QFETCH(QString, parsed);
+        QFETCH(QString, calls);
+        QFETCH(QString, prompt);
         const menubar::StartServiceResult result = ServicesController::parseStartServiceOutput(output);
         QCOMPARE(QString("%1 %2").arg(result.isServiceRunning ? "true" : "false").arg(result.lastErrorCode), parsed);
         ControllerFakes fakes;
@@ -86,12 +127,13 @@ private slots:
         else
             controller->startService();
 
-        const bool acts = running == (action == "stop");
-        const QList<QStringList> acted{kProbe, kProbe, {"root", action == "stop" ? kStop : kStart}, kProbe};
-        QCOMPARE(fakes.calls, acts ? acted : acted.mid(0, 2));
-        const bool prompts = acts && parsed == "false 6";
+        QList<QStringList> expected{kProbe};
+        for (const QString &call : calls.split(' '))
+            expected << (call == "ps" ? kProbe : QStringList{"root", action == "stop" ? kStop : kStart});
+        QCOMPARE(fakes.calls, expected);
+        const bool prompts = !prompt.isEmpty();
         QCOMPARE(fakes.alerts.shown, prompts ? QStringList{kPrompt} : QStringList());
-        QCOMPARE(fakes.urls.opened.size(), prompts && answer == 1000 ? 1 : 0);
+        QCOMPARE(fakes.urls.opened.size(), prompt.endsWith("settings opened") ? 1 : 0);
         controller.reset(); // with updates still queued, which must be dropped
         QCoreApplication::processEvents();
         QStringList log{"I " + kSelf + "starting"};

@@ -1,8 +1,8 @@
-#include "AppMenu.h"
-#include "BundleInfo.h"
-#include "ControllerFakes.h"
-#include "MenuBarExtra.h"
-#include "ShowAboutView.h"
+#include "menubar-app/ui/AppMenu.h"
+#include "menubar-app/ui/BundleInfo.h"
+#include "menubar-app/ui/MenuBarExtra.h"
+#include "menubar-app/ui/ShowAboutView.h"
+#include "tests/support/ControllerFakes.h"
 
 #include <QApplication>
 #include <QDate>
@@ -93,8 +93,8 @@ private slots:
     {
         QTest::addColumn<int>("answer"); // Return in the real alert answers as Cancel, its first button
         QTest::addColumn<int>("terminations");
-        QTest::newRow("Cancel") << 1000 << 0;
-        QTest::newRow("Close") << 1001 << 1;
+        QTest::newRow("Cancel") << platform::kAlertFirstButtonReturn << 0;
+        QTest::newRow("Close") << platform::kAlertSecondButtonReturn << 1;
     }
 
     void onlyCloseQuits()

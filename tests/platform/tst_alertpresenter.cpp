@@ -1,4 +1,4 @@
-#include "AlertPresenter.h"
+#include "platform/widgets/MessageBoxAlertPresenter.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -16,13 +16,16 @@ private slots:
         QTest::addColumn<QStringList>("buttons");
         QTest::addColumn<QString>("key");
         QTest::addColumn<int>("answer");
-        QTest::newRow("Return picks the first") << QStringList{"Cancel", "Close"} << "Return" << 1000;
+        using platform::kAlertFirstButtonReturn, platform::kAlertSecondButtonReturn;
+        QTest::newRow("Return picks the first")
+            << QStringList{"Cancel", "Close"} << "Return" << kAlertFirstButtonReturn;
         QTest::newRow("Return picks the first even when it is Yes")
-            << QStringList{"Yes", "No", "Cancel"} << "Return" << 1000;
-        QTest::newRow("Escape picks Cancel, wherever it is") << QStringList{"Close", "Cancel"} << "Escape" << 1001;
+            << QStringList{"Yes", "No", "Cancel"} << "Return" << kAlertFirstButtonReturn;
+        QTest::newRow("Escape picks Cancel, wherever it is")
+            << QStringList{"Close", "Cancel"} << "Escape" << kAlertSecondButtonReturn;
         QTest::newRow("Escape ignored without Cancel")
             << QStringList{"Yes", "No"} << "Escape" << platform::kAlertNoButton;
-        QTest::newRow("single default button") << QStringList{} << "Return" << 1000;
+        QTest::newRow("single default button") << QStringList{} << "Return" << kAlertFirstButtonReturn;
     }
 
     void answersByPositionOfKey()

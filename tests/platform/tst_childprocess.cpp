@@ -1,5 +1,5 @@
-#include "ChildProcess.h"
-#include "ScriptDir.h"
+#include "platform/ChildProcess.h"
+#include "tests/support/ScriptDir.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "LogSink.h"
+#include "platform/LogSink.h"
 
 #include <QFile>
 #include <QRegularExpression>

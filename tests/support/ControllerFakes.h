@@ -1,10 +1,10 @@
 #pragma once
 
-#include "LogSink.h"
-#include "PlatformFakes.h"
-#include "ProcessError.h"
-#include "ProcessRunner.h"
-#include "ServicesController.h"
+#include "menubar-app/service/ProcessError.h"
+#include "menubar-app/service/ProcessRunner.h"
+#include "menubar-app/service/ServicesController.h"
+#include "platform/LogSink.h"
+#include "tests/support/PlatformFakes.h"
 
 inline const QString kRunningTable = QStringLiteral("COMM\nlaunchd\nqmx-osagent\n");
 inline const QString kStoppedTable = QStringLiteral("COMM\nlaunchd\nqmx-osagentd\n");

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AlertPresenter.h"
-#include "UrlOpener.h"
+#include "platform/AlertPresenter.h"
+#include "platform/UrlOpener.h"
 
 #include <functional>
 

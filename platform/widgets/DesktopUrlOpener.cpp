@@ -1,4 +1,4 @@
-#include "UrlOpener.h"
+#include "platform/widgets/DesktopUrlOpener.h"
 
 #include <QDesktopServices>
 

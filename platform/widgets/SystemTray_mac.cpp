@@ -1,4 +1,4 @@
-#include "SystemTray.h"
+#include "platform/widgets/SystemTray.h"
 
 namespace platform {
 

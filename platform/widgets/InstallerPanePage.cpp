@@ -1,4 +1,4 @@
-#include "InstallerPanePage.h"
+#include "platform/widgets/InstallerPanePage.h"
 
 #include <QVBoxLayout>
 

@@ -1,6 +1,6 @@
-#include "UiHelper.h"
+#include "installer-pane/ui/UiHelper.h"
 
-#include "AlertPresenter.h"
+#include "platform/AlertPresenter.h"
 
 #include <QLineEdit>
 
@@ -8,8 +8,7 @@ namespace installer {
 
 UiHelper::UiHelper(platform::AlertPresenter &alerts)
     : m_alerts(alerts)
-{
-}
+{}
 
 bool UiHelper::isEmpty(const QLineEdit *field)
 {

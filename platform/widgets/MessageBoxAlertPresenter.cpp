@@ -1,4 +1,4 @@
-#include "AlertPresenter.h"
+#include "platform/widgets/MessageBoxAlertPresenter.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "InstallerPane.h"
+#include "platform/widgets/InstallerPane.h"
 
 // What an installer plug-in exports: one C function that makes its pane. The installer passes
 // null and gets the pane on the plug-in's shipped defaults; a sandbox that knows the plug-in may

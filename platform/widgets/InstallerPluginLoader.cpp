@@ -1,6 +1,6 @@
-#include "InstallerPluginLoader.h"
+#include "platform/widgets/InstallerPluginLoader.h"
 
-#include "InstallerPlugin.h"
+#include "platform/widgets/InstallerPlugin.h"
 
 #include <QFileInfo>
 #include <QLibrary>

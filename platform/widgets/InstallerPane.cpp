@@ -1,4 +1,4 @@
-#include "InstallerPane.h"
+#include "platform/widgets/InstallerPane.h"
 
 namespace platform {
 

@@ -1,0 +1,31 @@
+# kelvane_require_gui_free(TARGET ...): the logic libraries never see a GUI. Walks each target's link
+# libraries to any depth and stops the configure when Qt Gui or Qt Widgets is among them, so that the
+# build, not a comment, keeps the layers apart.
+function(kelvane_require_gui_free)
+    foreach(library IN LISTS ARGN)
+        set(pending ${library})
+        set(seen "")
+        while(pending)
+            list(POP_FRONT pending current)
+            # What is linked only, not used in the interface, still counts.
+            string(REGEX REPLACE "^\\$<LINK_ONLY:(.+)>$" "\\1" current "${current}")
+            if(current IN_LIST seen OR current MATCHES "\\$<")
+                continue()
+            endif()
+            list(APPEND seen ${current})
+            if(current MATCHES "^Qt6?::(Gui|Widgets)$")
+                message(FATAL_ERROR "${library} must not depend on ${current}: it is logic, and only the UI "
+                                    "libraries above it may use a GUI (looked through: ${seen})")
+            endif()
+            if(NOT TARGET ${current})
+                continue()
+            endif()
+            foreach(property IN ITEMS LINK_LIBRARIES INTERFACE_LINK_LIBRARIES)
+                get_target_property(libraries ${current} ${property})
+                if(libraries)
+                    list(APPEND pending ${libraries})
+                endif()
+            endforeach()
+        endwhile()
+    endforeach()
+endfunction()

@@ -24,7 +24,7 @@ std::unique_ptr<platform::InstallerPane> createEnrollerPane(const EnrollerDepend
     }
     if (!services.alerts)
         services.alerts = std::make_shared<platform::MessageBoxAlertPresenter>();
-    return std::make_unique<RegistrationPane>(std::move(services));
+    return std::make_unique<RegistrationPane>(services);
 }
 
 } // namespace installer

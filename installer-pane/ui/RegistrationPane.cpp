@@ -15,7 +15,7 @@ constexpr char kStringsContext[] = "Localizable";
 
 } // namespace
 
-RegistrationPane::RegistrationPane(FormServices services, const QString &stringsTable, QObject *parent)
+RegistrationPane::RegistrationPane(const FormServices &services, const QString &stringsTable, QObject *parent)
     : InstallerPane(parent)
 {
     // Without a table every key stands for itself.

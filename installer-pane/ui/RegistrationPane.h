@@ -30,7 +30,7 @@ class RegistrationPane : public platform::InstallerPane
 public:
     // Loads the interface file into a new content view and hands the services to both forms.
     // stringsTable: the compiled strings table that title() looks up.
-    explicit RegistrationPane(FormServices services,
+    explicit RegistrationPane(const FormServices &services,
                               const QString &stringsTable = QString::fromLatin1(kPaneStringsTable),
                               QObject *parent = nullptr);
     ~RegistrationPane() override;

@@ -62,10 +62,10 @@ void SetupAssistant::pageEntered(int id)
         panePage()->enterPane(direction);
 }
 
-QStringList setupPluginCandidates(const QString &applicationDirectory, const QString &buildTreeDirectory,
-                                  const QString &fileName)
+QStringList setupPluginCandidates(const QString &applicationDirectory, const QString &installedDirectory,
+                                  const QString &buildTreeDirectory, const QString &fileName)
 {
-    return {QDir(applicationDirectory).filePath(QStringLiteral("plugins/") + fileName),
+    return {QDir::cleanPath(QDir(applicationDirectory).filePath(installedDirectory + u'/' + fileName)),
             QDir(buildTreeDirectory).filePath(fileName)};
 }
 

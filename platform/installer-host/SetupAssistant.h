@@ -39,10 +39,10 @@ private:
     qsizetype m_historyLength = 0;
 };
 
-// Where the assistant looks for the plug-in: its own plug-in directory next to the executable,
-// then the build tree it was built in.
-QStringList setupPluginCandidates(const QString &applicationDirectory, const QString &buildTreeDirectory,
-                                  const QString &fileName);
+// Where the assistant looks for the plug-in: where an installation puts it (a directory relative to
+// the executable's), then the build tree it was built in.
+QStringList setupPluginCandidates(const QString &applicationDirectory, const QString &installedDirectory,
+                                  const QString &buildTreeDirectory, const QString &fileName);
 
 // Loads the plug-in and runs the assistant. A missing or broken plug-in is shown as a critical
 // alert and ends with kSetupPluginUnavailable.

@@ -1,19 +1,23 @@
 // The menu-bar application on a sandbox: the shipped wiring with the sandbox's paths, its
-// authorisation stand-in and a log file. Usage: sandbox-kelvane-os-agent SANDBOX
+// authorisation stand-in and a log file, in the system's language or the one given.
+// Usage: sandbox-kelvane-os-agent SANDBOX [LANGUAGE]
 #include "menubar-app/ui/MenuBarApplication.h"
 #include "platform/LogSink.h"
 #include "sandbox/Sandbox.h"
 
 #include <QApplication>
+#include <QLocale>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        qCritical("usage: sandbox-kelvane-os-agent SANDBOX");
+    if (argc != 2 && argc != 3) {
+        qCritical("usage: sandbox-kelvane-os-agent SANDBOX [LANGUAGE]");
         return 2;
     }
     const sandbox::Sandbox box(QString::fromLocal8Bit(argv[1]));
     platform::FileLogSink log(box.logFile());
-    return menubar::runMenuBarApplication(box.paths(), log);
+    const QStringList languages =
+        argc == 3 ? QStringList{QString::fromLocal8Bit(argv[2])} : QLocale::system().uiLanguages();
+    return menubar::runMenuBarApplication(box.paths(), log, languages);
 }

@@ -18,5 +18,5 @@ int main(int argc, char *argv[])
     contract::AgentPaths paths = box.paths();
     paths.ps = QString::fromLocal8Bit(argv[2]);
     platform::FileLogSink log(box.logFile());
-    return menubar::runMenuBarApplication(paths, log);
+    return menubar::runMenuBarApplication(paths, log, {QStringLiteral("en")});
 }

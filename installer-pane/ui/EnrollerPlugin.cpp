@@ -3,8 +3,11 @@
 #include "installer-pane/registration/RegistrationHelper.h"
 #include "installer-pane/ui/RegistrationPane.h"
 #include "platform/AdministratorShell.h"
+#include "platform/Translations.h"
 #include "platform/widgets/InstallerPlugin.h"
 #include "platform/widgets/MessageBoxAlertPresenter.h"
+
+#include <QLocale>
 
 namespace installer {
 
@@ -24,7 +27,9 @@ std::unique_ptr<platform::InstallerPane> createEnrollerPane(const EnrollerDepend
     }
     if (!services.alerts)
         services.alerts = std::make_shared<platform::MessageBoxAlertPresenter>();
-    return std::make_unique<RegistrationPane>(services);
+    const QString language = platform::installTranslations(
+        dependencies.preferredLanguages.isEmpty() ? QLocale::system().uiLanguages() : dependencies.preferredLanguages);
+    return std::make_unique<RegistrationPane>(services, paneStringsTable(language));
 }
 
 } // namespace installer

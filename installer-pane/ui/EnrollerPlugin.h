@@ -24,9 +24,11 @@ struct EnrollerDependencies
     std::shared_ptr<platform::AlertPresenter> alerts;                 // MessageBoxAlertPresenter
     AgentRegistrationFactory newRegistration;                         // RegistrationHelper(paths, shell)
     HostNameProvider hostName;                                        // this machine's host name
+    QStringList preferredLanguages;                                   // the system's
 };
 
-// The pane on these dependencies, with the plug-in's own strings table.
+// The pane on these dependencies, with the plug-in's own strings table, speaking the first preferred
+// language that we ship (its texts are put into the host application).
 std::unique_ptr<platform::InstallerPane> createEnrollerPane(const EnrollerDependencies &dependencies);
 
 } // namespace installer

@@ -15,6 +15,13 @@ constexpr char kStringsContext[] = "Localizable";
 
 } // namespace
 
+QString paneStringsTable(const QString &language)
+{
+    if (language == QLatin1String("en"))
+        return QString::fromLatin1(kPaneStringsTable);
+    return QStringLiteral(":/enroller/enroller_strings_%1.qm").arg(language);
+}
+
 RegistrationPane::RegistrationPane(const FormServices &services, const QString &stringsTable, QObject *parent)
     : InstallerPane(parent)
 {

@@ -17,8 +17,10 @@ namespace installer {
 class ReRegistrationView;
 class RegistrationView;
 
-// The plug-in's own strings table, compiled into its resources.
+// The plug-in's own strings table, compiled into its resources: the English one, and one for each
+// language we ship ("de": ":/enroller/enroller_strings_de.qm").
 inline constexpr char kPaneStringsTable[] = ":/enroller/enroller_strings.qm";
+QString paneStringsTable(const QString &language);
 
 // The installer page on which the user registers this machine, as a new agent node or again
 // under an existing agent's GUID. Two radio buttons pick the form shown in the container; the

@@ -54,6 +54,7 @@ void AboutView::buildContent()
     iconLabel->setAlignment(Qt::AlignCenter);
     // QIcon::pixmap keeps the aspect ratio and fits inside the requested size.
     iconLabel->setPixmap(applicationIcon().pixmap(kIconSize, devicePixelRatioF()));
+    iconLabel->setAccessibleName(tr("%1 icon").arg(m_appName)); // a picture says nothing to a screen reader
 
     QLabel *nameLabel = centredLabel(m_appName, QStringLiteral("appNameLabel"), this);
     QFont headline = nameLabel->font();

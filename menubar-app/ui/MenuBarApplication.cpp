@@ -4,6 +4,7 @@
 #include "menubar-app/ui/BundleInfo.h"
 #include "menubar-app/ui/MainApp.h"
 #include "platform/LogSink.h"
+#include "platform/Translations.h"
 #include "platform/widgets/DesktopUrlOpener.h"
 #include "platform/widgets/MessageBoxAlertPresenter.h"
 #include "platform/widgets/SystemTray.h"
@@ -15,8 +16,10 @@
 
 namespace menubar {
 
-int runMenuBarApplication(const contract::AgentPaths &paths, platform::LogSink &log)
+int runMenuBarApplication(const contract::AgentPaths &paths, platform::LogSink &log,
+                          const QStringList &preferredLanguages)
 {
+    platform::installTranslations(preferredLanguages);
     // The menu-bar item is the program; closing the About window or an alert must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/AppIcon.svg")));

@@ -33,9 +33,11 @@ MenuBarExtra::MenuBarExtra(Dependencies dependencies, QObject *parent)
 
 MenuBarExtra::~MenuBarExtra() = default;
 
-QIcon MenuBarExtra::iconNamed(const QString &name)
+QIcon MenuBarExtra::iconNamed(const QString &name, bool darkPanel)
 {
-    return QIcon(QStringLiteral(":/icons/%1.svg").arg(name));
+    QIcon icon(QStringLiteral(":/icons/%1%2.svg").arg(name, darkPanel ? QStringLiteral("-dark") : QString()));
+    icon.setIsMask(true);
+    return icon;
 }
 
 QString MenuBarExtra::selfDescription()
@@ -61,11 +63,13 @@ void MenuBarExtra::showWhenTrayAvailable()
 void MenuBarExtra::makeTrayIcon()
 {
     m_trayIcon = std::make_unique<QSystemTrayIcon>();
-    m_trayIcon->setToolTip(tr("Kelvane OS Agent"));
     m_trayIcon->setContextMenu(m_menu);
     if (m_servicesController)
-        connect(m_servicesController, &ServicesController::iconNameChanged, this, &MenuBarExtra::updateIcon);
-    updateIcon();
+        connect(m_servicesController, &ServicesController::iconNameChanged, this, &MenuBarExtra::updateItem);
+    // A change of the desktop's palette may turn the panel dark or light.
+    if (QCoreApplication *application = QCoreApplication::instance())
+        application->installEventFilter(this);
+    updateItem();
     if (!platform::trayOpensMenuOnClick()) {
         connect(m_trayIcon.get(), &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
             // A click soon after the last one, at the same place, reaches us as a double click.
@@ -76,10 +80,23 @@ void MenuBarExtra::makeTrayIcon()
     m_trayIcon->show();
 }
 
-void MenuBarExtra::updateIcon()
+bool MenuBarExtra::eventFilter(QObject *watched, QEvent *event)
 {
-    if (m_servicesController && m_trayIcon)
-        m_trayIcon->setIcon(iconNamed(m_servicesController->iconName()));
+    if (watched == QCoreApplication::instance() && event->type() == QEvent::ApplicationPaletteChange)
+        updateItem();
+    return QObject::eventFilter(watched, event);
+}
+
+void MenuBarExtra::updateItem()
+{
+    if (!m_servicesController || !m_trayIcon)
+        return;
+    // The tray takes the desktop's colours, so the palette tells whether the panel is dark.
+    const bool darkPanel = QGuiApplication::palette().color(QPalette::Window).lightness() < 128;
+    m_trayIcon->setIcon(iconNamed(m_servicesController->iconName(), darkPanel));
+    // The state in words, for a screen reader and for anyone who cannot tell the two icons apart.
+    m_trayIcon->setToolTip(m_servicesController->isServiceRunning() ? tr("Kelvane OS Agent: running")
+                                                                    : tr("Kelvane OS Agent: stopped"));
 }
 
 void MenuBarExtra::openMenuAtItem()

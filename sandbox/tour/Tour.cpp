@@ -68,7 +68,7 @@ int Tour::run()
 
     const contract::AgentPaths paths = m_box.paths();
     installer::EnrollerDependencies dependencies{
-        paths, std::make_shared<platform::SystemAdministratorShell>(paths.pkexec, paths.shell), {}, {}, {}};
+        paths, std::make_shared<platform::SystemAdministratorShell>(paths.pkexec, paths.shell), {}, {}, {}, {"en"}};
     // The shipped plug-in, handed the sandbox's values instead of the installer's none.
     std::unique_ptr<platform::InstallerPane> pane;
     try {

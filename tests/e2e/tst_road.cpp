@@ -67,7 +67,8 @@ private slots:
         const contract::AgentPaths paths = m_box.paths();
         m_alerts = std::make_shared<FakeAlertPresenter>();
         const installer::EnrollerDependencies dependencies{
-            paths, std::make_shared<platform::SystemAdministratorShell>(paths.pkexec, paths.shell), m_alerts, {}, {}};
+            paths, std::make_shared<platform::SystemAdministratorShell>(paths.pkexec, paths.shell), m_alerts, {}, {},
+            {"en"}};
         m_assistant = std::make_unique<platform::SetupAssistant>(
             platform::InstallerPluginLoader({QString::fromUtf8(tools::kEnrollerPlugin)}).createPane(&dependencies));
         m_assistant->show();

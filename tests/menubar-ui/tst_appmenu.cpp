@@ -56,8 +56,9 @@ private slots:
         QVERIFY(scene.fakes.alerts.shown.isEmpty()); // the opener's failure is ignored
     }
 
-    // Starts running, as the controller does before its first check.
-    void entriesAndIconFollowTheStateOnTheSameActions()
+    // Starts running, as the controller does before its first check. The tooltip says the state in words;
+    // the icon is drawn for the panel's brightness, as a template image for the macOS menu bar.
+    void entriesAndItemFollowTheStateOnTheSameActions()
     {
         Scene scene;
         const QList<QAction *> actions = scene.menu.actions();
@@ -65,12 +66,24 @@ private slots:
             scene.fakes.tables = {running ? kRunningTable : kStoppedTable};
             QTRY_COMPARE(scene.menu.stopServiceAction()->isEnabled(), running);
             QCOMPARE(scene.menu.startServiceAction()->isEnabled(), !running);
-            const QIcon expected = MenuBarExtra::iconNamed(running ? "MenuBarExtraIcon" : "StopMenuBarExtraIcon");
-            QTRY_COMPARE(rendered(scene.item.trayIcon()->icon()), rendered(expected));
+            const QString name = running ? "MenuBarExtraIcon" : "StopMenuBarExtraIcon";
+            QTRY_COMPARE(rendered(scene.item.trayIcon()->icon()), rendered(MenuBarExtra::iconNamed(name, false)));
+            QCOMPARE(scene.item.trayIcon()->toolTip(),
+                     running ? "Kelvane OS Agent: running" : "Kelvane OS Agent: stopped");
+            QVERIFY(scene.item.trayIcon()->icon().isMask());
+
+            const QPalette light = QGuiApplication::palette();
+            QPalette dark = light;
+            dark.setColor(QPalette::Window, QColor(0x2b, 0x2b, 0x2b));
+            QGuiApplication::setPalette(dark);
+            QCOMPARE(rendered(scene.item.trayIcon()->icon()), rendered(MenuBarExtra::iconNamed(name, true)));
+            QGuiApplication::setPalette(light);
         }
         QCOMPARE(scene.menu.actions(), actions);
-        QVERIFY(rendered(MenuBarExtra::iconNamed("MenuBarExtraIcon")) !=
-                rendered(MenuBarExtra::iconNamed("StopMenuBarExtraIcon")));
+        QVERIFY(rendered(MenuBarExtra::iconNamed("MenuBarExtraIcon", false)) !=
+                rendered(MenuBarExtra::iconNamed("StopMenuBarExtraIcon", false)));
+        QVERIFY(rendered(MenuBarExtra::iconNamed("MenuBarExtraIcon", false)) !=
+                rendered(MenuBarExtra::iconNamed("MenuBarExtraIcon", true)));
     }
 
     // The item's icon changes with the menu when Start or Stop ends, not at the next poll.
@@ -84,7 +97,8 @@ private slots:
             (running ? scene.menu.startServiceAction() : scene.menu.stopServiceAction())->trigger();
             QCoreApplication::processEvents();
             QCOMPARE(scene.menu.stopServiceAction()->isEnabled(), running);
-            const QIcon expected = MenuBarExtra::iconNamed(running ? "MenuBarExtraIcon" : "StopMenuBarExtraIcon");
+            const QIcon expected =
+                MenuBarExtra::iconNamed(running ? "MenuBarExtraIcon" : "StopMenuBarExtraIcon", false);
             QCOMPARE(rendered(scene.item.trayIcon()->icon()), rendered(expected));
         }
     }
@@ -115,7 +129,6 @@ private slots:
         scene.trayAvailable = true;
         QTRY_VERIFY(scene.item.trayIcon() && scene.item.trayIcon()->isVisible());
         QCOMPARE(scene.fakes.log.filter("Kelvane_OS_Agent.MenuBarExtra ").size(), 1);
-        QCOMPARE(scene.item.trayIcon()->toolTip(), "Kelvane OS Agent");
     }
 
     void aboutShowsBundleValuesInANewWindowEachTime_data()

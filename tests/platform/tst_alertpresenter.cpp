@@ -14,7 +14,7 @@ private slots:
     void answersByPositionOfKey_data()
     {
         QTest::addColumn<QStringList>("buttons");
-        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("keys"); // typed one after another
         QTest::addColumn<int>("answer");
         using platform::kAlertFirstButtonReturn, platform::kAlertSecondButtonReturn;
         QTest::newRow("Return picks the first")
@@ -26,12 +26,16 @@ private slots:
         QTest::newRow("Escape ignored without Cancel")
             << QStringList{"Yes", "No"} << "Escape" << platform::kAlertNoButton;
         QTest::newRow("single default button") << QStringList{} << "Return" << kAlertFirstButtonReturn;
+        // Every answer can be given from the keyboard: Tab to a button, Space to press it.
+        QTest::newRow("Tab and Space pick No") << QStringList{"Yes", "No"} << "Tab Space" << kAlertSecondButtonReturn;
+        QTest::newRow("Tab and Space pick Close")
+            << QStringList{"Cancel", "Close"} << "Tab Space" << kAlertSecondButtonReturn;
     }
 
     void answersByPositionOfKey()
     {
         QFETCH(QStringList, buttons);
-        QFETCH(QString, key);
+        QFETCH(QString, keys);
         QStringList leftToRight;
         QTimer::singleShot(0, [&] {
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
@@ -42,7 +46,11 @@ private slots:
             });
             for (QAbstractButton *button : shown)
                 leftToRight.append(button->text());
-            QTest::keyClick(box, key == "Return" ? Qt::Key_Return : Qt::Key_Escape);
+            const QHash<QString, Qt::Key> named{
+                {"Return", Qt::Key_Return}, {"Escape", Qt::Key_Escape}, {"Tab", Qt::Key_Tab}, {"Space", Qt::Key_Space}};
+            QVERIFY(QTest::qWaitForWindowActive(box)); // keys go where the focus is
+            for (const QString &key : keys.split(' '))
+                QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : box, named.value(key));
             if (box->isVisible()) // the key was ignored: leave some other way so the test ends
                 box->done(0);
         });

@@ -1,0 +1,99 @@
+#include "installer-pane/ui/RegistrationPane.h"
+#include "menubar-app/ui/AboutView.h"
+#include "menubar-app/ui/BundleInfo.h"
+#include "tests/support/PlatformFakes.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
+#include <QTest>
+
+namespace {
+
+// The controls a person acts on or needs read out, by their role.
+bool needsName(QAccessible::Role role)
+{
+    return role == QAccessible::PushButton || role == QAccessible::RadioButton || role == QAccessible::CheckBox ||
+           role == QAccessible::EditableText || role == QAccessible::ComboBox || role == QAccessible::Graphic ||
+           role == QAccessible::StaticText;
+}
+
+// "role: name" for every element of the tree that needs a name and has none.
+void collectUnnamed(QAccessibleInterface *node, QStringList &unnamed)
+{
+    if (needsName(node->role()) && node->text(QAccessible::Name).trimmed().isEmpty())
+        unnamed << QString("%1 %2").arg(node->object()->metaObject()->className(), node->object()->objectName());
+    for (int i = 0; i < node->childCount(); ++i)
+        collectUnnamed(node->child(i), unnamed);
+}
+
+QStringList unnamedIn(QWidget *root)
+{
+    QStringList unnamed;
+    collectUnnamed(QAccessible::queryAccessibleInterface(root), unnamed);
+    return unnamed;
+}
+
+} // namespace
+
+// What a screen reader and a keyboard need of the registration page and the About window.
+class AccessibilityTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyControlHasAName()
+    {
+        installer::RegistrationPane pane({{}, std::make_shared<FakeAlertPresenter>(), [] { return "mac"; }}, {});
+        pane.willEnterPane(platform::PaneDirection::Forward);
+        QCOMPARE(unnamedIn(pane.contentView()), QStringList());
+        pane.reRegisterButton()->click(); // the other form
+        QCOMPARE(unnamedIn(pane.contentView()), QStringList());
+
+        const menubar::AboutView about(menubar::BundleInfo::mainBundle());
+        QCOMPARE(unnamedIn(const_cast<menubar::AboutView *>(&about)), QStringList());
+    }
+
+    void tabVisitsTheFieldsInTheOrderTheyAreSeen_data()
+    {
+        QTest::addColumn<bool>("reRegistration");
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("new registration")
+            << false << QStringList{"registerRadioButton", "addressTextField", "loginTextField",
+                                    "passwordTextField",   "nameTextField",    "registerButton"};
+        QTest::newRow("re-registration") << true << QStringList{"reRegisterRadioButton", "agentGuidTextField",
+                                                                "reAddressTextField",    "reLoginTextField",
+                                                                "rePasswordTextField",   "reNameTextField",
+                                                                "reRegisterButton"};
+    }
+
+    // One stop for the pair of radio buttons (the arrow keys move within it), then the shown form top down.
+    void tabVisitsTheFieldsInTheOrderTheyAreSeen()
+    {
+        QFETCH(bool, reRegistration);
+        installer::RegistrationPane pane({{}, std::make_shared<FakeAlertPresenter>(), [] { return "mac"; }}, {});
+        QWidget *view = pane.contentView();
+        pane.willEnterPane(platform::PaneDirection::Forward);
+        if (reRegistration)
+            pane.reRegisterButton()->click();
+        view->show();
+        QVERIFY(QTest::qWaitForWindowActive(view));
+        (reRegistration ? pane.reRegisterButton() : pane.registerButton())->setFocus();
+        QStringList visited;
+        for (int step = 0; step < 12 && !visited.contains(QApplication::focusWidget()->objectName()); ++step) {
+            visited << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QTEST(visited, "order");
+        // Seen top down, too: each stop lies below the one before it, or level with it.
+        for (qsizetype i = 1; i < visited.size(); ++i) {
+            const auto top = [view](const QString &name) {
+                return view->findChild<QWidget *>(name)->mapTo(view, QPoint()).y();
+            };
+            QVERIFY2(top(visited[i]) >= top(visited[i - 1]), qPrintable(visited[i]));
+        }
+    }
+};
+
+QTEST_MAIN(AccessibilityTest)
+#include "tst_accessibility.moc"

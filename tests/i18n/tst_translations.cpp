@@ -1,0 +1,107 @@
+#include "installer-pane/ui/RegistrationPane.h"
+#include "installer-pane/ui/RegistrationView.h"
+#include "menubar-app/service/NotificationHelper.h"
+#include "menubar-app/ui/AppMenu.h"
+#include "platform/Translations.h"
+#include "tests/support/ControllerFakes.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <QTranslator>
+
+using namespace std::chrono_literals;
+
+// What a person reads, in the language the system prefers: the menu, an alert and the registration page.
+class TranslationsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { qDeleteAll(qApp->findChildren<QTranslator *>()); } // back to the source texts
+
+    void languageIsTheFirstPreferredOneWeShip_data()
+    {
+        QTest::addColumn<QStringList>("preferred");
+        QTest::addColumn<QString>("language");
+        QTest::newRow("regional variant") << QStringList{"de-CH", "en-US"} << "de";
+        QTest::newRow("English first") << QStringList{"en-GB", "fr-FR"} << "en";
+        QTest::newRow("one we lack, then one we have") << QStringList{"sv-SE", "ja-JP"} << "ja";
+        QTest::newRow("underscores") << QStringList{"es_MX"} << "es";
+        QTest::newRow("only ones we lack") << QStringList{"sv-SE", "pt-BR"} << "en";
+        QTest::newRow("none") << QStringList{} << "en";
+    }
+
+    void languageIsTheFirstPreferredOneWeShip()
+    {
+        QFETCH(QStringList, preferred);
+        QTEST(platform::chooseLanguage(preferred), "language");
+    }
+
+    void textsSpeakTheChosenLanguage_data()
+    {
+        QTest::addColumn<QString>("preferred");
+        QTest::addColumn<QStringList>("menu"); // the six entries, "---" for the separator
+        QTest::addColumn<QString>("prompt");   // the Full Disk Access alert: message|buttons
+        QTest::addColumn<QStringList>("page"); // title, first radio button, first label, empty-address alert
+        const QStringList english{"Start Kelvane OS Agent service",
+                                  "Stop Kelvane OS Agent service",
+                                  "---",
+                                  "About",
+                                  "Open Application Log Directory",
+                                  "Exit"};
+        const QString englishPrompt = "Missing full disk access|Yes/No";
+        const QStringList englishPage{"Agent Registration", "New agent node",
+                                      "Node address:", "Node address field can't be empty"};
+        QTest::newRow("English") << "en-US" << english << englishPrompt << englishPage;
+        QTest::newRow("one we lack: English") << "sv-SE" << english << englishPrompt << englishPage;
+        QTest::newRow("German") << "de-DE"
+                                << QStringList{"Dienst von Kelvane OS Agent starten",
+                                               "Dienst von Kelvane OS Agent stoppen",
+                                               "---",
+                                               "Über Kelvane OS Agent",
+                                               "Protokollordner der Anwendung öffnen",
+                                               "Beenden"}
+                                << "Festplattenvollzugriff fehlt|Ja/Nein"
+                                << QStringList{"Agent-Registrierung", "Neuer Agent-Knoten",
+                                               "Knotenadresse:", "Das Feld „Knotenadresse“ darf nicht leer sein"};
+        QTest::newRow("Japanese")
+            << "ja-JP" << QStringList{"Kelvane OS Agent サービスを開始", "Kelvane OS Agent サービスを停止",      "---",
+                                      "Kelvane OS Agent について",       "アプリケーションのログフォルダを開く", "終了"}
+            << "フルディスクアクセスがありません|はい/いいえ"
+            << QStringList{"エージェントの登録", "新しいエージェントノード", "ノードアドレス：",
+                           "「ノードアドレス」を入力してください"};
+    }
+
+    void textsSpeakTheChosenLanguage()
+    {
+        QFETCH(QString, preferred);
+        const QString language = platform::installTranslations({preferred});
+
+        ControllerFakes fakes;
+        menubar::ServicesController controller(fakes.dependencies(1h));
+        menubar::AppMenu menu({&controller, fakes.alerts, fakes.urls, "/var/log/agent", [] {}, [] {}});
+        QStringList entries;
+        for (const QAction *action : menu.actions())
+            entries << (action->isSeparator() ? "---" : action->text());
+        QTEST(entries, "menu");
+
+        menubar::NotificationHelper(fakes.alerts, fakes.urls).displayDiskAccessRequestWindow();
+        const QStringList shown = fakes.alerts.shown.value(0).section(' ', 1).split('|'); // message|details|buttons
+        QTEST(shown.value(0) + '|' + shown.value(2), "prompt");
+
+        auto alerts = std::make_shared<FakeAlertPresenter>();
+        installer::RegistrationPane pane({{}, alerts, {}}, installer::paneStringsTable(language));
+        pane.willEnterPane(platform::PaneDirection::Forward);
+        pane.registrationView()->registerButton()->click();
+        const QStringList page{pane.title(), pane.registerButton()->text(),
+                               pane.contentView()->findChild<QLabel *>("addressLabel")->text(),
+                               alerts->shown.value(0).section(' ', 1).section('|', 0, 0)};
+        QTEST(page, "page");
+    }
+};
+
+QTEST_MAIN(TranslationsTest)
+#include "tst_translations.moc"

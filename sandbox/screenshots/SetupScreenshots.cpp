@@ -1,9 +1,11 @@
 // Shows the setup assistant in one state for a screenshot, on a registration that always succeeds,
 // and prints the window id once it is up. Run by take-setup-screenshots.
+// Usage: setup-screenshots new|re|finish [LANGUAGE]
 #include "installer-pane/ui/ReRegistrationView.h"
 #include "installer-pane/ui/RegistrationPane.h"
 #include "installer-pane/ui/RegistrationView.h"
 #include "platform/AlertPresenter.h"
+#include "platform/Translations.h"
 #include "platform/installer-host/SetupAssistant.h"
 
 #include <QApplication>
@@ -40,15 +42,18 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     const QString state = application.arguments().value(1);
     if (state != "new" && state != "re" && state != "finish") {
-        QTextStream(stderr) << "usage: setup-screenshots new|re|finish\n";
+        QTextStream(stderr) << "usage: setup-screenshots new|re|finish [LANGUAGE]\n";
         return 2;
     }
+    const QString language = platform::installTranslations({application.arguments().value(2, "en")});
 
-    auto pane = std::make_unique<installer::RegistrationPane>(installer::FormServices{
-        [] { return std::make_unique<SucceedingRegistration>(); },
-        std::make_shared<SilentAlerts>(),
-        [] { return QStringLiteral("studio-mac"); },
-    });
+    auto pane =
+        std::make_unique<installer::RegistrationPane>(installer::FormServices{
+                                                          [] { return std::make_unique<SucceedingRegistration>(); },
+                                                          std::make_shared<SilentAlerts>(),
+                                                          [] { return QStringLiteral("studio-mac"); },
+                                                      },
+                                                      installer::paneStringsTable(language));
     installer::RegistrationPane *registration = pane.get();
     platform::SetupAssistant assistant(std::move(pane));
     assistant.resize(640, 470);

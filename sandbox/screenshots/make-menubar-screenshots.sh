@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Remakes docs/screenshots/menubar-running.png, menubar-stopped.png and about.png: the real menu-bar
-# interface on a scripted daemon state (menubar-screenshot-demo), under Xvfb with trayer as tray host.
+# Remakes docs/screenshots/menubar-*.png and about.png: the real menu-bar interface on a scripted daemon
+# state (menubar-screenshot-demo), under Xvfb with trayer as tray host, on a light and on a dark panel,
+# in English and in German.
 # Usage: make-menubar-screenshots.sh [BUILD_DIR]   (default: <repo>/build, built if needed)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -26,14 +27,19 @@ for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 
 
 backdrop=$(mktemp --suffix=.png)
 convert -size "${width}x${height}" gradient:'#6b83a6'-'#2e3f5c' "$backdrop"
-display -window root "$backdrop" || true # sets the background, then exits non-zero
-rm -f "$backdrop"
+set_backdrop() { display -window root "$backdrop" || true; } # sets the background, then exits non-zero
 
-# A light bar across the top; the item sits at its right end.
-trayer --edge top --align right --widthtype percent --width 100 --height 26 \
-    --transparent true --alpha 0 --tint 0xe6e6e6 --SetDockType true --SetPartialStrut true &
-pids+=($!)
-sleep 1
+# A bar across the top in the given colour; the item sits at its right end.
+tray_pid=
+start_tray() { # start_tray TINT
+    [ -n "$tray_pid" ] && { kill "$tray_pid"; wait "$tray_pid" 2>/dev/null || true; }
+    trayer --edge top --align right --widthtype percent --width 100 --height 26 \
+        --transparent true --alpha 0 --tint "$1" --SetDockType true --SetPartialStrut true &
+    tray_pid=$!
+    pids+=("$tray_pid")
+    sleep 1
+    set_backdrop
+}
 
 # The first visible window of the demo whose size matches WIDTHxHEIGHT (a pattern), after waiting for it.
 demo_window() {
@@ -50,30 +56,37 @@ demo_window() {
     return 1
 }
 
-shoot_menu() { # shoot_menu STATE
-    "$demo" "$1" &
+shoot_menu() { # shoot_menu OUTPUT CROP-WIDTH DEMO-ARGUMENTS...
+    local output=$1 crop=$2
+    shift 2
+    "$demo" "$@" &
     local pid=$!
     pids+=("$pid")
-    local item x y
+    local item
     item=$(demo_window "2[0-9]x2[0-9]") # the item, once embedded in the tray
     sleep 1 # the first status check lands and the icon follows it
     eval "$(xdotool getwindowgeometry --shell "$item")"
-    x=$X y=$Y
-    # Right-click just below the icon's centre, so the menu opens under the item and leaves it visible.
-    xdotool mousemove $((x + 11)) $((y + 21)) click 3
+    # A left click on the item opens the menu right under it.
+    xdotool mousemove $((X + 11)) $((Y + 11)) click 1
     sleep 1
-    import -window root -crop "340x170+$((width - 340))+0" +repage "$out/menubar-$1.png"
+    import -window root -crop "${crop}x170+$((width - crop))+0" +repage "$out/$output"
     kill "$pid"
     wait "$pid" 2>/dev/null || true
 }
 
-shoot_menu running
-shoot_menu stopped
+start_tray 0xe6e6e6
+shoot_menu menubar-running.png 340 running
+shoot_menu menubar-stopped.png 340 stopped
+shoot_menu menubar-running-de.png 420 running de
+start_tray 0x2b2b2b
+shoot_menu menubar-running-dark.png 340 running dark
+shoot_menu menubar-stopped-dark.png 340 stopped dark
 
 "$demo" running about &
 pid=$!
-pids+=($pid)
+pids+=("$pid")
 window=$(demo_window "250x200")
 sleep 0.5
 import -window "$window" "$out/about.png"
-echo "written: $out/menubar-running.png $out/menubar-stopped.png $out/about.png"
+rm -f "$backdrop"
+echo "written: $out/menubar-*.png $out/about.png"

@@ -1,15 +1,18 @@
 // The menu-bar application on a scripted daemon state, for make-menubar-screenshots.sh.
-// Usage: menubar-screenshot-demo running|stopped [about]. No administrator command can run from here.
+// Usage: menubar-screenshot-demo running|stopped [about] [dark] [LANGUAGE]: "dark" gives the desktop a dark
+// palette, as a dark panel's desktop has; LANGUAGE as "de". No administrator command can run from here.
 #include "menubar-app/service/ProcessRunner.h"
 #include "menubar-app/ui/AppMenu.h"
 #include "menubar-app/ui/MainApp.h"
 #include "platform/LogSink.h"
+#include "platform/Translations.h"
 #include "platform/UrlOpener.h"
 #include "platform/widgets/MessageBoxAlertPresenter.h"
+#include "platform/widgets/SystemTray.h"
 
 #include <QApplication>
 #include <QIcon>
-#include <QSystemTrayIcon>
+#include <QPalette>
 #include <QTimer>
 
 namespace {
@@ -37,8 +40,19 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/AppIcon.svg")));
+    const QStringList arguments = QApplication::arguments();
+    platform::installTranslations({arguments.size() > 2 && arguments.last().size() == 2 ? arguments.last() : "en"});
+    if (arguments.contains(QLatin1String("dark"))) {
+        QPalette dark(QColor(0x3a, 0x3a, 0x3c), QColor(0x2b, 0x2b, 0x2b));
+        for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            dark.setColor(role, QColor(0xf2, 0xf2, 0xf7));
+        for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            dark.setColor(QPalette::Disabled, role, QColor(0x7c, 0x7c, 0x80));
+        dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
+        QApplication::setPalette(dark);
+    }
     ScriptedRunner runner;
-    runner.daemonRunning = QApplication::arguments().value(1) == QLatin1String("running");
+    runner.daemonRunning = arguments.value(1) == QLatin1String("running");
     platform::CapturingLogSink log;
     platform::MessageBoxAlertPresenter alerts;
     NoUrlOpener urls;
@@ -48,9 +62,9 @@ int main(int argc, char *argv[])
         {runner, log, alerts, urls, paths, std::chrono::milliseconds(500)},
         menubar::BundleInfo::mainBundle(),
         [] { QCoreApplication::quit(); },
-        [] { return QSystemTrayIcon::isSystemTrayAvailable(); },
+        [] { return platform::isTrayHostAvailable(); },
     });
-    if (QApplication::arguments().contains(QLatin1String("about")))
+    if (arguments.contains(QLatin1String("about")))
         QTimer::singleShot(0, mainApp.menu().aboutAction(), &QAction::trigger);
     return app.exec();
 }

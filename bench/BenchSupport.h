@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QFile>
 #include <QString>
 
 #include <algorithm>
@@ -65,6 +67,31 @@ private:
 
     Usage m_start;
 };
+
+// This process's own resident memory, VmRSS, and its high-water mark, VmHWM.
+struct Memory
+{
+    double residentMb = 0.0;
+    double peakMb = 0.0;
+};
+
+inline Memory ownMemory()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    Memory memory;
+    if (!status.open(QIODevice::ReadOnly))
+        return memory;
+    const auto megabytes = [](const QByteArray &line) {
+        return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    };
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            memory.residentMb = megabytes(line);
+        else if (line.startsWith("VmHWM:"))
+            memory.peakMb = megabytes(line);
+    }
+    return memory;
+}
 
 inline const char *verdict(bool met)
 {

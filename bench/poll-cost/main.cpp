@@ -31,8 +31,8 @@ constexpr double kTargetRatio = 1.10;
 constexpr double kCurveTargetRatio = 1.05;
 // Anonymous memory only: resident library pages grow with whichever code ran first (our own printing
 // included), not with the table. One check at 5,000 holds the listing (under 100 KB), its UTF-16 copy
-// and a string per line, some 0.6 MB, all freed when it returns but possibly kept by the allocator;
-// a megabyte leaves room for that and still catches 200 bytes kept per process.
+// and a string per line, about half a megabyte, all freed when it returns but possibly kept by the
+// allocator; a megabyte leaves room for that and still catches 200 bytes kept per process.
 constexpr double kGrowthTargetMb = 1.0;
 
 struct Step

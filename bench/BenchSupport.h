@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QFile>
 #include <QString>
 
 #include <algorithm>
@@ -65,6 +67,35 @@ private:
 
     Usage m_start;
 };
+
+// This process's own resident memory (VmRSS), its high-water mark (VmHWM), and the part of it that is
+// anonymous (RssAnon: heap and stacks, no file pages).
+struct Memory
+{
+    double residentMb = 0.0;
+    double peakMb = 0.0;
+    double anonymousMb = 0.0;
+};
+
+inline Memory ownMemory()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    Memory memory;
+    if (!status.open(QIODevice::ReadOnly))
+        return memory;
+    const auto megabytes = [](const QByteArray &line) {
+        return line.mid(line.indexOf(':') + 1).trimmed().split(' ').first().toDouble() / 1024.0;
+    };
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            memory.residentMb = megabytes(line);
+        else if (line.startsWith("VmHWM:"))
+            memory.peakMb = megabytes(line);
+        else if (line.startsWith("RssAnon:"))
+            memory.anonymousMb = megabytes(line);
+    }
+    return memory;
+}
 
 inline const char *verdict(bool met)
 {

@@ -13,11 +13,12 @@ const QString kEnglish = QStringLiteral("en");
 
 bool installTranslator(const QString &file, const QString &directory)
 {
-    auto translator = std::make_unique<QTranslator>(QCoreApplication::instance());
-    if (!translator->load(file, directory) || !QCoreApplication::installTranslator(translator.get()))
-        return false;
-    translator.release(); // the application object owns it now
-    return true;
+    // Owned by the application object, for as long as it speaks this language.
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(file, directory) && QCoreApplication::installTranslator(translator))
+        return true;
+    delete translator;
+    return false;
 }
 
 } // namespace
@@ -25,7 +26,7 @@ bool installTranslator(const QString &file, const QString &directory)
 QString chooseLanguage(const QStringList &preferredLanguages)
 {
     for (const QString &preferred : preferredLanguages) {
-        const QString language = QLocale(preferred).name().section(u'_', 0, 0);
+        QString language = QLocale(preferred).name().section(u'_', 0, 0);
         if (language == kEnglish || kShippedLanguages.contains(language))
             return language;
     }
@@ -34,7 +35,7 @@ QString chooseLanguage(const QStringList &preferredLanguages)
 
 QString installTranslations(const QStringList &preferredLanguages)
 {
-    const QString language = chooseLanguage(preferredLanguages);
+    QString language = chooseLanguage(preferredLanguages);
     if (language == kEnglish)
         return language;
     installTranslator(QStringLiteral("kelvane_") + language, QStringLiteral(":/i18n"));

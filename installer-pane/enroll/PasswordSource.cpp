@@ -97,9 +97,13 @@ QByteArray PasswordSource::readFile(const QString &path)
 
 QString PasswordSource::decode(const QByteArray &bytes)
 {
-    const std::optional<QString> text = platform::decodeUtf8(bytes);
+    std::optional<QString> text = platform::decodeUtf8(bytes);
     if (!text)
         throw PasswordSourceError(EnrollExit::Failure, tr("The password is not valid UTF-8 text"));
+    if (text->endsWith(QLatin1String("\r\n")))
+        text->chop(2);
+    else if (text->endsWith(QLatin1Char('\n')))
+        text->chop(1);
     return *text;
 }
 

@@ -36,7 +36,9 @@ public:
     // nothing can be swapped in between. Any other failure is a plain Failure.
     static QByteArray readFile(const QString &path);
 
-    // The bytes as text; a password that is not UTF-8 could not reach the daemon unchanged.
+    // The bytes as text, without the one line end that closes them (echo's, or a file's last line's):
+    // it was never typed, so "echo" of nothing is an empty password as an empty field is. Anything
+    // else is left to the page's checks and trimming. Not UTF-8: it could not reach the daemon unchanged.
     static QString decode(const QByteArray &bytes);
 };
 

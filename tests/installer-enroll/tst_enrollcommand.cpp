@@ -111,7 +111,10 @@ private slots:
         QTest::addColumn<EnrollExit>("exit");
         QTest::addColumn<QString>("result"); // the password, or the message; @ stands for the file's path
         const QString refused = "The password file '@' ";
-        QTest::newRow("owner only") << "printf ' pw\\n' > f; chmod 600 f" << EnrollExit::Success << " pw\n";
+        QTest::newRow("owner only, one line end dropped")
+            << "printf ' pw\\t\\n\\n' > f; chmod 600 f" << EnrollExit::Success << " pw\t\n";
+        QTest::newRow("a line end only: empty") << "echo > f; chmod 400 f" << EnrollExit::Success << "";
+        QTest::newRow("CR LF") << "printf 'pw\\r\\n' > f; chmod 600 f" << EnrollExit::Success << "pw";
         QTest::newRow("group may read") << "touch f; chmod 640 f" << EnrollExit::PasswordFilePermissions
                                         << refused + "can be read by other users";
         QTest::newRow("others may write") << "touch f; chmod 602 f" << EnrollExit::PasswordFilePermissions

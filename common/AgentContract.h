@@ -88,6 +88,8 @@ inline constexpr std::string_view kPsTool = "/bin/ps";
 inline constexpr std::string_view kOsascriptTool = "/usr/bin/osascript";
 inline constexpr std::string_view kPkexecTool = "/usr/bin/pkexec";
 inline constexpr std::string_view kShellTool = "/bin/sh";
+// Owned by the user logged in at the console, by root while no one is.
+inline constexpr std::string_view kConsoleDevice = "/dev/console";
 
 inline constexpr double kCheckIntervalSec = 5.0;
 

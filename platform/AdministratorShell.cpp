@@ -1,5 +1,7 @@
 #include "platform/AdministratorShell.h"
 
+#include "platform/ChildProcess.h"
+
 namespace platform {
 
 AdministratorShellError::AdministratorShellError(QString description)
@@ -11,6 +13,30 @@ SystemAdministratorShell::SystemAdministratorShell(QString pkexec, QString shell
     : m_pkexec(std::move(pkexec))
     , m_shell(std::move(shell))
 {}
+
+DirectAdministratorShell::DirectAdministratorShell(QString shell)
+    : m_shell(std::move(shell))
+{}
+
+void DirectAdministratorShell::run(const QString &command)
+{
+    runAdministratorCommand(m_shell, {QStringLiteral("-c"), command});
+}
+
+void runAdministratorCommand(const QString &program, const QStringList &arguments)
+{
+    ChildProcessResult result;
+    try {
+        result = runChildProcess({program, arguments, std::nullopt, true});
+    } catch (const SystemError &error) {
+        throw AdministratorShellError(error.message());
+    }
+    if (result.status == 0 && !result.signalled)
+        return;
+    const QString errorText = QString::fromUtf8(result.errorOutput).trimmed();
+    throw AdministratorShellError(errorText.isEmpty() ? QStringLiteral("exit status %1").arg(result.status)
+                                                      : errorText);
+}
 
 QStringList pkexecArguments(const QString &shell, const QString &command)
 {

@@ -42,6 +42,23 @@ private:
     QString m_shell;
 };
 
+// For a process that already runs as the superuser, as a device-management tool runs its scripts: the
+// command goes straight to the shell, with no authorisation to ask for.
+class DirectAdministratorShell : public AdministratorShell
+{
+public:
+    explicit DirectAdministratorShell(QString shell);
+    void run(const QString &command) override;
+
+private:
+    QString m_shell;
+};
+
+// Runs the child to its end with its standard error captured. A child that cannot be started, ends by a
+// signal or exits with anything but 0 is thrown as AdministratorShellError with what it wrote to standard
+// error, or its status when it wrote nothing.
+void runAdministratorCommand(const QString &program, const QStringList &arguments);
+
 // pkexec's arguments for running a command line through the shell. Its own text agent is turned off:
 // started from a terminal with no graphical agent about, it would ask for the password on that terminal
 // and keep the caller waiting there.

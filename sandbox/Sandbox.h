@@ -22,6 +22,8 @@ public:
     QString serverDirectory() const { return m_root + QStringLiteral("/server"); }
     QString logFile() const { return m_root + QStringLiteral("/log/agent.log"); }
     QString authoriseLog() const { return m_root + QStringLiteral("/authorise.log"); }
+    // The stand-in launchctl's "asuser" calls, one line each.
+    QString asUserLog() const { return m_root + QStringLiteral("/asuser.log"); }
 
     // Lays out a fresh sandbox with the stand-ins and the two jobs.
     bool create() const;

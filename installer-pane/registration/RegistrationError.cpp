@@ -2,8 +2,9 @@
 
 namespace installer {
 
-RegistrationError::RegistrationError(QString reason)
+RegistrationError::RegistrationError(QString reason, std::optional<qint32> daemonStatus)
     : m_reason(std::move(reason))
+    , m_daemonStatus(daemonStatus)
     , m_what(m_reason.toUtf8())
 {}
 

@@ -37,9 +37,11 @@ void requireShellSafe(const QString &path, bool safe)
 
 } // namespace
 
-RegistrationHelper::RegistrationHelper(contract::AgentPaths paths, platform::AdministratorShell &shell)
+RegistrationHelper::RegistrationHelper(contract::AgentPaths paths, platform::AdministratorShell &shell,
+                                       GuiAgentSession agentSession)
     : m_paths(std::move(paths))
     , m_processes(shell)
+    , m_agentSession(std::move(agentSession))
 {}
 
 void RegistrationHelper::registerWithAddress(const QString &address, const QString &login, const QString &password,
@@ -76,14 +78,14 @@ void RegistrationHelper::runOsAgentWithArguments(const QStringList &arguments) c
     case contract::kExitEnrolled:
         return;
     case contract::kExitServerUnreachable:
-        throw RegistrationError(QStringLiteral("Can't connect to server"));
+        throw RegistrationError(tr("Can't connect to server"), status);
     case contract::kExitCredentialsRefused:
-        throw RegistrationError(QStringLiteral("Incorrect credential provided"));
+        throw RegistrationError(tr("Incorrect credential provided"), status);
     case contract::kExitAddressRefused:
-        throw RegistrationError(QStringLiteral("Incorrect address provided"));
+        throw RegistrationError(tr("Incorrect address provided"), status);
     default:
-        throw RegistrationError(QStringLiteral("Process failed with exit code: %1\n\n%2")
-                                    .arg(QString::number(status), outputExcerpt(output)));
+        throw RegistrationError(
+            tr("Process failed with exit code: %1\n\n%2").arg(QString::number(status), outputExcerpt(output)), status);
     }
 }
 
@@ -110,9 +112,13 @@ void RegistrationHelper::startService() const
 
 void RegistrationHelper::restartGuiAgent() const
 {
+    if (!m_agentSession.present)
+        return;
     const QString label = contract::toQString(contract::kGuiAgentLabel);
-    ProcessHelper::runProcess(m_paths.launchctl, {QStringLiteral("stop"), label});
-    ProcessHelper::runProcess(m_paths.launchctl, {QStringLiteral("start"), label});
+    ProcessHelper::runProcess(m_paths.launchctl,
+                              m_agentSession.launchctlPrefix + QStringList{QStringLiteral("stop"), label});
+    ProcessHelper::runProcess(m_paths.launchctl,
+                              m_agentSession.launchctlPrefix + QStringList{QStringLiteral("start"), label});
 }
 
 } // namespace installer

@@ -14,12 +14,14 @@ public:
 
     // The action of reRegisterButton; the sender is not used.
     void reRegisterClick(QObject *sender);
-    bool validateFields() override;
 
     QLineEdit *agentGuidTextField() const { return m_agentGuidTextField; }
     void setAgentGuidTextField(QLineEdit *field) { m_agentGuidTextField = field; }
     QAbstractButton *reRegisterButton() const { return m_reRegisterButton; }
     void setReRegisterButton(QAbstractButton *button) { m_reRegisterButton = button; }
+
+protected:
+    RegistrationValues typedValues() const override;
 
 private:
     QPointer<QLineEdit> m_agentGuidTextField;

@@ -26,24 +26,26 @@ void RegistrationForm::whenLoaded()
     m_nameTextField->setText(m_services.hostName ? m_services.hostName() : QSysInfo::machineHostName());
 }
 
-bool RegistrationForm::reportFirstEmptyField(std::initializer_list<RequiredField> fields) const
+bool RegistrationForm::validateFields()
 {
-    for (const RequiredField &required : fields) {
-        if (UiHelper::isEmpty(required.field)) {
-            showErrorMessage(required.emptyMessage);
-            return false;
-        }
-    }
-    return true;
+    const std::optional<RegistrationField> empty = RegistrationFields::firstEmptyField(typedValues());
+    if (empty)
+        showErrorMessage(RegistrationFields::emptyFieldMessage(*empty));
+    return !empty;
 }
 
-QString RegistrationForm::trimmedText(const QLineEdit *field)
+RegistrationValues RegistrationForm::typedValues() const
 {
-    return field ? UiHelper::trim(field->text()) : QString();
+    return {std::nullopt, textOf(m_addressTextField), textOf(m_loginTextField), textOf(m_passwordTextField),
+            textOf(m_nameTextField)};
 }
 
-void RegistrationForm::submit(const std::function<void(AgentRegistration &)> &registerWith,
-                              const QString &successMessage, QAbstractButton *actionButton)
+QString RegistrationForm::textOf(const QLineEdit *field)
+{
+    return field ? field->text() : QString();
+}
+
+void RegistrationForm::submit(QAbstractButton *actionButton)
 {
     // The registration blocks this thread until it ends, alerts included, as the installer expects.
     try {
@@ -53,8 +55,9 @@ void RegistrationForm::submit(const std::function<void(AgentRegistration &)> &re
             m_services.newRegistration ? m_services.newRegistration() : nullptr;
         if (!registration)
             return; // nothing registered, so nothing to report as a success
-        registerWith(*registration);
-        showInformationMessage(successMessage);
+        const RegistrationValues values = RegistrationFields::trimmed(typedValues());
+        RegistrationFields::registerWith(*registration, values);
+        showInformationMessage(RegistrationFields::successMessage(values));
         if (actionButton)
             actionButton->setEnabled(false);
         if (m_parentPane)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "installer-pane/registration/RegistrationFields.h"
 #include "installer-pane/ui/FormServices.h"
 
 #include <QAbstractButton>
@@ -7,12 +8,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include <functional>
-#include <initializer_list>
-
 namespace installer {
-
-class AgentRegistration;
 
 // What the two registration forms share: the fields both have, the back-reference to the pane
 // and the course of a click. Every reference is non-owning, connected after the interface file
@@ -30,8 +26,8 @@ public:
     // Puts this machine's host name into the name field, replacing whatever it held.
     void whenLoaded();
 
-    // The first empty field, in the form's fixed order, is reported and ends the check.
-    virtual bool validateFields() = 0;
+    // The first empty field, in the fixed order of RegistrationFields, is reported and ends the check.
+    bool validateFields();
 
     QLineEdit *addressTextField() const { return m_addressTextField; }
     void setAddressTextField(QLineEdit *field) { m_addressTextField = field; }
@@ -48,20 +44,13 @@ public:
     void setParentPane(QObject *pane) { m_parentPane = pane; }
 
 protected:
-    struct RequiredField
-    {
-        const QLineEdit *field;
-        QString emptyMessage;
-    };
-    bool reportFirstEmptyField(std::initializer_list<RequiredField> fields) const;
+    // The form's values as typed; a missing field reads as empty.
+    virtual RegistrationValues typedValues() const;
+    static QString textOf(const QLineEdit *field);
 
-    // The field's text without white space at either end; empty for a missing field.
-    static QString trimmedText(const QLineEdit *field);
-
-    // Validates, registers through a new registration, reports the outcome and, on success,
-    // disables the form's button and tells the pane. Runs to its end on the calling thread.
-    void submit(const std::function<void(AgentRegistration &)> &registerWith, const QString &successMessage,
-                QAbstractButton *actionButton);
+    // Validates, registers the trimmed values through a new registration, reports the outcome and, on
+    // success, disables the form's button and tells the pane. Runs to its end on the calling thread.
+    void submit(QAbstractButton *actionButton);
 
 private:
     void showErrorMessage(const QString &message) const;

@@ -15,7 +15,6 @@ public:
 
     // The action of registerButton; the sender is not used.
     void registerClick(QObject *sender);
-    bool validateFields() override;
 
     QAbstractButton *registerButton() const { return m_registerButton; }
     void setRegisterButton(QAbstractButton *button) { m_registerButton = button; }

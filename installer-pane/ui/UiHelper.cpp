@@ -1,8 +1,7 @@
 #include "installer-pane/ui/UiHelper.h"
 
+#include "installer-pane/registration/RegistrationFields.h"
 #include "platform/AlertPresenter.h"
-
-#include <QLineEdit>
 
 namespace installer {
 
@@ -10,15 +9,9 @@ UiHelper::UiHelper(platform::AlertPresenter &alerts)
     : m_alerts(alerts)
 {}
 
-bool UiHelper::isEmpty(const QLineEdit *field)
-{
-    return field == nullptr || field->text().isEmpty();
-}
-
 QString UiHelper::trim(const QString &text)
 {
-    // QString::trimmed() strips exactly QChar::isSpace(): category Z, U+0009 to U+000D and U+0085.
-    return text.trimmed();
+    return RegistrationFields::trimmedValue(text);
 }
 
 void UiHelper::showErrorMessage(const QString &message) const

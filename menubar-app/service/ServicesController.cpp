@@ -170,6 +170,11 @@ bool ServicesController::processTableContains(const QString &psOutput, const QSt
     return false;
 }
 
+QStringList ServicesController::processTableArguments()
+{
+    return {QStringLiteral("-axco"), QStringLiteral("comm")};
+}
+
 QString ServicesController::selfDescription()
 {
     return QStringLiteral("Kelvane_OS_Agent.ServicesController");
@@ -187,7 +192,7 @@ void ServicesController::updateServiceStatus()
 bool ServicesController::isProcessRunning()
 {
     try {
-        const QString output = m_runner.executeProcess(m_paths.ps, {QStringLiteral("-axco"), QStringLiteral("comm")});
+        const QString output = m_runner.executeProcess(m_paths.ps, processTableArguments());
         return processTableContains(output, kProcessName);
     } catch (const ProcessError &error) {
         logError(QStringLiteral("Failed execute process ") + error.description());

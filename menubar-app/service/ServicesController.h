@@ -63,6 +63,8 @@ public:
     // Pure pieces, public so that they can be exercised on their own.
     static StartServiceResult parseStartServiceOutput(const QString &output);
     static bool processTableContains(const QString &psOutput, const QString &processName);
+    // ps's arguments for a table of every process's command name, as processTableContains reads it.
+    static QStringList processTableArguments();
     static QString selfDescription();
 
 signals:

@@ -1,0 +1,106 @@
+#include "installer-pane/enroll/EnrollCommand.h"
+
+#include "installer-pane/enroll/EnrollOptions.h"
+#include "installer-pane/enroll/EnrollStatus.h"
+#include "installer-pane/enroll/PasswordSource.h"
+#include "installer-pane/registration/RegistrationError.h"
+#include "installer-pane/registration/RegistrationFields.h"
+#include "platform/AdministratorShell.h"
+
+namespace installer {
+
+EnrollCommand::EnrollCommand(EnrollDependencies dependencies)
+    : m_dependencies(std::move(dependencies))
+{}
+
+int EnrollCommand::run(const QStringList &arguments)
+{
+    const std::variant<EnrollRequest, EnrollUsageError> parsed = EnrollOptions::parse(arguments);
+    if (const auto *error = std::get_if<EnrollUsageError>(&parsed)) {
+        const EnrollOutcome outcome{EnrollExit::Usage, error->message, QString(), {}};
+        if (error->json)
+            m_dependencies.writeStandardOutput(jsonReport(outcome));
+        else
+            m_dependencies.writeStandardError(textReport(outcome) + '\n' + EnrollOptions::usage().toUtf8());
+        return int(outcome.status);
+    }
+
+    const EnrollRequest &request = std::get<EnrollRequest>(parsed);
+    if (request.action == EnrollAction::Help) {
+        m_dependencies.writeStandardOutput(EnrollOptions::usage().toUtf8());
+        return int(EnrollExit::Success);
+    }
+    const EnrollOutcome outcome = request.action == EnrollAction::Status ? status() : enrol(request);
+    if (request.json)
+        m_dependencies.writeStandardOutput(jsonReport(outcome));
+    else if (request.action == EnrollAction::Status && outcome.status == EnrollExit::Success)
+        m_dependencies.writeStandardOutput(textReport(outcome));
+    else
+        m_dependencies.writeStandardError(textReport(outcome));
+    return int(outcome.status);
+}
+
+EnrollOutcome EnrollCommand::enrol(const EnrollRequest &request) const
+{
+    QString password;
+    try {
+        password = readPassword(request);
+    } catch (const PasswordSourceError &error) {
+        return {error.status(), error.message(), QString(), {}};
+    }
+
+    // The page's rules: the first empty field in the fixed order, then every value trimmed.
+    const RegistrationValues typed{request.agentGuid, request.address, request.login, password,
+                                   request.name ? *request.name : m_dependencies.hostName()};
+    if (const std::optional<RegistrationField> empty = RegistrationFields::firstEmptyField(typed))
+        return {EnrollExit::EmptyField, RegistrationFields::emptyFieldMessage(*empty), QString(), {}};
+    const RegistrationValues values = RegistrationFields::trimmed(typed);
+
+    const GuiAgentSession session = agentSession();
+    platform::DirectAdministratorShell rootShell(m_dependencies.paths.shell);
+    platform::AdministratorShell &shell = m_dependencies.runsAsRoot ? rootShell : *m_dependencies.administratorShell;
+    try {
+        RegistrationHelper helper(m_dependencies.paths, shell, session);
+        RegistrationFields::registerWith(helper, values);
+    } catch (const RegistrationError &error) {
+        const EnrollExit status = exitForDaemonStatus(error.daemonStatus());
+        QString message = error.reason();
+        // Only a generic failure quotes what others wrote (the daemon's output), which might hold the password.
+        if (status == EnrollExit::Failure && !values.password.isEmpty())
+            message.replace(values.password, QStringLiteral("********"));
+        return {status, message, QString(), {}};
+    }
+
+    EnrollOutcome outcome{EnrollExit::Success, RegistrationFields::successMessage(values), QString(), {}};
+    if (!session.present)
+        outcome.note = tr("No one is logged in, so the menu-bar application starts at the next login.");
+    return outcome;
+}
+
+EnrollOutcome EnrollCommand::status() const
+{
+    try {
+        return EnrollStatus::outcome(EnrollStatus::probe(m_dependencies.paths));
+    } catch (const RegistrationError &error) {
+        return {EnrollExit::Failure, error.reason(), QString(), {}};
+    }
+}
+
+QString EnrollCommand::readPassword(const EnrollRequest &request) const
+{
+    return PasswordSource::decode(request.passwordFile ? PasswordSource::readFile(*request.passwordFile)
+                                                       : m_dependencies.readStandardInput());
+}
+
+GuiAgentSession EnrollCommand::agentSession() const
+{
+    if (!m_dependencies.runsAsRoot)
+        return {};
+    // launchctl run as root would address the system domain; the menu-bar agent lives in the user's.
+    const std::optional<uint> user = m_dependencies.consoleUser();
+    if (!user)
+        return {QStringList(), false};
+    return {{QStringLiteral("asuser"), QString::number(*user), m_dependencies.paths.launchctl}, true};
+}
+
+} // namespace installer

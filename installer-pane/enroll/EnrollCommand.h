@@ -1,0 +1,61 @@
+#pragma once
+
+#include "common/AgentPaths.h"
+#include "installer-pane/enroll/EnrollOutcome.h"
+#include "installer-pane/registration/RegistrationHelper.h"
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace platform {
+class AdministratorShell;
+}
+
+namespace installer {
+
+struct EnrollRequest;
+
+// What the enrol command runs on. The shipped program fills it with the system's own; a sandbox with
+// its re-rooted paths and stand-ins.
+struct EnrollDependencies
+{
+    contract::AgentPaths paths;
+    // As root the configuration is installed through the shell directly and the launch agent is reached
+    // in the console user's session; otherwise both go through the administrator shell and our session.
+    bool runsAsRoot = false;
+    std::shared_ptr<platform::AdministratorShell> administratorShell; // used only when not run as root
+    // The user logged in at the console, whose launch agent a superuser restarts; none when no one is.
+    std::function<std::optional<uint>()> consoleUser;
+    std::function<QString()> hostName; // the node name when none is given
+    std::function<QByteArray()> readStandardInput;
+    std::function<void(const QByteArray &)> writeStandardOutput;
+    std::function<void(const QByteArray &)> writeStandardError;
+};
+
+// osagent-enroll: the registration page's enrolment for scripts, without a window. Writes nothing to
+// any log, and the password never to its output.
+class EnrollCommand
+{
+    Q_DECLARE_TR_FUNCTIONS(installer::EnrollCommand)
+
+public:
+    explicit EnrollCommand(EnrollDependencies dependencies);
+
+    // Runs one command line, the program's name first, and returns the exit status.
+    int run(const QStringList &arguments);
+
+private:
+    EnrollOutcome enrol(const EnrollRequest &request) const;
+    EnrollOutcome status() const;
+    QString readPassword(const EnrollRequest &request) const;
+    GuiAgentSession agentSession() const;
+
+    EnrollDependencies m_dependencies;
+};
+
+} // namespace installer

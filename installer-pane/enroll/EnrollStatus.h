@@ -1,0 +1,31 @@
+#pragma once
+
+#include "common/AgentPaths.h"
+#include "installer-pane/enroll/EnrollOutcome.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+#include <optional>
+
+namespace installer {
+
+struct AgentStatus
+{
+    bool enrolled = false;          // the installed configuration is there
+    bool daemonRunning = false;     // in the process table
+    std::optional<QString> jobLine; // the daemon's line of the job list, as the caller's launchctl shows it
+};
+
+// The status command: looks, changes nothing.
+class EnrollStatus
+{
+    Q_DECLARE_TR_FUNCTIONS(installer::EnrollStatus)
+
+public:
+    // Throws RegistrationError when ps or launchctl cannot be run or fails.
+    static AgentStatus probe(const contract::AgentPaths &paths);
+    static EnrollOutcome outcome(const AgentStatus &status);
+};
+
+} // namespace installer

@@ -1,0 +1,26 @@
+// osagent-enroll: enrols this machine from a script, as the registration page does from its window.
+#include "installer-pane/enroll/EnrollCommand.h"
+#include "installer-pane/enroll/SystemDefaults.h"
+#include "platform/AdministratorShell.h"
+
+#include <QCoreApplication>
+#include <QSysInfo>
+
+#include <unistd.h>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    const contract::AgentPaths paths;
+    installer::EnrollDependencies dependencies{
+        paths,
+        ::geteuid() == 0,
+        std::make_shared<platform::SystemAdministratorShell>(paths.pkexec, paths.shell),
+        [] { return installer::consoleUserOf(contract::toQString(contract::kConsoleDevice)); },
+        [] { return QSysInfo::machineHostName(); },
+        installer::readStandardInput,
+        installer::writeStandardOutput,
+        installer::writeStandardError,
+    };
+    return installer::EnrollCommand(std::move(dependencies)).run(QCoreApplication::arguments());
+}

@@ -1,0 +1,261 @@
+#include "sandbox/SandboxSession.h"
+#include "sandbox/SandboxTools.h"
+
+#include <QDirIterator>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <unistd.h>
+
+using namespace sandbox;
+
+namespace {
+
+const QByteArray kPassword = "fleet-Pa55-7QzX";
+const QString kAgent = contract::toQString(contract::kGuiAgentLabel);
+const QString kService = contract::toQString(contract::kServiceLabel);
+
+QString contentOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+struct Run
+{
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+} // namespace
+
+// The enrol command on a sandbox, as a device-management script runs it: no window, real child processes,
+// the stand-in server, launchd and pkexec.
+class EnrollTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_box.create());
+        m_box.setAccounts({{"fleet", QString::fromUtf8(kPassword)}});
+        m_box.setAuthoriseAnswer("allow");
+        QVERIFY(m_session.startServer());
+    }
+
+    void cleanupTestCase() { m_session.stop(); }
+
+    void enrolsAndTheMenuBarApplicationStartsTheDaemon_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<bool>("again");
+        QTest::newRow("new, as root") << "root" << false;
+        QTest::newRow("again, as root") << "root" << true;
+        QTest::newRow("new, as a user") << "user" << false;
+        QTest::newRow("again, as a user") << "user" << true;
+    }
+
+    void enrolsAndTheMenuBarApplicationStartsTheDaemon()
+    {
+        QFETCH(QString, mode);
+        QFETCH(bool, again);
+        stopJobs();
+        QFile::remove(m_box.authoriseLog());
+        QFile::remove(m_box.asUserLog());
+        const QString guid = installedGuid();
+        QStringList arguments = again ? QStringList{"reregister", "--guid", guid} : QStringList{"register"};
+        arguments << "--address" << m_session.serverAddress() << "--login"
+                  << "fleet"
+                  << "--password-stdin";
+
+        const Run run = enroll(mode, arguments, "  " + kPassword + "\n");
+        QCOMPARE(run.err, again ? "Re-registration success\n" : "Registration success\n");
+        QCOMPARE(run.out, "");
+        QCOMPARE(run.status, 0);
+        QVERIFY(!installedGuid().isEmpty());
+        QCOMPARE(installedGuid() == guid, again);
+        // Installed through pkexec only as a user; the agent reached in the console user's session only as root.
+        QCOMPARE(contentOf(m_box.authoriseLog()).contains("mkdir -p"), mode == "user");
+        const QString asUser = "asuser " + QString::number(::getuid()) + ' ' + m_box.paths().launchctl + ' ';
+        QCOMPARE(contentOf(m_box.asUserLog()),
+                 mode == "root" ? asUser + "stop " + kAgent + '\n' + asUser + "start " + kAgent + '\n' : QString());
+
+        // The stand-in launchd relaunched the menu-bar application, which started the daemon.
+        QTRY_VERIFY_WITH_TIMEOUT(m_box.isDaemonRunning(), 20000);
+        QVERIFY(QFile::exists(m_box.jobDirectory(kAgent) + "/pid"));
+    }
+
+    void statusTellsEnrolmentDaemonAndJob()
+    {
+        QTRY_VERIFY_WITH_TIMEOUT(m_box.isDaemonRunning(), 20000);
+        Run run = enroll("user", {"status", "--json"});
+        QCOMPARE(run.status, 0);
+        const QJsonObject running = QJsonDocument::fromJson(run.out).object();
+        QCOMPARE(running.value("ok"), true);
+        QCOMPARE(running.value("enrolled"), true);
+        QCOMPARE(running.value("daemonRunning"), true);
+        QVERIFY(QRegularExpression("^\\d+\\t0\\t" + kService + "$").match(running.value("job").toString()).hasMatch());
+
+        stopJobs();
+        QFile::remove(m_box.paths().installedConfigFile);
+        run = enroll("root", {"status"});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.err, "");
+        QVERIFY2(QRegularExpression("^This machine is not enrolled.\nThe agent daemon is not running.\n"
+                                    "Its job in the job list: -\\t-?\\d+\\t" +
+                                    kService + "\n$")
+                     .match(QString::fromUtf8(run.out))
+                     .hasMatch(),
+                 run.out);
+    }
+
+    void nobodyLoggedInLeavesTheAgentToTheNextLogin()
+    {
+        stopJobs();
+        QFile::remove(m_box.asUserLog());
+        const Run run = enroll(
+            "root-no-console",
+            {"register", "--address", m_session.serverAddress(), "--login", "fleet", "--password-stdin", "--json"},
+            kPassword);
+        QCOMPARE(run.out, R"({"message":"Registration success","note":"No one is logged in, so the menu-bar )"
+                          R"(application starts at the next login.","ok":true,"status":0})"
+                          "\n");
+        QCOMPARE(run.status, 0);
+        QVERIFY(!installedGuid().isEmpty());
+        QVERIFY(!QFile::exists(m_box.asUserLog()));
+        QVERIFY(!QFile::exists(m_box.jobDirectory(kAgent) + "/pid"));
+    }
+
+    void failureRoadsInstallNothing_data()
+    {
+        QTest::addColumn<QStringList>("arguments"); // @server: the server's address; @file: the password file
+        QTest::addColumn<QString>("file");          // the password file: "private", "wrong" or "open" to others
+        QTest::addColumn<QStringList>("environment");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("err");
+        QTest::addColumn<QString>("out");
+        const QStringList login{"--login", "fleet"}, good = login + QStringList{"--address", "@server"};
+        const QStringList fromInput = good + QStringList{"--password-stdin"};
+        const QStringList fromFile = good + QStringList{"--password-file", "@file"};
+        QTest::newRow("wrong password") << QStringList{"register"} + fromFile << "wrong" << QStringList() << 4
+                                        << "Incorrect credential provided\n"
+                                        << "";
+        QTest::newRow("server down, for scripts")
+            << QStringList{"register", "--address", "127.0.0.1:1", "--password-stdin", "--json"} + login << "private"
+            << QStringList() << 3 << ""
+            << "{\"message\":\"Can't connect to server\",\"ok\":false,\"status\":3}\n";
+        QTest::newRow("bad address") << QStringList{"register", "--address", "no port here", "--password-stdin"} + login
+                                     << "private" << QStringList() << 5 << "Incorrect address provided\n"
+                                     << "";
+        QTest::newRow("daemon killed by a signal")
+            << QStringList{"register"} + fromInput << "private" << QStringList{"QMX_STANDIN_SIGNAL=9"} << 1
+            << "Process failed with exit code: -9\n\n\n"
+            << "";
+        QTest::newRow("daemon repeats the password")
+            << QStringList{"register"} + fromInput << "private"
+            << QStringList{"QMX_STANDIN_OUTPUT=bad password " + kPassword, "QMX_STANDIN_EXIT_STATUS=7"} << 1
+            << "Process failed with exit code: 7\n\nbad password ********\n"
+            << "";
+        QTest::newRow("password file others can read") << QStringList{"register"} + fromFile << "open" << QStringList()
+                                                       << 77 << "The password file '@file' can be read by other users\n"
+                                                       << "";
+        QTest::newRow("empty login") << QStringList{"reregister", "--guid",    "G",       "--login",
+                                                    "",           "--address", "@server", "--password-stdin"}
+                                     << "private" << QStringList() << 65 << "Login field can't be empty\n"
+                                     << "";
+        QTest::newRow("no password source, for scripts")
+            << QStringList{"register", "--json"} + good << "private" << QStringList() << 64 << ""
+            << R"({"message":"Give the password through --password-stdin or --password-file","ok":false,"status":64})"
+               "\n";
+    }
+
+    void failureRoadsInstallNothing()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, file);
+        QFETCH(QStringList, environment);
+        QFETCH(int, status);
+        QFETCH(QString, err);
+        const QString path = m_dir.filePath("password");
+        QFile password(path);
+        QVERIFY(password.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        password.write(file == "wrong" ? "wrong" : kPassword);
+        password.close();
+        const QFile::Permissions owner = QFile::ReadOwner | QFile::WriteOwner;
+        QVERIFY(password.setPermissions(file == "open" ? owner | QFile::ReadGroup | QFile::ReadOther : owner));
+        arguments.replaceInStrings("@server", m_session.serverAddress());
+        arguments.replaceInStrings("@file", path);
+        const QString installed = contentOf(m_box.paths().installedConfigFile);
+
+        const Run run = enroll("root", arguments, kPassword, environment);
+        QCOMPARE(QString::fromUtf8(run.err), err.replace("@file", path));
+        QTEST(QString::fromUtf8(run.out), "out");
+        QCOMPARE(run.status, status);
+        QCOMPARE(contentOf(m_box.paths().installedConfigFile), installed);
+    }
+
+    // Last: every run above read its password from standard input or a file.
+    void passwordNeverInOurArgumentsOutputOrLogs()
+    {
+        QVERIFY(m_runs > 10);
+        for (const QByteArray &seen : std::as_const(m_seen))
+            QVERIFY2(!seen.contains(kPassword), seen);
+        // Every file of the sandbox: the stand-in launchd's logs of the menu-bar application and the daemon,
+        // the menu-bar log, the authorisations. Only the server's account table holds it, by design.
+        QDirIterator files(m_box.root(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            const QString path = files.next();
+            if (path != m_box.serverDirectory() + "/accounts")
+                QVERIFY2(!contentOf(path).toUtf8().contains(kPassword), qPrintable(path));
+        }
+    }
+
+private:
+    // Runs the command and keeps what it showed of itself: its argument list, read while it waits for its
+    // standard input, and its output.
+    Run enroll(const QString &mode, const QStringList &arguments, const QByteArray &input = {},
+               const QStringList &environment = {})
+    {
+        QProcess process;
+        QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+        for (const QString &variable : environment)
+            variables.insert(variable.section('=', 0, 0), variable.section('=', 1));
+        process.setProcessEnvironment(variables);
+        process.start(QString::fromUtf8(tools::kEnroll), QStringList{m_box.root(), mode} + arguments);
+        if (!process.waitForStarted())
+            return {};
+        QFile commandLine(QString("/proc/%1/cmdline").arg(process.processId()));
+        if (commandLine.open(QIODevice::ReadOnly))
+            m_seen << commandLine.readAll();
+        process.write(input);
+        process.closeWriteChannel();
+        process.waitForFinished(30000);
+        const Run run{process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+                      process.readAllStandardOutput(), process.readAllStandardError()};
+        m_seen << run.out << run.err;
+        ++m_runs;
+        return run;
+    }
+
+    void stopJobs() const
+    {
+        for (const QString &label : {kAgent, kService})
+            QProcess::execute(m_box.paths().launchctl, {"stop", label});
+    }
+
+    QString installedGuid() const { return contentOf(m_box.paths().installedConfigFile).section("guid=", 1).trimmed(); }
+
+    QTemporaryDir m_dir;
+    Sandbox m_box{m_dir.path() + "/sandbox"};
+    SandboxSession m_session{m_box};
+    QByteArrayList m_seen;
+    int m_runs = 0;
+};
+
+QTEST_GUILESS_MAIN(EnrollTest)
+#include "tst_enroll.moc"

@@ -1,0 +1,171 @@
+#include "installer-pane/enroll/EnrollOptions.h"
+#include "installer-pane/enroll/EnrollOutcome.h"
+#include "installer-pane/enroll/PasswordSource.h"
+#include "installer-pane/enroll/SystemDefaults.h"
+#include "platform/ChildProcess.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <unistd.h>
+
+using namespace installer;
+
+Q_DECLARE_METATYPE(EnrollRequest)
+Q_DECLARE_METATYPE(EnrollExit)
+
+class EnrollCommandTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void parsesOptions_data()
+    {
+        QTest::addColumn<QString>("arguments"); // separated by '|'
+        QTest::addColumn<EnrollRequest>("request");
+        QTest::addColumn<QString>("error"); // empty: the request
+        const EnrollRequest none;
+        const auto a = EnrollAction::Register, re = EnrollAction::ReRegister;
+        QTest::newRow("register from standard input") << "register|--address|h:1|--login|l|--password-stdin"
+                                                      << EnrollRequest{a, {}, "h:1", "l", {}, {}, false} << "";
+        QTest::newRow("options before the command, values as typed")
+            << "--json|--name| n |--password-file|/p|register|--login=|--address|h:1"
+            << EnrollRequest{a, {}, "h:1", "", " n ", "/p", true} << "";
+        QTest::newRow("reregister") << "reregister|--guid|G|--address|h:1|--login|l|--password-stdin"
+                                    << EnrollRequest{re, "G", "h:1", "l", {}, {}, false} << "";
+        QTest::newRow("status") << "status|--json" << EnrollRequest{EnrollAction::Status, {}, "", "", {}, {}, true}
+                                << "";
+        QTest::newRow("help over anything") << "register|--bogus|-h" << none << "";
+        QTest::newRow("no command") << "" << none << "Name a command: register, reregister or status";
+        QTest::newRow("unknown command, not repeated")
+            << "s3cret" << none << "Unknown command; the commands are register, reregister and status";
+        QTest::newRow("stray argument, not repeated")
+            << "register|--address|h:1|--login|l|--password-stdin|s3cret" << none
+            << "Unexpected argument after register (not shown: a password is never given as an argument)";
+        QTest::newRow("unknown option") << "register|--pasword=s3cret" << none << "Unknown option 'pasword'.";
+        QTest::newRow("missing value") << "register|--login" << none << "Missing value after '--login'.";
+        QTest::newRow("another command's option") << "register|--guid|G|--address|h:1|--login|l|--password-stdin"
+                                                  << none << "--guid does not apply to register";
+        QTest::newRow("status reads no password")
+            << "status|--password-stdin" << none << "--password-stdin does not apply to status";
+        QTest::newRow("given twice") << "register|--login|a|--login|b" << none << "--login is given more than once";
+        QTest::newRow("missing GUID") << "reregister|--address|h:1|--login|l|--password-stdin" << none
+                                      << "--guid is missing";
+        QTest::newRow("both password sources")
+            << "register|--address|h:1|--login|l|--password-stdin|--password-file|/p" << none
+            << "Give the password through --password-stdin or --password-file, not both";
+        QTest::newRow("no password source") << "register|--address|h:1|--login|l" << none
+                                            << "Give the password through --password-stdin or --password-file";
+    }
+
+    void parsesOptions()
+    {
+        QFETCH(QString, arguments);
+        QFETCH(EnrollRequest, request);
+        QFETCH(QString, error);
+        const QStringList given = arguments.isEmpty() ? QStringList() : arguments.split('|');
+        const auto parsed = EnrollOptions::parse(QStringList{"osagent-enroll"} + given);
+        if (error.isEmpty()) {
+            QVERIFY(std::holds_alternative<EnrollRequest>(parsed));
+            QVERIFY(std::get<EnrollRequest>(parsed) == request);
+        } else {
+            QVERIFY(std::holds_alternative<EnrollUsageError>(parsed));
+            QCOMPARE(std::get<EnrollUsageError>(parsed).message, error);
+        }
+    }
+
+    void mapsDaemonStatusToExitStatus_data()
+    {
+        QTest::addColumn<int>("daemonStatus"); // 1000: no daemon run
+        QTest::addColumn<EnrollExit>("exit");
+        QTest::newRow("3") << 3 << EnrollExit::ServerUnreachable;
+        QTest::newRow("4") << 4 << EnrollExit::CredentialsRefused;
+        QTest::newRow("5") << 5 << EnrollExit::AddressRefused;
+        QTest::newRow("7") << 7 << EnrollExit::Failure;
+        QTest::newRow("SIGQUIT is no status 3") << -3 << EnrollExit::Failure;
+        QTest::newRow("SIGTRAP is no status 5") << -5 << EnrollExit::Failure;
+        QTest::newRow("no daemon run") << 1000 << EnrollExit::Failure;
+    }
+
+    void mapsDaemonStatusToExitStatus()
+    {
+        QFETCH(int, daemonStatus);
+        QTEST(exitForDaemonStatus(daemonStatus == 1000 ? std::nullopt : std::optional<qint32>(daemonStatus)), "exit");
+    }
+
+    void reportsForPeopleAndScripts()
+    {
+        const EnrollOutcome refused{EnrollExit::CredentialsRefused, "Incorrect credential provided", "", {}};
+        QCOMPARE(jsonReport(refused), R"({"message":"Incorrect credential provided","ok":false,"status":4})"
+                                      "\n");
+        QCOMPARE(textReport(refused), "Incorrect credential provided\n");
+        const EnrollOutcome noted{EnrollExit::Success, "Done", "Later.", {{"job", QJsonValue()}}};
+        QCOMPARE(jsonReport(noted), R"({"job":null,"message":"Done","note":"Later.","ok":true,"status":0})"
+                                    "\n");
+        QCOMPARE(textReport(noted), "Done\nLater.\n");
+    }
+
+    void passwordFileIsTrustedOnlyWhenPrivate_data()
+    {
+        QTest::addColumn<QString>("setUp"); // run in a temporary directory; the file is "f"
+        QTest::addColumn<EnrollExit>("exit");
+        QTest::addColumn<QString>("result"); // the password, or the message; @ stands for the file's path
+        const QString refused = "The password file '@' ";
+        QTest::newRow("owner only, one line end dropped")
+            << "printf ' pw\\t\\n\\n' > f; chmod 600 f" << EnrollExit::Success << " pw\t\n";
+        QTest::newRow("a line end only: empty") << "echo > f; chmod 400 f" << EnrollExit::Success << "";
+        QTest::newRow("CR LF") << "printf 'pw\\r\\n' > f; chmod 600 f" << EnrollExit::Success << "pw";
+        QTest::newRow("group may read") << "touch f; chmod 640 f" << EnrollExit::PasswordFilePermissions
+                                        << refused + "can be read by other users";
+        QTest::newRow("others may write") << "touch f; chmod 602 f" << EnrollExit::PasswordFilePermissions
+                                          << refused + "can be changed by other users";
+        QTest::newRow("a link to a private file")
+            << "touch g; chmod 600 g; ln -s g f" << EnrollExit::PasswordFilePermissions
+            << refused + "is a symbolic link";
+        QTest::newRow("a pipe, never waited on")
+            << "mkfifo -m 600 f" << EnrollExit::PasswordFilePermissions << refused + "is not a regular file";
+        QTest::newRow("missing") << "true" << EnrollExit::Failure
+                                 << "Can't open the password file '@'. Error: No such file or directory";
+        QTest::newRow("not UTF-8") << "printf '\\377' > f; chmod 600 f" << EnrollExit::Failure
+                                   << "The password is not valid UTF-8 text";
+        if (::geteuid() == 0) {
+            QTest::newRow("another user's")
+                << "touch f; chmod 600 f; chown 65534 f" << EnrollExit::PasswordFilePermissions
+                << refused + "belongs to another user";
+        }
+    }
+
+    void passwordFileIsTrustedOnlyWhenPrivate()
+    {
+        QFETCH(QString, setUp);
+        QFETCH(EnrollExit, exit);
+        QFETCH(QString, result);
+        QTemporaryDir dir;
+        QCOMPARE(
+            platform::runChildProcess({"/bin/sh", {"-c", "cd '" + dir.path() + "' && " + setUp}, {}, false}).status, 0);
+        const QString path = dir.filePath("f");
+        try {
+            QCOMPARE(PasswordSource::decode(PasswordSource::readFile(path)), result);
+            QCOMPARE(exit, EnrollExit::Success);
+        } catch (const PasswordSourceError &error) {
+            QCOMPARE(error.message(), result.replace('@', path));
+            QCOMPARE(error.status(), exit);
+        }
+    }
+
+    void consoleUserIsWhoeverOwnsTheConsole()
+    {
+        QTemporaryDir dir;
+        const QString console = dir.filePath("console");
+        QCOMPARE(consoleUserOf(console), std::nullopt); // no console to look at
+        QFile(console).open(QIODevice::WriteOnly);
+        if (::geteuid() != 0)
+            QSKIP("only root can give the console away");
+        QCOMPARE(consoleUserOf(console), std::nullopt); // root's: the login window
+        QCOMPARE(::chown(QFile::encodeName(console).constData(), 501, 20), 0);
+        QCOMPARE(consoleUserOf(console), std::optional<uint>(501));
+    }
+};
+
+QTEST_GUILESS_MAIN(EnrollCommandTest)
+#include "tst_enrollcommand.moc"

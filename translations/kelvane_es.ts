@@ -98,11 +98,194 @@ Do you want to enable required permission now?</source>
     </message>
 </context>
 <context>
-    <name>installer::ReRegistrationView</name>
+    <name>installer::EnrollCommand</name>
     <message>
-        <source>Re-registration success</source>
-        <translation>Nuevo registro correcto</translation>
+        <source>No one is logged in, so the menu-bar application starts at the next login.</source>
+        <translation>No hay nadie con la sesión iniciada, así que la aplicación de la barra de menús se iniciará en el próximo inicio de sesión.</translation>
     </message>
+</context>
+<context>
+    <name>installer::EnrollOptions</name>
+    <message>
+        <source>--%1 does not apply to %2</source>
+        <translation>--%1 no se aplica a %2</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once</source>
+        <translation>--%1 aparece más de una vez</translation>
+    </message>
+    <message>
+        <source>--%1 is missing</source>
+        <translation>Falta --%1</translation>
+    </message>
+    <message>
+        <source>Give the password through --password-stdin or --password-file, not both</source>
+        <translation>Indique la contraseña con --password-stdin o con --password-file, no con ambas</translation>
+    </message>
+    <message>
+        <source>Give the password through --password-stdin or --password-file</source>
+        <translation>Indique la contraseña con --password-stdin o con --password-file</translation>
+    </message>
+    <message>
+        <source>Name a command: register, reregister or status</source>
+        <translation>Indique un comando: register, reregister o status</translation>
+    </message>
+    <message>
+        <source>Unknown command; the commands are register, reregister and status</source>
+        <translation>Comando desconocido; los comandos son register, reregister y status</translation>
+    </message>
+    <message>
+        <source>Unexpected argument after %1 (not shown: a password is never given as an argument)</source>
+        <translation>Argumento inesperado después de %1 (no se muestra: una contraseña nunca se da como argumento)</translation>
+    </message>
+    <message>
+        <source>Usage:
+  osagent-enroll register   --address HOST:PORT --login LOGIN [--name NAME] PASSWORD-SOURCE [--json]
+  osagent-enroll reregister --guid GUID --address HOST:PORT --login LOGIN [--name NAME]
+                            PASSWORD-SOURCE [--json]
+  osagent-enroll status     [--json]
+
+Registers this machine with the backup server as the installer&apos;s registration page does, or
+tells whether it is enrolled and whether the agent daemon runs.
+
+PASSWORD-SOURCE is one of:
+  --password-stdin       read the password from standard input, up to its end
+  --password-file FILE   read it from FILE, which no one but its owner (you or root) may read
+
+  --name NAME   the node&apos;s name; this machine&apos;s host name when left out
+  --json        print one JSON object on standard output instead of the message on
+                standard error
+  -h, --help    print this text
+
+Exit status: 0 success, 3 can&apos;t connect to the server, 4 incorrect credentials, 5 incorrect
+address, 64 usage error, 65 empty field, 77 password file permissions, 1 anything else.
+
+Example, as root from a device-management script:
+  printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --address backup.example.com:7443 \
+      --login fleet --password-stdin
+</source>
+        <translation>Uso:
+  osagent-enroll register   --address HOST:PORT --login LOGIN [--name NAME] PASSWORD-SOURCE [--json]
+  osagent-enroll reregister --guid GUID --address HOST:PORT --login LOGIN [--name NAME]
+                            PASSWORD-SOURCE [--json]
+  osagent-enroll status     [--json]
+
+Registra este equipo en el servidor de copias de seguridad como lo hace la página de registro del
+instalador, o indica si está registrado y si el servicio del agente está en ejecución.
+
+PASSWORD-SOURCE es una de estas opciones:
+  --password-stdin       leer la contraseña de la entrada estándar, hasta su final
+  --password-file FILE   leerla de FILE, que nadie salvo su propietario (usted o root) puede leer
+
+  --name NAME   el nombre del nodo; si se omite, el nombre de host de este equipo
+  --json        escribir un objeto JSON en la salida estándar en lugar del mensaje en la
+                salida de error
+  -h, --help    mostrar este texto
+
+Estado de salida: 0 correcto, 3 no se puede conectar con el servidor, 4 credenciales incorrectas,
+5 dirección incorrecta, 64 error de uso, 65 campo vacío, 77 permisos del archivo de contraseña, 1 cualquier otro error.
+
+Ejemplo, como root desde un script de gestión de dispositivos:
+  printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --address backup.example.com:7443 \
+      --login fleet --password-stdin
+</translation>
+    </message>
+</context>
+<context>
+    <name>installer::EnrollStatus</name>
+    <message>
+        <source>Process &apos;%1&apos; failed with exit code: %2</source>
+        <translation>El proceso «%1» falló con el código de salida: %2</translation>
+    </message>
+    <message>
+        <source>This machine is enrolled.</source>
+        <translation>Este equipo está registrado.</translation>
+    </message>
+    <message>
+        <source>This machine is not enrolled.</source>
+        <translation>Este equipo no está registrado.</translation>
+    </message>
+    <message>
+        <source>The agent daemon is running.</source>
+        <translation>El servicio del agente está en ejecución.</translation>
+    </message>
+    <message>
+        <source>The agent daemon is not running.</source>
+        <translation>El servicio del agente no está en ejecución.</translation>
+    </message>
+    <message>
+        <source>Its job in the job list: %1</source>
+        <translation>Su trabajo en la lista de trabajos: %1</translation>
+    </message>
+    <message>
+        <source>Its job is not in the job list.</source>
+        <translation>Su trabajo no está en la lista de trabajos.</translation>
+    </message>
+</context>
+<context>
+    <name>installer::PasswordSource</name>
+    <message>
+        <source>The password file &apos;%1&apos; is a symbolic link</source>
+        <translation>El archivo de contraseña «%1» es un enlace simbólico</translation>
+    </message>
+    <message>
+        <source>The password file &apos;%1&apos; can&apos;t be read by this user</source>
+        <translation>Este usuario no puede leer el archivo de contraseña «%1»</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open the password file &apos;%1&apos;. Error: %2</source>
+        <translation>No se puede abrir el archivo de contraseña «%1». Error: %2</translation>
+    </message>
+    <message>
+        <source>Can&apos;t check the password file &apos;%1&apos;. Error: %2</source>
+        <translation>No se puede comprobar el archivo de contraseña «%1». Error: %2</translation>
+    </message>
+    <message>
+        <source>The password file &apos;%1&apos; is not a regular file</source>
+        <translation>El archivo de contraseña «%1» no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>The password file &apos;%1&apos; belongs to another user</source>
+        <translation>El archivo de contraseña «%1» pertenece a otro usuario</translation>
+    </message>
+    <message>
+        <source>The password file &apos;%1&apos; can be read by other users</source>
+        <translation>Otros usuarios pueden leer el archivo de contraseña «%1»</translation>
+    </message>
+    <message>
+        <source>The password file &apos;%1&apos; can be changed by other users</source>
+        <translation>Otros usuarios pueden modificar el archivo de contraseña «%1»</translation>
+    </message>
+    <message>
+        <source>Can&apos;t read the password file &apos;%1&apos;. Error: %2</source>
+        <translation>No se puede leer el archivo de contraseña «%1». Error: %2</translation>
+    </message>
+    <message>
+        <source>The password is not valid UTF-8 text</source>
+        <translation>La contraseña no es un texto UTF-8 válido</translation>
+    </message>
+</context>
+<context>
+    <name>installer::ProcessHelper</name>
+    <message>
+        <source>Can&apos;t run process &apos;%1&apos;. Error: %2</source>
+        <translation>No se puede ejecutar el proceso «%1». Error: %2</translation>
+    </message>
+    <message>
+        <source>Process &apos;%1&apos; failed with exit code: %2
+
+%3</source>
+        <translation>El proceso «%1» falló con el código de salida: %2
+
+%3</translation>
+    </message>
+    <message>
+        <source>Can&apos;t execute script %1</source>
+        <translation>No se puede ejecutar el script: %1</translation>
+    </message>
+</context>
+<context>
+    <name>installer::RegistrationFields</name>
     <message>
         <source>Agent GUID field can&apos;t be empty</source>
         <translation>El campo «GUID del agente» no puede estar vacío</translation>
@@ -123,28 +306,87 @@ Do you want to enable required permission now?</source>
         <source>Name field can&apos;t be empty</source>
         <translation>El campo «Nombre del nodo» no puede estar vacío</translation>
     </message>
-</context>
-<context>
-    <name>installer::RegistrationView</name>
+    <message>
+        <source>Re-registration success</source>
+        <translation>Nuevo registro correcto</translation>
+    </message>
     <message>
         <source>Registration success</source>
         <translation>Registro correcto</translation>
     </message>
+</context>
+<context>
+    <name>installer::RegistrationHelper</name>
     <message>
-        <source>Node address field can&apos;t be empty</source>
-        <translation>El campo «Dirección del nodo» no puede estar vacío</translation>
+        <source>Can&apos;t connect to server</source>
+        <translation>No se puede conectar con el servidor</translation>
     </message>
     <message>
-        <source>Login field can&apos;t be empty</source>
-        <translation>El campo «Usuario» no puede estar vacío</translation>
+        <source>Incorrect credential provided</source>
+        <translation>Credenciales incorrectas</translation>
     </message>
     <message>
-        <source>Password field can&apos;t be empty</source>
-        <translation>El campo «Contraseña» no puede estar vacío</translation>
+        <source>Incorrect address provided</source>
+        <translation>Dirección incorrecta</translation>
     </message>
     <message>
-        <source>Name field can&apos;t be empty</source>
-        <translation>El campo «Nombre del nodo» no puede estar vacío</translation>
+        <source>Process failed with exit code: %1
+
+%2</source>
+        <translation>El proceso falló con el código de salida: %1
+
+%2</translation>
+    </message>
+    <message>
+        <source>Can&apos;t install the configuration: the path &apos;%1&apos; is not safe in a shell command</source>
+        <translation>No se puede instalar la configuración: la ruta «%1» no es segura en una orden de shell</translation>
+    </message>
+</context>
+<context>
+    <name>installer::StagingDirectory</name>
+    <message>
+        <source>The staging directory &apos;%1&apos; is a symbolic link</source>
+        <translation>La carpeta temporal «%1» es un enlace simbólico</translation>
+    </message>
+    <message>
+        <source>The staged configuration file &apos;%1&apos; is a symbolic link</source>
+        <translation>El archivo de configuración temporal «%1» es un enlace simbólico</translation>
+    </message>
+    <message>
+        <source>The staging directory &apos;%1&apos; belongs to another user</source>
+        <translation>La carpeta temporal «%1» pertenece a otro usuario</translation>
+    </message>
+    <message>
+        <source>The staged configuration file &apos;%1&apos; belongs to another user</source>
+        <translation>El archivo de configuración temporal «%1» pertenece a otro usuario</translation>
+    </message>
+    <message>
+        <source>The staging directory &apos;%1&apos; does not exist</source>
+        <translation>La carpeta temporal «%1» no existe</translation>
+    </message>
+    <message>
+        <source>The staging directory &apos;%1&apos; is not a directory</source>
+        <translation>La carpeta temporal «%1» no es una carpeta</translation>
+    </message>
+    <message>
+        <source>The staged configuration file &apos;%1&apos; is not a regular file</source>
+        <translation>El archivo de configuración temporal «%1» no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>The staging directory &apos;%1&apos; is writable by other users</source>
+        <translation>Otros usuarios pueden escribir en la carpeta temporal «%1»</translation>
+    </message>
+    <message>
+        <source>Can&apos;t check the staging directory &apos;%1&apos;. Error: %2</source>
+        <translation>No se puede comprobar la carpeta temporal «%1». Error: %2</translation>
+    </message>
+    <message>
+        <source>Can&apos;t create the staging directory &apos;%1&apos;. Error: %2</source>
+        <translation>No se puede crear la carpeta temporal «%1». Error: %2</translation>
+    </message>
+    <message>
+        <source>Can&apos;t check the staged configuration file &apos;%1&apos;. Error: %2</source>
+        <translation>No se puede comprobar el archivo de configuración temporal «%1». Error: %2</translation>
     </message>
 </context>
 <context>

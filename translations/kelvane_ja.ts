@@ -98,11 +98,193 @@ Do you want to enable required permission now?</source>
     </message>
 </context>
 <context>
-    <name>installer::ReRegistrationView</name>
+    <name>installer::EnrollCommand</name>
     <message>
-        <source>Re-registration success</source>
-        <translation>再登録に成功しました</translation>
+        <source>No one is logged in, so the menu-bar application starts at the next login.</source>
+        <translation>ログインしているユーザがいないため、メニューバーアプリケーションは次回のログイン時に起動します。</translation>
     </message>
+</context>
+<context>
+    <name>installer::EnrollOptions</name>
+    <message>
+        <source>--%1 does not apply to %2</source>
+        <translation>--%1 は %2 には使えません</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once</source>
+        <translation>--%1 が複数回指定されています</translation>
+    </message>
+    <message>
+        <source>--%1 is missing</source>
+        <translation>--%1 がありません</translation>
+    </message>
+    <message>
+        <source>Give the password through --password-stdin or --password-file, not both</source>
+        <translation>パスワードは --password-stdin か --password-file のどちらか一方で指定してください</translation>
+    </message>
+    <message>
+        <source>Give the password through --password-stdin or --password-file</source>
+        <translation>パスワードを --password-stdin または --password-file で指定してください</translation>
+    </message>
+    <message>
+        <source>Name a command: register, reregister or status</source>
+        <translation>コマンドを指定してください: register、reregister、status</translation>
+    </message>
+    <message>
+        <source>Unknown command; the commands are register, reregister and status</source>
+        <translation>不明なコマンドです。コマンドは register、reregister、status です</translation>
+    </message>
+    <message>
+        <source>Unexpected argument after %1 (not shown: a password is never given as an argument)</source>
+        <translation>%1 の後に予期しない引数があります（表示しません。パスワードを引数で渡すことはありません）</translation>
+    </message>
+    <message>
+        <source>Usage:
+  osagent-enroll register   --address HOST:PORT --login LOGIN [--name NAME] PASSWORD-SOURCE [--json]
+  osagent-enroll reregister --guid GUID --address HOST:PORT --login LOGIN [--name NAME]
+                            PASSWORD-SOURCE [--json]
+  osagent-enroll status     [--json]
+
+Registers this machine with the backup server as the installer&apos;s registration page does, or
+tells whether it is enrolled and whether the agent daemon runs.
+
+PASSWORD-SOURCE is one of:
+  --password-stdin       read the password from standard input, up to its end
+  --password-file FILE   read it from FILE, which no one but its owner (you or root) may read
+
+  --name NAME   the node&apos;s name; this machine&apos;s host name when left out
+  --json        print one JSON object on standard output instead of the message on
+                standard error
+  -h, --help    print this text
+
+Exit status: 0 success, 3 can&apos;t connect to the server, 4 incorrect credentials, 5 incorrect
+address, 64 usage error, 65 empty field, 77 password file permissions, 1 anything else.
+
+Example, as root from a device-management script:
+  printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --address backup.example.com:7443 \
+      --login fleet --password-stdin
+</source>
+        <translation>使い方:
+  osagent-enroll register   --address HOST:PORT --login LOGIN [--name NAME] PASSWORD-SOURCE [--json]
+  osagent-enroll reregister --guid GUID --address HOST:PORT --login LOGIN [--name NAME]
+                            PASSWORD-SOURCE [--json]
+  osagent-enroll status     [--json]
+
+インストーラの登録ページと同じように、このコンピュータをバックアップサーバに登録します。
+または、登録済みかどうかとエージェントのデーモンが実行中かどうかを表示します。
+
+PASSWORD-SOURCE には次のいずれかを指定します:
+  --password-stdin       パスワードを標準入力から最後まで読み取る
+  --password-file FILE   パスワードを FILE から読み取る（所有者であるあなたまたは root 以外は読み取れないこと）
+
+  --name NAME   ノード名。省略するとこのコンピュータのホスト名
+  --json        メッセージを標準エラー出力に書く代わりに、JSON オブジェクトを 1 つ標準出力に書く
+  -h, --help    このテキストを表示する
+
+終了ステータス: 0 成功、3 サーバに接続できない、4 資格情報が正しくない、5 アドレスが正しくない、
+64 使い方の誤り、65 空のフィールド、77 パスワードファイルのアクセス権、1 その他。
+
+例（デバイス管理のスクリプトから root として実行）:
+  printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --address backup.example.com:7443 \
+      --login fleet --password-stdin
+</translation>
+    </message>
+</context>
+<context>
+    <name>installer::EnrollStatus</name>
+    <message>
+        <source>Process &apos;%1&apos; failed with exit code: %2</source>
+        <translation>プロセス「%1」が終了コード %2 で失敗しました</translation>
+    </message>
+    <message>
+        <source>This machine is enrolled.</source>
+        <translation>このコンピュータは登録済みです。</translation>
+    </message>
+    <message>
+        <source>This machine is not enrolled.</source>
+        <translation>このコンピュータは登録されていません。</translation>
+    </message>
+    <message>
+        <source>The agent daemon is running.</source>
+        <translation>エージェントのデーモンは実行中です。</translation>
+    </message>
+    <message>
+        <source>The agent daemon is not running.</source>
+        <translation>エージェントのデーモンは実行されていません。</translation>
+    </message>
+    <message>
+        <source>Its job in the job list: %1</source>
+        <translation>ジョブ一覧でのジョブ: %1</translation>
+    </message>
+    <message>
+        <source>Its job is not in the job list.</source>
+        <translation>ジョブはジョブ一覧にありません。</translation>
+    </message>
+</context>
+<context>
+    <name>installer::PasswordSource</name>
+    <message>
+        <source>The password file &apos;%1&apos; is a symbolic link</source>
+        <translation>パスワードファイル「%1」はシンボリックリンクです</translation>
+    </message>
+    <message>
+        <source>The password file &apos;%1&apos; can&apos;t be read by this user</source>
+        <translation>このユーザはパスワードファイル「%1」を読み取れません</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open the password file &apos;%1&apos;. Error: %2</source>
+        <translation>パスワードファイル「%1」を開けません。エラー: %2</translation>
+    </message>
+    <message>
+        <source>Can&apos;t check the password file &apos;%1&apos;. Error: %2</source>
+        <translation>パスワードファイル「%1」を確認できません。エラー: %2</translation>
+    </message>
+    <message>
+        <source>The password file &apos;%1&apos; is not a regular file</source>
+        <translation>パスワードファイル「%1」は通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>The password file &apos;%1&apos; belongs to another user</source>
+        <translation>パスワードファイル「%1」は別のユーザの所有です</translation>
+    </message>
+    <message>
+        <source>The password file &apos;%1&apos; can be read by other users</source>
+        <translation>パスワードファイル「%1」は他のユーザが読み取れます</translation>
+    </message>
+    <message>
+        <source>The password file &apos;%1&apos; can be changed by other users</source>
+        <translation>パスワードファイル「%1」は他のユーザが変更できます</translation>
+    </message>
+    <message>
+        <source>Can&apos;t read the password file &apos;%1&apos;. Error: %2</source>
+        <translation>パスワードファイル「%1」を読み取れません。エラー: %2</translation>
+    </message>
+    <message>
+        <source>The password is not valid UTF-8 text</source>
+        <translation>パスワードが有効な UTF-8 テキストではありません</translation>
+    </message>
+</context>
+<context>
+    <name>installer::ProcessHelper</name>
+    <message>
+        <source>Can&apos;t run process &apos;%1&apos;. Error: %2</source>
+        <translation>プロセス「%1」を実行できません。エラー: %2</translation>
+    </message>
+    <message>
+        <source>Process &apos;%1&apos; failed with exit code: %2
+
+%3</source>
+        <translation>プロセス「%1」が終了コード %2 で失敗しました
+
+%3</translation>
+    </message>
+    <message>
+        <source>Can&apos;t execute script %1</source>
+        <translation>スクリプトを実行できません: %1</translation>
+    </message>
+</context>
+<context>
+    <name>installer::RegistrationFields</name>
     <message>
         <source>Agent GUID field can&apos;t be empty</source>
         <translation>「エージェント GUID」を入力してください</translation>
@@ -123,28 +305,87 @@ Do you want to enable required permission now?</source>
         <source>Name field can&apos;t be empty</source>
         <translation>「ノード名」を入力してください</translation>
     </message>
-</context>
-<context>
-    <name>installer::RegistrationView</name>
+    <message>
+        <source>Re-registration success</source>
+        <translation>再登録に成功しました</translation>
+    </message>
     <message>
         <source>Registration success</source>
         <translation>登録に成功しました</translation>
     </message>
+</context>
+<context>
+    <name>installer::RegistrationHelper</name>
     <message>
-        <source>Node address field can&apos;t be empty</source>
-        <translation>「ノードアドレス」を入力してください</translation>
+        <source>Can&apos;t connect to server</source>
+        <translation>サーバに接続できません</translation>
     </message>
     <message>
-        <source>Login field can&apos;t be empty</source>
-        <translation>「ログイン」を入力してください</translation>
+        <source>Incorrect credential provided</source>
+        <translation>資格情報が正しくありません</translation>
     </message>
     <message>
-        <source>Password field can&apos;t be empty</source>
-        <translation>「パスワード」を入力してください</translation>
+        <source>Incorrect address provided</source>
+        <translation>アドレスが正しくありません</translation>
     </message>
     <message>
-        <source>Name field can&apos;t be empty</source>
-        <translation>「ノード名」を入力してください</translation>
+        <source>Process failed with exit code: %1
+
+%2</source>
+        <translation>プロセスが終了コード %1 で失敗しました
+
+%2</translation>
+    </message>
+    <message>
+        <source>Can&apos;t install the configuration: the path &apos;%1&apos; is not safe in a shell command</source>
+        <translation>設定をインストールできません: パス「%1」はシェルコマンドで安全に扱えません</translation>
+    </message>
+</context>
+<context>
+    <name>installer::StagingDirectory</name>
+    <message>
+        <source>The staging directory &apos;%1&apos; is a symbolic link</source>
+        <translation>一時ディレクトリ「%1」はシンボリックリンクです</translation>
+    </message>
+    <message>
+        <source>The staged configuration file &apos;%1&apos; is a symbolic link</source>
+        <translation>一時設定ファイル「%1」はシンボリックリンクです</translation>
+    </message>
+    <message>
+        <source>The staging directory &apos;%1&apos; belongs to another user</source>
+        <translation>一時ディレクトリ「%1」は別のユーザの所有です</translation>
+    </message>
+    <message>
+        <source>The staged configuration file &apos;%1&apos; belongs to another user</source>
+        <translation>一時設定ファイル「%1」は別のユーザの所有です</translation>
+    </message>
+    <message>
+        <source>The staging directory &apos;%1&apos; does not exist</source>
+        <translation>一時ディレクトリ「%1」が存在しません</translation>
+    </message>
+    <message>
+        <source>The staging directory &apos;%1&apos; is not a directory</source>
+        <translation>一時ディレクトリ「%1」はディレクトリではありません</translation>
+    </message>
+    <message>
+        <source>The staged configuration file &apos;%1&apos; is not a regular file</source>
+        <translation>一時設定ファイル「%1」は通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>The staging directory &apos;%1&apos; is writable by other users</source>
+        <translation>一時ディレクトリ「%1」は他のユーザが書き込めます</translation>
+    </message>
+    <message>
+        <source>Can&apos;t check the staging directory &apos;%1&apos;. Error: %2</source>
+        <translation>一時ディレクトリ「%1」を確認できません。エラー: %2</translation>
+    </message>
+    <message>
+        <source>Can&apos;t check the staged configuration file &apos;%1&apos;. Error: %2</source>
+        <translation>一時設定ファイル「%1」を確認できません。エラー: %2</translation>
+    </message>
+    <message>
+        <source>Can&apos;t create the staging directory &apos;%1&apos;. Error: %2</source>
+        <translation>一時ディレクトリ「%1」を作成できません。エラー: %2</translation>
     </message>
 </context>
 <context>

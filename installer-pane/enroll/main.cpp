@@ -2,8 +2,10 @@
 #include "installer-pane/enroll/EnrollCommand.h"
 #include "installer-pane/enroll/SystemDefaults.h"
 #include "platform/AdministratorShell.h"
+#include "platform/Translations.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QSysInfo>
 
 #include <unistd.h>
@@ -11,6 +13,7 @@
 int main(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
+    platform::installTranslations(QLocale::system().uiLanguages());
     const contract::AgentPaths paths;
     installer::EnrollDependencies dependencies{
         paths,

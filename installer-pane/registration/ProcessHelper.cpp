@@ -20,7 +20,7 @@ qint32 ProcessHelper::runProcess(const QString &path, const QStringList &argumen
     try {
         result = platform::runChildProcess({path, arguments, std::move(environment), false});
     } catch (const platform::SystemError &error) {
-        throw RegistrationError(QStringLiteral("Can't run process '%1'. Error: %2").arg(path, error.message()));
+        throw RegistrationError(tr("Can't run process '%1'. Error: %2").arg(path, error.message()));
     }
     if (output)
         *output = platform::decodeUtf8(result.output);
@@ -33,8 +33,8 @@ void ProcessHelper::runProcess(const QString &path, const QStringList &arguments
     const qint32 status = runProcess(path, arguments, std::nullopt, &output);
     if (status == 0)
         return;
-    throw RegistrationError(QStringLiteral("Process '%1' failed with exit code: %2\n\n%3")
-                                .arg(path, QString::number(status), outputExcerpt(output)));
+    throw RegistrationError(
+        tr("Process '%1' failed with exit code: %2\n\n%3").arg(path, QString::number(status), outputExcerpt(output)));
 }
 
 void ProcessHelper::runScriptAsRoot(const QString &command) const
@@ -42,7 +42,7 @@ void ProcessHelper::runScriptAsRoot(const QString &command) const
     try {
         m_shell.run(command);
     } catch (const platform::AdministratorShellError &error) {
-        throw RegistrationError(QStringLiteral("Can't execute script %1").arg(error.description()));
+        throw RegistrationError(tr("Can't execute script %1").arg(error.description()));
     }
 }
 

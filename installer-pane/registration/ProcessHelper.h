@@ -2,6 +2,7 @@
 
 #include "platform/ProcessEnvironment.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -17,6 +18,8 @@ namespace installer {
 // thrown as RegistrationError with the message for the user. Holds nothing but the shell.
 class ProcessHelper
 {
+    Q_DECLARE_TR_FUNCTIONS(installer::ProcessHelper)
+
 public:
     explicit ProcessHelper(platform::AdministratorShell &shell);
 

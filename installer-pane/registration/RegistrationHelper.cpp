@@ -31,7 +31,8 @@ void requireShellSafe(const QString &path, bool safe)
 {
     if (!safe) {
         throw RegistrationError(
-            QStringLiteral("Can't install the configuration: the path '%1' is not safe in a shell command").arg(path));
+            RegistrationHelper::tr("Can't install the configuration: the path '%1' is not safe in a shell command")
+                .arg(path));
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "installer-pane/registration/RegistrationError.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -14,56 +15,92 @@ namespace installer {
 
 namespace {
 
-const QString kDirectoryNoun = QStringLiteral("staging directory");
-const QString kFileNoun = QStringLiteral("staged configuration file");
+// Whole sentences, one for each entry and each fault, so that every language can word them its own way.
+enum class Entry { StagingDirectory, StagedFile };
+enum class Fault { SymbolicLink, AnotherUsers, Missing, NotADirectory, NotARegularFile, WritableByOthers };
+
+// The context of these messages in the catalogues.
+struct StagingDirectory
+{
+    Q_DECLARE_TR_FUNCTIONS(installer::StagingDirectory)
+};
 
 QString systemMessage(int code)
 {
     return QString::fromLocal8Bit(std::strerror(code));
 }
 
-[[noreturn]] void refuse(const QString &noun, const QString &path, const QString &why)
+QString faultMessage(Entry entry, Fault fault)
 {
-    throw RegistrationError(QStringLiteral("The %1 '%2' %3").arg(noun, path, why));
+    const bool directory = entry == Entry::StagingDirectory;
+    switch (fault) {
+    case Fault::SymbolicLink:
+        return directory ? StagingDirectory::tr("The staging directory '%1' is a symbolic link")
+                         : StagingDirectory::tr("The staged configuration file '%1' is a symbolic link");
+    case Fault::AnotherUsers:
+        return directory ? StagingDirectory::tr("The staging directory '%1' belongs to another user")
+                         : StagingDirectory::tr("The staged configuration file '%1' belongs to another user");
+    case Fault::Missing:
+        return StagingDirectory::tr("The staging directory '%1' does not exist");
+    case Fault::NotADirectory:
+        return StagingDirectory::tr("The staging directory '%1' is not a directory");
+    case Fault::NotARegularFile:
+        return StagingDirectory::tr("The staged configuration file '%1' is not a regular file");
+    case Fault::WritableByOthers:
+        return StagingDirectory::tr("The staging directory '%1' is writable by other users");
+    }
+    return QString();
+}
+
+QString checkFailedMessage(Entry entry)
+{
+    return entry == Entry::StagingDirectory
+               ? StagingDirectory::tr("Can't check the staging directory '%1'. Error: %2")
+               : StagingDirectory::tr("Can't check the staged configuration file '%1'. Error: %2");
+}
+
+[[noreturn]] void refuse(Entry entry, const QString &path, Fault fault)
+{
+    throw RegistrationError(faultMessage(entry, fault).arg(path));
 }
 
 // The entry itself, never what a symbolic link points to; none when nothing is there.
-std::optional<struct stat> entryStatus(const QString &noun, const QString &path)
+std::optional<struct stat> entryStatus(Entry entry, const QString &path)
 {
     struct stat status = {};
     if (::lstat(QFile::encodeName(path).constData(), &status) == 0)
         return status;
     if (errno == ENOENT)
         return std::nullopt;
-    throw RegistrationError(QStringLiteral("Can't check the %1 '%2'. Error: %3").arg(noun, path, systemMessage(errno)));
+    throw RegistrationError(checkFailedMessage(entry).arg(path, systemMessage(errno)));
 }
 
-void requireOwnEntry(const QString &noun, const QString &path, const struct stat &status)
+void requireOwnEntry(Entry entry, const QString &path, const struct stat &status)
 {
     if (S_ISLNK(status.st_mode))
-        refuse(noun, path, QStringLiteral("is a symbolic link"));
+        refuse(entry, path, Fault::SymbolicLink);
     if (status.st_uid != ::geteuid())
-        refuse(noun, path, QStringLiteral("belongs to another user"));
+        refuse(entry, path, Fault::AnotherUsers);
 }
 
 void checkDirectory(const QString &path, bool createWhenMissing)
 {
-    std::optional<struct stat> status = entryStatus(kDirectoryNoun, path);
+    std::optional<struct stat> status = entryStatus(Entry::StagingDirectory, path);
     if (!status && createWhenMissing) {
         if (::mkdir(QFile::encodeName(path).constData(), 0700) != 0 && errno != EEXIST) {
-            throw RegistrationError(
-                QStringLiteral("Can't create the %1 '%2'. Error: %3").arg(kDirectoryNoun, path, systemMessage(errno)));
+            throw RegistrationError(StagingDirectory::tr("Can't create the staging directory '%1'. Error: %2")
+                                        .arg(path, systemMessage(errno)));
         }
         // Another user may have won the race for the name: look at what is there now.
-        status = entryStatus(kDirectoryNoun, path);
+        status = entryStatus(Entry::StagingDirectory, path);
     }
     if (!status)
-        refuse(kDirectoryNoun, path, QStringLiteral("does not exist"));
-    requireOwnEntry(kDirectoryNoun, path, *status);
+        refuse(Entry::StagingDirectory, path, Fault::Missing);
+    requireOwnEntry(Entry::StagingDirectory, path, *status);
     if (!S_ISDIR(status->st_mode))
-        refuse(kDirectoryNoun, path, QStringLiteral("is not a directory"));
+        refuse(Entry::StagingDirectory, path, Fault::NotADirectory);
     if ((status->st_mode & (S_IWGRP | S_IWOTH)) != 0)
-        refuse(kDirectoryNoun, path, QStringLiteral("is writable by other users"));
+        refuse(Entry::StagingDirectory, path, Fault::WritableByOthers);
 }
 
 } // namespace
@@ -80,12 +117,12 @@ void verifyStagingDirectory(const QString &path)
 
 bool isStagedFilePresent(const QString &path)
 {
-    const std::optional<struct stat> status = entryStatus(kFileNoun, path);
+    const std::optional<struct stat> status = entryStatus(Entry::StagedFile, path);
     if (!status)
         return false;
-    requireOwnEntry(kFileNoun, path, *status);
+    requireOwnEntry(Entry::StagedFile, path, *status);
     if (!S_ISREG(status->st_mode))
-        refuse(kFileNoun, path, QStringLiteral("is not a regular file"));
+        refuse(Entry::StagedFile, path, Fault::NotARegularFile);
     return true;
 }
 

@@ -72,7 +72,7 @@ shoot_menu stopped
 
 "$demo" running about &
 pid=$!
-pids+=($pid)
+pids+=("$pid")
 window=$(demo_window "250x200")
 sleep 0.5
 import -window "$window" "$out/about.png"

@@ -5,6 +5,7 @@
 // "cancel". Allowed commands run without elevation, with SANDBOX/bin first on the command path,
 // and are appended to SANDBOX/authorise.log. No Qt here: an answered authorisation stays cheap.
 
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -14,8 +15,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-extern char **environ;
-
 namespace {
 
 std::string directoryOf(const std::string &path)
@@ -23,28 +22,29 @@ std::string directoryOf(const std::string &path)
     return path.substr(0, path.rfind('/'));
 }
 
-bool askUser(const std::string &bin, const std::string &command)
+bool askUser(const std::string &bin, const std::string &command, char **environment)
 {
     const std::string dialog = bin + "/pkexec-dialog";
     char *argv[] = {const_cast<char *>(dialog.c_str()), const_cast<char *>(command.c_str()), nullptr};
     pid_t pid = 0;
     int status = 0;
-    return posix_spawn(&pid, dialog.c_str(), nullptr, nullptr, argv, environ) == 0 && waitpid(pid, &status, 0) == pid &&
-           WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return posix_spawn(&pid, dialog.c_str(), nullptr, nullptr, argv, environment) == 0 &&
+           waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 } // namespace
 
-int main(int argc, char *argv[])
+// The environment comes as main's third argument, which Linux and macOS both pass.
+int main(int argc, char *argv[], char *envp[])
 {
-    char self[4096];
-    const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
+    // Always started by its absolute path, so argv[0] names the sandbox's copy.
+    char self[PATH_MAX];
     int first = 1; // the program; we have no text agent to turn off
     if (argc > 1 && std::string(argv[1]) == "--disable-internal-agent")
         ++first;
-    if (argc <= first || length <= 0)
+    if (argc <= first || realpath(argv[0], self) == nullptr)
         return 127;
-    const std::string bin = directoryOf(std::string(self, size_t(length)));
+    const std::string bin = directoryOf(self);
     const std::string root = directoryOf(bin);
 
     std::string command = argv[first];
@@ -54,7 +54,7 @@ int main(int argc, char *argv[])
     std::ifstream answerFile(root + "/authorise");
     std::string answer((std::istreambuf_iterator<char>(answerFile)), std::istreambuf_iterator<char>());
     answer.erase(answer.find_last_not_of(" \n") + 1);
-    if (answer.empty() ? !askUser(bin, command) : answer != "allow") {
+    if (answer.empty() ? !askUser(bin, command, envp) : answer != "allow") {
         std::fprintf(stderr, "Error executing command as another user: Request dismissed\n");
         return 126;
     }

@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <fstream>
 #include <netdb.h>
 #include <poll.h>
@@ -26,8 +27,6 @@
 #include <sys/socket.h>
 #include <unistd.h>
 #include <vector>
-
-extern char **environ;
 
 namespace {
 
@@ -85,9 +84,15 @@ int connectTo(const std::string &host, const std::string &port)
         return -1;
     int fd = -1;
     for (addrinfo *a = addresses; a != nullptr && fd < 0; a = a->ai_next) {
-        fd = socket(a->ai_family, a->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, a->ai_protocol);
+        fd = socket(a->ai_family, a->ai_socktype, a->ai_protocol);
         if (fd < 0)
             continue;
+        // Non-blocking for the bounded connect. Set afterwards, as macOS has no socket type flags for it.
+        if (fcntl(fd, F_SETFD, FD_CLOEXEC) != 0 || fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK) != 0) {
+            close(fd);
+            fd = -1;
+            continue;
+        }
         pollfd p{fd, POLLOUT, 0};
         int error = 0;
         socklen_t length = sizeof error;
@@ -106,7 +111,7 @@ int connectTo(const std::string &host, const std::string &port)
 // Sends one request line and returns the answer line, or empty when none came within two seconds.
 std::string exchange(int fd, const std::string &request)
 {
-    if (send(fd, request.data(), request.size(), MSG_NOSIGNAL) != ssize_t(request.size()))
+    if (send(fd, request.data(), request.size(), 0) != ssize_t(request.size()))
         return {};
     std::string answer;
     char buffer[512];
@@ -138,6 +143,8 @@ int enrol(const std::vector<std::string> &args)
         std::atoi(port.c_str()) < 1 || std::atoi(port.c_str()) > 65535)
         return fail(5, "address is not HOST:PORT: " + address);
 
+    // A server that hangs up must end in status 3, not in SIGPIPE (macOS has no MSG_NOSIGNAL).
+    std::signal(SIGPIPE, SIG_IGN);
     const int fd = connectTo(host, port);
     if (fd < 0)
         return fail(3, "no answer from " + address);
@@ -166,11 +173,12 @@ int runAgent()
 
 } // namespace
 
-int main(int argc, char **argv)
+// The environment comes as main's third argument, which Linux and macOS both pass.
+int main(int argc, char **argv, char **envp)
 {
     if (const char *directory = std::getenv("QMX_STANDIN_RECORD_DIR")) {
         record(std::string(directory) + "/arguments", argv + 1);
-        record(std::string(directory) + "/environment", environ);
+        record(std::string(directory) + "/environment", envp);
     }
     if (std::getenv("QMX_STANDIN_OUTPUT") || std::getenv("QMX_STANDIN_EXIT_STATUS") ||
         std::getenv("QMX_STANDIN_SIGNAL"))

@@ -2,11 +2,10 @@
 #include "installer-pane/registration/RegistrationHelper.h"
 #include "platform/AdministratorShell.h"
 #include "platform/ChildProcess.h"
+#include "platform/ProcessEnvironment.h"
 #include "tests/support/ScriptDir.h"
 
 #include <QTest>
-
-#include <unistd.h>
 
 using installer::RegistrationHelper;
 
@@ -108,7 +107,7 @@ private slots:
         QTEST(recorded("arguments"), "arguments");
         QByteArrayList expected{"OS_AGENT_DATA_PATH=" + QFile::encodeName(m_paths.stagingDirectory),
                                 "OS_AGENT_LOG_PATH=" + QFile::encodeName(m_paths.stagingDirectory)};
-        for (char **entry = environ; *entry; ++entry) {
+        for (char **entry = platform::systemEnvironmentTable(); *entry; ++entry) {
             if (!QByteArray(*entry).startsWith("OS_AGENT_"))
                 expected << *entry;
         }

@@ -12,12 +12,10 @@
 #include <QApplication>
 #include <QIcon>
 
-#include <chrono>
-
 namespace menubar {
 
 int runMenuBarApplication(const contract::AgentPaths &paths, platform::LogSink &log,
-                          const QStringList &preferredLanguages)
+                          const QStringList &preferredLanguages, std::chrono::milliseconds checkInterval)
 {
     platform::installTranslations(preferredLanguages);
     // The menu-bar item is the program; closing the About window or an alert must not end it.
@@ -34,8 +32,6 @@ int runMenuBarApplication(const contract::AgentPaths &paths, platform::LogSink &
     ProcessHelper runner({paths.osascript, paths.pkexec, paths.shell});
     platform::MessageBoxAlertPresenter alerts;
     platform::DesktopUrlOpener urlOpener;
-    const auto checkInterval = std::chrono::duration_cast<std::chrono::milliseconds>(
-        std::chrono::duration<double>(contract::kCheckIntervalSec));
 
     MainApp mainApp({
         {runner, log, alerts, urlOpener, paths, checkInterval},

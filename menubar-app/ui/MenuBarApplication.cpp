@@ -5,6 +5,7 @@
 #include "menubar-app/ui/MainApp.h"
 #include "platform/LogSink.h"
 #include "platform/Translations.h"
+#include "platform/widgets/DesktopColourScheme.h"
 #include "platform/widgets/DesktopUrlOpener.h"
 #include "platform/widgets/MessageBoxAlertPresenter.h"
 #include "platform/widgets/SystemTray.h"
@@ -32,12 +33,15 @@ int runMenuBarApplication(const contract::AgentPaths &paths, platform::LogSink &
     ProcessHelper runner({paths.osascript, paths.pkexec, paths.shell});
     platform::MessageBoxAlertPresenter alerts;
     platform::DesktopUrlOpener urlOpener;
+    platform::DesktopColourScheme colourScheme;
+    platform::followDesktopColourScheme(colourScheme);
 
     MainApp mainApp({
         {runner, log, alerts, urlOpener, paths, checkInterval},
         bundle,
         [] { QCoreApplication::quit(); },
         [] { return platform::isTrayHostAvailable(); },
+        &colourScheme,
     });
     return QApplication::exec();
 }

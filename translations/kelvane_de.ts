@@ -223,6 +223,13 @@ Beispiel, als root aus einem Skript der Geräteverwaltung:
     </message>
 </context>
 <context>
+    <name>installer::InstallCommand</name>
+    <message>
+        <source>Can&apos;t install the configuration: the path &apos;%1&apos; is not safe in a shell command</source>
+        <translation>Die Konfiguration kann nicht installiert werden: Der Pfad „%1“ ist in einem Shell-Befehl nicht sicher</translation>
+    </message>
+</context>
+<context>
     <name>installer::PasswordSource</name>
     <message>
         <source>The password file &apos;%1&apos; is a symbolic link</source>
@@ -336,10 +343,6 @@ Beispiel, als root aus einem Skript der Geräteverwaltung:
         <translation>Der Prozess ist mit dem Exit-Code %1 fehlgeschlagen
 
 %2</translation>
-    </message>
-    <message>
-        <source>Can&apos;t install the configuration: the path &apos;%1&apos; is not safe in a shell command</source>
-        <translation>Die Konfiguration kann nicht installiert werden: Der Pfad „%1“ ist in einem Shell-Befehl nicht sicher</translation>
     </message>
 </context>
 <context>

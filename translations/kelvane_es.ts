@@ -223,6 +223,13 @@ Ejemplo, como root desde un script de gestión de dispositivos:
     </message>
 </context>
 <context>
+    <name>installer::InstallCommand</name>
+    <message>
+        <source>Can&apos;t install the configuration: the path &apos;%1&apos; is not safe in a shell command</source>
+        <translation>No se puede instalar la configuración: la ruta «%1» no es segura en una orden de shell</translation>
+    </message>
+</context>
+<context>
     <name>installer::PasswordSource</name>
     <message>
         <source>The password file &apos;%1&apos; is a symbolic link</source>
@@ -336,10 +343,6 @@ Ejemplo, como root desde un script de gestión de dispositivos:
         <translation>El proceso falló con el código de salida: %1
 
 %2</translation>
-    </message>
-    <message>
-        <source>Can&apos;t install the configuration: the path &apos;%1&apos; is not safe in a shell command</source>
-        <translation>No se puede instalar la configuración: la ruta «%1» no es segura en una orden de shell</translation>
     </message>
 </context>
 <context>

@@ -223,6 +223,13 @@ Exemple, en tant que root depuis un script de gestion des appareils&#xa0;:
     </message>
 </context>
 <context>
+    <name>installer::InstallCommand</name>
+    <message>
+        <source>Can&apos;t install the configuration: the path &apos;%1&apos; is not safe in a shell command</source>
+        <translation>Impossible d’installer la configuration&#xa0;: le chemin «&#xa0;%1&#xa0;» n’est pas sûr dans une commande shell</translation>
+    </message>
+</context>
+<context>
     <name>installer::PasswordSource</name>
     <message>
         <source>The password file &apos;%1&apos; is a symbolic link</source>
@@ -336,10 +343,6 @@ Exemple, en tant que root depuis un script de gestion des appareils&#xa0;:
         <translation>Le processus a échoué avec le code de sortie&#xa0;: %1
 
 %2</translation>
-    </message>
-    <message>
-        <source>Can&apos;t install the configuration: the path &apos;%1&apos; is not safe in a shell command</source>
-        <translation>Impossible d’installer la configuration&#xa0;: le chemin «&#xa0;%1&#xa0;» n’est pas sûr dans une commande shell</translation>
     </message>
 </context>
 <context>

@@ -222,6 +222,13 @@ PASSWORD-SOURCE には次のいずれかを指定します:
     </message>
 </context>
 <context>
+    <name>installer::InstallCommand</name>
+    <message>
+        <source>Can&apos;t install the configuration: the path &apos;%1&apos; is not safe in a shell command</source>
+        <translation>設定をインストールできません: パス「%1」はシェルコマンドで安全に扱えません</translation>
+    </message>
+</context>
+<context>
     <name>installer::PasswordSource</name>
     <message>
         <source>The password file &apos;%1&apos; is a symbolic link</source>
@@ -335,10 +342,6 @@ PASSWORD-SOURCE には次のいずれかを指定します:
         <translation>プロセスが終了コード %1 で失敗しました
 
 %2</translation>
-    </message>
-    <message>
-        <source>Can&apos;t install the configuration: the path &apos;%1&apos; is not safe in a shell command</source>
-        <translation>設定をインストールできません: パス「%1」はシェルコマンドで安全に扱えません</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 
 #include "installer-pane/ui/EnrollerPlugin.h"
 #include "platform/AdministratorShell.h"
+#include "platform/LogSink.h"
 #include "platform/installer-host/SetupAssistant.h"
 #include "platform/widgets/InstallerPluginLoader.h"
 #include "sandbox/SandboxTools.h"
@@ -68,7 +69,13 @@ int Tour::run()
 
     const contract::AgentPaths paths = m_box.paths();
     installer::EnrollerDependencies dependencies{
-        paths, std::make_shared<platform::SystemAdministratorShell>(paths.pkexec, paths.shell), {}, {}, {}, {"en"}};
+        paths,
+        std::make_shared<platform::SystemAdministratorShell>(paths.pkexec, paths.shell),
+        {},
+        {},
+        {},
+        {"en"},
+        std::make_shared<platform::FileLogSink>(m_box.logFile())};
     // The shipped plug-in, handed the sandbox's values instead of the installer's none.
     std::unique_ptr<platform::InstallerPane> pane;
     try {

@@ -67,8 +67,13 @@ private slots:
         const contract::AgentPaths paths = m_box.paths();
         m_alerts = std::make_shared<FakeAlertPresenter>();
         const installer::EnrollerDependencies dependencies{
-            paths, std::make_shared<platform::SystemAdministratorShell>(paths.pkexec, paths.shell), m_alerts, {}, {},
-            {"en"}};
+            paths,
+            std::make_shared<platform::SystemAdministratorShell>(paths.pkexec, paths.shell),
+            m_alerts,
+            {},
+            {},
+            {"en"},
+            std::make_shared<platform::FileLogSink>(m_box.logFile())};
         m_assistant = std::make_unique<platform::SetupAssistant>(
             platform::InstallerPluginLoader({QString::fromUtf8(tools::kEnrollerPlugin)}).createPane(&dependencies));
         m_assistant->show();

@@ -306,13 +306,6 @@ private slots:
         QCOMPARE(reasonOf([this] { helper().startService(); }), reason.replace('@', m_dir->path()));
         QVERIFY(m_shell.commands.isEmpty());
     }
-
-    void administratorSourceEscapesQuotesOnly()
-    {
-        QCOMPARE(
-            platform::administratorScriptSource(platform::escapeDoubleQuotes("cp \"a b\" \"c\\d\" && echo 'x\\n'")),
-            QString("do shell script \"cp \\\"a b\\\" \\\"c\\d\\\" && echo 'x\\n'\" with administrator privileges"));
-    }
 };
 
 QTEST_GUILESS_MAIN(RegistrationHelperTest)

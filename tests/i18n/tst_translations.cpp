@@ -79,6 +79,9 @@ private slots:
     {
         QFETCH(QString, preferred);
         const QString language = platform::installTranslations({preferred});
+        const qsizetype translators = qApp->findChildren<QTranslator *>().size();
+        platform::installTranslations({preferred}); // a second page asks again
+        QCOMPARE(qApp->findChildren<QTranslator *>().size(), translators);
 
         ControllerFakes fakes;
         menubar::ServicesController controller(fakes.dependencies(1h));

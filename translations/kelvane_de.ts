@@ -438,6 +438,10 @@ Beispiel, als root aus einem Skript der Geräteverwaltung:
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>Register This Computer…</source>
+        <translation>Diesen Computer registrieren…</translation>
+    </message>
 </context>
 <context>
     <name>menubar::MenuBarExtra</name>

@@ -438,6 +438,10 @@ Ejemplo, como root desde un script de gestión de dispositivos:
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
+    <message>
+        <source>Register This Computer…</source>
+        <translation>Registrar este equipo…</translation>
+    </message>
 </context>
 <context>
     <name>menubar::MenuBarExtra</name>

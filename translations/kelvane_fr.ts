@@ -438,6 +438,10 @@ Exemple, en tant que root depuis un script de gestion des appareils&#xa0;:
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
+    <message>
+        <source>Register This Computer…</source>
+        <translation>Enregistrer cet ordinateur…</translation>
+    </message>
 </context>
 <context>
     <name>menubar::MenuBarExtra</name>

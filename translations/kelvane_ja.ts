@@ -437,6 +437,10 @@ PASSWORD-SOURCE には次のいずれかを指定します:
         <source>Close</source>
         <translation>閉じる</translation>
     </message>
+    <message>
+        <source>Register This Computer…</source>
+        <translation>このコンピュータを登録…</translation>
+    </message>
 </context>
 <context>
     <name>menubar::MenuBarExtra</name>

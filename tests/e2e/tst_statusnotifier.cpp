@@ -45,8 +45,8 @@ private slots:
         QTest::newRow("application, then tray, as at a login") << false;
     }
 
-    // The item registers, is titled with the application's name, exports the six entries of its menu, and a
-    // left click opens that menu.
+    // The item registers, is titled with the application's name, exports the entries of its menu (the
+    // registration entry on top, the machine not being enrolled), and a left click opens that menu.
     void itemAppearsWhicheverStartsFirst()
     {
         QFETCH(bool, trayFirst);
@@ -67,9 +67,9 @@ private slots:
         QCOMPARE(tray.title(item), "Kelvane OS Agent");
         // No configuration in the sandbox, so no daemon: Start is the enabled one.
         QTRY_COMPARE(tray.menu(item),
-                     (QStringList{"Start Kelvane OS Agent service|enabled|", "Stop Kelvane OS Agent service|disabled|",
-                                  "---", "About|enabled|", "Open Application Log Directory|enabled|Control+L",
-                                  "Exit|enabled|Control+Q"}));
+                     (QStringList{"Register This Computer…|enabled|", "---", "Start Kelvane OS Agent service|enabled|",
+                                  "Stop Kelvane OS Agent service|disabled|", "---", "About|enabled|",
+                                  "Open Application Log Directory|enabled|Control+L", "Exit|enabled|Control+Q"}));
         QVERIFY(!menuWindowShown(app.processId()));
         QVERIFY(tray.activate(item));
         QTRY_VERIFY(menuWindowShown(app.processId()));

@@ -43,36 +43,37 @@ private slots:
     void textsSpeakTheChosenLanguage_data()
     {
         QTest::addColumn<QString>("preferred");
-        QTest::addColumn<QStringList>("menu"); // the six entries, "---" for the separator
+        QTest::addColumn<QStringList>("menu"); // the eight entries, "---" for a separator
         QTest::addColumn<QString>("prompt");   // the Full Disk Access alert: message|buttons
         QTest::addColumn<QStringList>("page"); // title, first radio button, first label, empty-address alert
-        const QStringList english{"Start Kelvane OS Agent service",
-                                  "Stop Kelvane OS Agent service",
-                                  "---",
-                                  "About",
-                                  "Open Application Log Directory",
-                                  "Exit"};
+        const QStringList english{"Register This Computer…",        "---", "Start Kelvane OS Agent service",
+                                  "Stop Kelvane OS Agent service",  "---", "About",
+                                  "Open Application Log Directory", "Exit"};
         const QString englishPrompt = "Missing full disk access|Yes/No";
         const QStringList englishPage{"Agent Registration", "New agent node",
                                       "Node address:", "Node address field can't be empty"};
         QTest::newRow("English") << "en-US" << english << englishPrompt << englishPage;
         QTest::newRow("one we lack: English") << "sv-SE" << english << englishPrompt << englishPage;
-        QTest::newRow("German") << "de-DE"
-                                << QStringList{"Dienst von Kelvane OS Agent starten",
-                                               "Dienst von Kelvane OS Agent stoppen",
-                                               "---",
-                                               "Über Kelvane OS Agent",
-                                               "Protokollordner der Anwendung öffnen",
-                                               "Beenden"}
-                                << "Festplattenvollzugriff fehlt|Ja/Nein"
-                                << QStringList{"Agent-Registrierung", "Neuer Agent-Knoten",
-                                               "Knotenadresse:", "Das Feld „Knotenadresse“ darf nicht leer sein"};
-        QTest::newRow("Japanese")
-            << "ja-JP" << QStringList{"Kelvane OS Agent サービスを開始", "Kelvane OS Agent サービスを停止",      "---",
-                                      "Kelvane OS Agent について",       "アプリケーションのログフォルダを開く", "終了"}
-            << "フルディスクアクセスがありません|はい/いいえ"
-            << QStringList{"エージェントの登録", "新しいエージェントノード", "ノードアドレス：",
-                           "「ノードアドレス」を入力してください"};
+        QTest::newRow("German")
+            << "de-DE"
+            << QStringList{"Diesen Computer registrieren…",        "---",    "Dienst von Kelvane OS Agent starten",
+                           "Dienst von Kelvane OS Agent stoppen",  "---",    "Über Kelvane OS Agent",
+                           "Protokollordner der Anwendung öffnen", "Beenden"}
+            << "Festplattenvollzugriff fehlt|Ja/Nein"
+            << QStringList{"Agent-Registrierung", "Neuer Agent-Knoten",
+                           "Knotenadresse:", "Das Feld „Knotenadresse“ darf nicht leer sein"};
+        QTest::newRow("Japanese") << "ja-JP"
+                                  << QStringList{"このコンピュータを登録…",
+                                                 "---",
+                                                 "Kelvane OS Agent サービスを開始",
+                                                 "Kelvane OS Agent サービスを停止",
+                                                 "---",
+                                                 "Kelvane OS Agent について",
+                                                 "アプリケーションのログフォルダを開く",
+                                                 "終了"}
+                                  << "フルディスクアクセスがありません|はい/いいえ"
+                                  << QStringList{"エージェントの登録", "新しいエージェントノード", "ノードアドレス：",
+                                                 "「ノードアドレス」を入力してください"};
     }
 
     void textsSpeakTheChosenLanguage()
@@ -80,7 +81,7 @@ private slots:
         QFETCH(QString, preferred);
         const QString language = platform::installTranslations({preferred});
         const qsizetype translators = qApp->findChildren<QTranslator *>().size();
-        platform::installTranslations({preferred}); // a second page asks again
+        platform::installTranslations({preferred}); // as each new registration page does
         QCOMPARE(qApp->findChildren<QTranslator *>().size(), translators);
 
         ControllerFakes fakes;

@@ -455,6 +455,13 @@ Beispiel, als root aus einem Skript der Geräteverwaltung:
     </message>
 </context>
 <context>
+    <name>platform::InstallerPaneWindow</name>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+</context>
+<context>
     <name>platform::SetupAssistant</name>
     <message>
         <source>Kelvane OS Agent Setup</source>

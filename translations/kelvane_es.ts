@@ -455,6 +455,13 @@ Ejemplo, como root desde un script de gestión de dispositivos:
     </message>
 </context>
 <context>
+    <name>platform::InstallerPaneWindow</name>
+    <message>
+        <source>Done</source>
+        <translation>Listo</translation>
+    </message>
+</context>
+<context>
     <name>platform::SetupAssistant</name>
     <message>
         <source>Kelvane OS Agent Setup</source>

@@ -455,6 +455,13 @@ Exemple, en tant que root depuis un script de gestion des appareils&#xa0;:
     </message>
 </context>
 <context>
+    <name>platform::InstallerPaneWindow</name>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+</context>
+<context>
     <name>platform::SetupAssistant</name>
     <message>
         <source>Kelvane OS Agent Setup</source>

@@ -454,6 +454,13 @@ PASSWORD-SOURCE には次のいずれかを指定します:
     </message>
 </context>
 <context>
+    <name>platform::InstallerPaneWindow</name>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+</context>
+<context>
     <name>platform::SetupAssistant</name>
     <message>
         <source>Kelvane OS Agent Setup</source>

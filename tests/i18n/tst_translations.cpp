@@ -3,6 +3,7 @@
 #include "menubar-app/service/NotificationHelper.h"
 #include "menubar-app/ui/AppMenu.h"
 #include "platform/Translations.h"
+#include "platform/widgets/InstallerPaneWindow.h"
 #include "tests/support/ControllerFakes.h"
 
 #include <QApplication>
@@ -45,13 +46,13 @@ private slots:
         QTest::addColumn<QString>("preferred");
         QTest::addColumn<QStringList>("menu"); // the eight entries, "---" for a separator
         QTest::addColumn<QString>("prompt");   // the Full Disk Access alert: message|buttons
-        QTest::addColumn<QStringList>("page"); // title, first radio button, first label, empty-address alert
+        QTest::addColumn<QStringList>("page"); // title, first radio button, first label, empty-address alert, Done
         const QStringList english{"Register This Computer…",        "---", "Start Kelvane OS Agent service",
                                   "Stop Kelvane OS Agent service",  "---", "About",
                                   "Open Application Log Directory", "Exit"};
         const QString englishPrompt = "Missing full disk access|Yes/No";
         const QStringList englishPage{"Agent Registration", "New agent node",
-                                      "Node address:", "Node address field can't be empty"};
+                                      "Node address:", "Node address field can't be empty", "Done"};
         QTest::newRow("English") << "en-US" << english << englishPrompt << englishPage;
         QTest::newRow("one we lack: English") << "sv-SE" << english << englishPrompt << englishPage;
         QTest::newRow("German")
@@ -61,7 +62,7 @@ private slots:
                            "Protokollordner der Anwendung öffnen", "Beenden"}
             << "Festplattenvollzugriff fehlt|Ja/Nein"
             << QStringList{"Agent-Registrierung", "Neuer Agent-Knoten",
-                           "Knotenadresse:", "Das Feld „Knotenadresse“ darf nicht leer sein"};
+                           "Knotenadresse:", "Das Feld „Knotenadresse“ darf nicht leer sein", "Fertig"};
         QTest::newRow("Japanese") << "ja-JP"
                                   << QStringList{"このコンピュータを登録…",
                                                  "---",
@@ -73,7 +74,7 @@ private slots:
                                                  "終了"}
                                   << "フルディスクアクセスがありません|はい/いいえ"
                                   << QStringList{"エージェントの登録", "新しいエージェントノード", "ノードアドレス：",
-                                                 "「ノードアドレス」を入力してください"};
+                                                 "「ノードアドレス」を入力してください", "完了"};
     }
 
     void textsSpeakTheChosenLanguage()
@@ -100,9 +101,10 @@ private slots:
         installer::RegistrationPane pane({{}, alerts, {}}, installer::paneStringsTable(language));
         pane.willEnterPane(platform::PaneDirection::Forward);
         pane.registrationView()->registerButton()->click();
+        const platform::InstallerPaneWindow window(std::make_unique<platform::InstallerPane>(), QString());
         const QStringList page{pane.title(), pane.registerButton()->text(),
                                pane.contentView()->findChild<QLabel *>("addressLabel")->text(),
-                               alerts->shown.value(0).section(' ', 1).section('|', 0, 0)};
+                               alerts->shown.value(0).section(' ', 1).section('|', 0, 0), window.doneButton()->text()};
         QTEST(page, "page");
     }
 };

@@ -1,8 +1,10 @@
 #include "menubar-app/ui/MenuBarApplication.h"
 
+#include "installer-pane/registration/RegistrationHelper.h"
 #include "menubar-app/service/ProcessHelper.h"
 #include "menubar-app/ui/BundleInfo.h"
 #include "menubar-app/ui/MainApp.h"
+#include "platform/AdministratorShell.h"
 #include "platform/LogSink.h"
 #include "platform/Translations.h"
 #include "platform/widgets/DesktopUrlOpener.h"
@@ -16,7 +18,20 @@
 
 namespace menubar {
 
-int runMenuBarApplication(const contract::AgentPaths &paths, platform::LogSink &log,
+InstallerPaneFactory registrationPaneFactory(installer::EnrollerDependencies dependencies)
+{
+    const contract::AgentPaths paths = dependencies.paths;
+    if (!dependencies.administratorShell)
+        dependencies.administratorShell =
+            std::make_shared<platform::SystemAdministratorShell>(paths.pkexec, paths.shell);
+    // The lambda keeps the shell alive for as long as a page may click.
+    dependencies.newRegistration = [paths, shell = dependencies.administratorShell] {
+        return std::make_unique<installer::RegistrationHelper>(paths, *shell, installer::GuiAgentSession{{}, false});
+    };
+    return [dependencies] { return installer::createEnrollerPane(dependencies); };
+}
+
+int runMenuBarApplication(const contract::AgentPaths &paths, platform::LogSink &log, QSettings &settings,
                           const QStringList &preferredLanguages)
 {
     platform::installTranslations(preferredLanguages);
@@ -37,11 +52,16 @@ int runMenuBarApplication(const contract::AgentPaths &paths, platform::LogSink &
     const auto checkInterval = std::chrono::duration_cast<std::chrono::milliseconds>(
         std::chrono::duration<double>(contract::kCheckIntervalSec));
 
+    installer::EnrollerDependencies page;
+    page.paths = paths;
+    page.preferredLanguages = preferredLanguages;
     MainApp mainApp({
         {runner, log, alerts, urlOpener, paths, checkInterval},
         bundle,
         [] { QCoreApplication::quit(); },
         [] { return platform::isTrayHostAvailable(); },
+        settings,
+        registrationPaneFactory(page),
     });
     return QApplication::exec();
 }

@@ -3,10 +3,13 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QSettings>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     platform::SystemLogSink log;
-    return menubar::runMenuBarApplication(contract::AgentPaths(), log, QLocale::system().uiLanguages());
+    QSettings settings(QSettings::UserScope, QString::fromLatin1(menubar::kSettingsOrganization),
+                       QString::fromLatin1(menubar::kSettingsApplication));
+    return menubar::runMenuBarApplication(contract::AgentPaths(), log, settings, QLocale::system().uiLanguages());
 }

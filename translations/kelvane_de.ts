@@ -437,6 +437,10 @@ Beispiel, als root aus einem Skript der Geräteverwaltung:
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>Register This Computer…</source>
+        <translation>Diesen Computer registrieren…</translation>
+    </message>
 </context>
 <context>
     <name>menubar::MenuBarExtra</name>
@@ -454,6 +458,13 @@ Beispiel, als root aus einem Skript der Geräteverwaltung:
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>platform::InstallerPaneWindow</name>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
     </message>
 </context>
 <context>

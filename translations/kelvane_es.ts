@@ -437,6 +437,10 @@ Ejemplo, como root desde un script de gestión de dispositivos:
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
+    <message>
+        <source>Register This Computer…</source>
+        <translation>Registrar este equipo…</translation>
+    </message>
 </context>
 <context>
     <name>menubar::MenuBarExtra</name>
@@ -454,6 +458,13 @@ Ejemplo, como root desde un script de gestión de dispositivos:
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>platform::InstallerPaneWindow</name>
+    <message>
+        <source>Done</source>
+        <translation>Listo</translation>
     </message>
 </context>
 <context>

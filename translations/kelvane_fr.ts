@@ -437,6 +437,10 @@ Exemple, en tant que root depuis un script de gestion des appareils&#xa0;:
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
+    <message>
+        <source>Register This Computer…</source>
+        <translation>Enregistrer cet ordinateur…</translation>
+    </message>
 </context>
 <context>
     <name>menubar::MenuBarExtra</name>
@@ -454,6 +458,13 @@ Exemple, en tant que root depuis un script de gestion des appareils&#xa0;:
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>platform::InstallerPaneWindow</name>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
     </message>
 </context>
 <context>

@@ -436,6 +436,10 @@ PASSWORD-SOURCE には次のいずれかを指定します:
         <source>Close</source>
         <translation>閉じる</translation>
     </message>
+    <message>
+        <source>Register This Computer…</source>
+        <translation>このコンピュータを登録…</translation>
+    </message>
 </context>
 <context>
     <name>menubar::MenuBarExtra</name>
@@ -453,6 +457,13 @@ PASSWORD-SOURCE には次のいずれかを指定します:
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>platform::InstallerPaneWindow</name>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
     </message>
 </context>
 <context>

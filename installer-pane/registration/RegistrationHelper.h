@@ -19,7 +19,8 @@ struct GuiAgentSession
     // Put between launchctl and "stop LABEL" / "start LABEL": nothing in the caller's own session; a
     // superuser reaches a logged-in user's session through "asuser UID" and launchctl again.
     QStringList launchctlPrefix;
-    // False when no one is logged in: no agent runs then, and launchd starts it at the next login.
+    // False when there is no agent to restart: no one is logged in (launchd starts it at the next login), or
+    // the caller is that agent itself, which would end with its own stop and takes the configuration up itself.
     bool present = true;
 };
 

@@ -5,7 +5,6 @@
 #include "platform/AdministratorShell.h"
 #include "platform/LogSink.h"
 #include "platform/Translations.h"
-#include "platform/widgets/InstallerPlugin.h"
 #include "platform/widgets/MessageBoxAlertPresenter.h"
 
 #include <QLocale>
@@ -37,11 +36,3 @@ std::unique_ptr<platform::InstallerPane> createEnrollerPane(const EnrollerDepend
 }
 
 } // namespace installer
-
-// The plug-in's one export. The installer passes null; a sandbox may pass an
-// installer::EnrollerDependencies (see EnrollerPlugin.h).
-extern "C" Q_DECL_EXPORT platform::InstallerPane *createInstallerPane(const void *dependencies)
-{
-    const auto *given = static_cast<const installer::EnrollerDependencies *>(dependencies);
-    return installer::createEnrollerPane(given ? *given : installer::EnrollerDependencies{}).release();
-}

@@ -3,6 +3,7 @@
 #include "installer-pane/registration/RegistrationHelper.h"
 #include "installer-pane/ui/RegistrationPane.h"
 #include "platform/AdministratorShell.h"
+#include "platform/LogSink.h"
 #include "platform/Translations.h"
 #include "platform/widgets/InstallerPlugin.h"
 #include "platform/widgets/MessageBoxAlertPresenter.h"
@@ -18,7 +19,8 @@ std::unique_ptr<platform::InstallerPane> createEnrollerPane(const EnrollerDepend
     if (!shell)
         shell = std::make_shared<platform::SystemAdministratorShell>(paths.pkexec, paths.shell);
 
-    FormServices services{dependencies.newRegistration, dependencies.alerts, dependencies.hostName};
+    FormServices services{dependencies.newRegistration, dependencies.alerts, dependencies.hostName,
+                          dependencies.managedSettings};
     if (!services.newRegistration) {
         // The lambda keeps the shell alive for as long as a form may click.
         services.newRegistration = [paths, shell]() -> std::unique_ptr<AgentRegistration> {
@@ -27,6 +29,10 @@ std::unique_ptr<platform::InstallerPane> createEnrollerPane(const EnrollerDepend
     }
     if (!services.alerts)
         services.alerts = std::make_shared<platform::MessageBoxAlertPresenter>();
+    if (!services.managedSettings) {
+        services.managedSettings = std::make_shared<ManagedSettingsReader>(readSystemManagedSettings,
+                                                                           std::make_shared<platform::SystemLogSink>());
+    }
     const QString language = platform::installTranslations(
         dependencies.preferredLanguages.isEmpty() ? QLocale::system().uiLanguages() : dependencies.preferredLanguages);
     return std::make_unique<RegistrationPane>(services, paneStringsTable(language));

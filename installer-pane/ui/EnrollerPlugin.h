@@ -25,6 +25,8 @@ struct EnrollerDependencies
     AgentRegistrationFactory newRegistration;                         // RegistrationHelper(paths, shell)
     HostNameProvider hostName;                                        // this machine's host name
     QStringList preferredLanguages;                                   // the system's
+    // readSystemManagedSettings, its warnings to the system log (SystemLogSink)
+    std::shared_ptr<ManagedSettingsReader> managedSettings{};
 };
 
 // The pane on these dependencies, with the plug-in's own strings table, speaking the first preferred

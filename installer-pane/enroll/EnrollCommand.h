@@ -2,6 +2,7 @@
 
 #include "common/AgentPaths.h"
 #include "installer-pane/enroll/EnrollOutcome.h"
+#include "installer-pane/registration/ManagedSettingsReader.h"
 #include "installer-pane/registration/RegistrationHelper.h"
 
 #include <QByteArray>
@@ -35,10 +36,12 @@ struct EnrollDependencies
     std::function<QByteArray()> readStandardInput;
     std::function<void(const QByteArray &)> writeStandardOutput;
     std::function<void(const QByteArray &)> writeStandardError;
+    // The values an administrator set, which stand in for options left out; none: nothing is managed.
+    std::shared_ptr<ManagedSettingsReader> managedSettings{};
 };
 
-// osagent-enroll: the registration page's enrolment for scripts, without a window. Writes nothing to
-// any log, and the password never to its output.
+// osagent-enroll: the registration page's enrolment for scripts, without a window. Logs only what it
+// ignored of the managed settings, and never the password anywhere.
 class EnrollCommand
 {
     Q_DECLARE_TR_FUNCTIONS(installer::EnrollCommand)
@@ -51,7 +54,7 @@ public:
 
 private:
     EnrollOutcome enrol(const EnrollRequest &request) const;
-    EnrollOutcome status() const;
+    EnrollOutcome status(const ManagedSettings &managed) const;
     QString readPassword(const EnrollRequest &request) const;
     GuiAgentSession agentSession() const;
 

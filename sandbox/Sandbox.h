@@ -24,6 +24,8 @@ public:
     QString authoriseLog() const { return m_root + QStringLiteral("/authorise.log"); }
     // The stand-in launchctl's "asuser" calls, one line each.
     QString asUserLog() const { return m_root + QStringLiteral("/asuser.log"); }
+    // The system settings file of managed values, re-rooted; a fresh sandbox has none.
+    QString managedSettingsFile() const;
 
     // Lays out a fresh sandbox with the stand-ins and the two jobs.
     bool create() const;
@@ -32,6 +34,8 @@ public:
     void setAuthoriseAnswer(const QString &answer) const;
     void setFullDiskAccess(bool granted) const;
     void setAccounts(const QList<QPair<QString, QString>> &loginsAndPasswords) const;
+    // Writes the managed settings file with these keys and values; none removes it.
+    void setManagedSettings(const QList<QPair<QString, QString>> &keysAndValues) const;
     // The stand-in server's port once it listens, or 0.
     int serverPort() const;
 

@@ -1,11 +1,13 @@
-// The enrol command on a sandbox: the shipped wiring with the sandbox's paths and its authorisation
-// stand-in. Usage: sandbox-osagent-enroll SANDBOX MODE COMMAND [OPTIONS...], MODE one of
+// The enrol command on a sandbox: the shipped wiring with the sandbox's paths, its authorisation stand-in
+// and its managed settings file, whose warnings go to the sandbox's log.
+// Usage: sandbox-osagent-enroll SANDBOX MODE COMMAND [OPTIONS...], MODE one of
 //   root             as the superuser, with the caller logged in at the console;
 //   root-no-console  as the superuser while no one is logged in;
 //   user             as a user, through the stand-in pkexec.
 #include "installer-pane/enroll/EnrollCommand.h"
 #include "installer-pane/enroll/SystemDefaults.h"
 #include "platform/AdministratorShell.h"
+#include "platform/LogSink.h"
 #include "sandbox/Sandbox.h"
 
 #include <QCoreApplication>
@@ -38,6 +40,9 @@ int main(int argc, char *argv[])
         installer::readStandardInput,
         installer::writeStandardOutput,
         installer::writeStandardError,
+        std::make_shared<installer::ManagedSettingsReader>(
+            [&box] { return installer::readManagedSettingsFile(box.managedSettingsFile()); },
+            std::make_shared<platform::FileLogSink>(box.logFile())),
     };
     return installer::EnrollCommand(std::move(dependencies))
         .run(QStringList{QStringLiteral("osagent-enroll")} + arguments.mid(3));

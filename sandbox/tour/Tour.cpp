@@ -2,6 +2,7 @@
 
 #include "installer-pane/ui/EnrollerPlugin.h"
 #include "platform/AdministratorShell.h"
+#include "platform/LogSink.h"
 #include "platform/installer-host/SetupAssistant.h"
 #include "platform/widgets/InstallerPluginLoader.h"
 #include "sandbox/SandboxTools.h"
@@ -39,10 +40,11 @@ QString runTool(const QString &program, const QStringList &arguments)
 
 } // namespace
 
-Tour::Tour(const QString &root, bool automatic)
+Tour::Tour(const QString &root, bool automatic, bool managed)
     : m_box(root)
     , m_session(m_box)
     , m_automatic(automatic)
+    , m_managed(managed)
     , m_shots(m_box.root() + QStringLiteral("/screenshots"))
 {}
 
@@ -65,10 +67,26 @@ int Tour::run()
     say(QStringLiteral("Sandbox: %1").arg(m_box.root()));
     say(QStringLiteral("Backup server: %1, login \"%2\", password \"%3\"")
             .arg(m_session.serverAddress(), kLogin, kPassword));
+    if (m_managed) {
+        m_box.setManagedSettings(
+            {{QStringLiteral("ServerAddress"), m_session.serverAddress()}, {QStringLiteral("Login"), kLogin}});
+        say(QStringLiteral("Managed settings: %1").arg(m_box.managedSettingsFile()));
+    }
 
     const contract::AgentPaths paths = m_box.paths();
+    // The sandbox's managed settings file, never the machine's; what it ignores goes to the sandbox's log.
+    const QString managedSettingsFile = m_box.managedSettingsFile();
     installer::EnrollerDependencies dependencies{
-        paths, std::make_shared<platform::SystemAdministratorShell>(paths.pkexec, paths.shell), {}, {}, {}, {"en"}};
+        paths,
+        std::make_shared<platform::SystemAdministratorShell>(paths.pkexec, paths.shell),
+        {},
+        {},
+        {},
+        {"en"},
+        std::make_shared<installer::ManagedSettingsReader>(
+            [managedSettingsFile] { return installer::readManagedSettingsFile(managedSettingsFile); },
+            std::make_shared<platform::FileLogSink>(m_box.logFile())),
+    };
     // The shipped plug-in, handed the sandbox's values instead of the installer's none.
     std::unique_ptr<platform::InstallerPane> pane;
     try {
@@ -85,7 +103,8 @@ int Tour::run()
 
 int Tour::runInteractive(platform::SetupAssistant &assistant)
 {
-    say(QStringLiteral("Register in the setup assistant with the address and account above."));
+    say(m_managed ? QStringLiteral("Register in the setup assistant with the password above.")
+                  : QStringLiteral("Register in the setup assistant with the address and account above."));
     assistant.run();
     if (!QFile::exists(m_box.paths().installedConfigFile))
         return 0;

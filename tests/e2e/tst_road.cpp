@@ -66,9 +66,16 @@ private slots:
     {
         const contract::AgentPaths paths = m_box.paths();
         m_alerts = std::make_shared<FakeAlertPresenter>();
+        // The sandbox's managed settings file (none), never the machine's.
         const installer::EnrollerDependencies dependencies{
-            paths, std::make_shared<platform::SystemAdministratorShell>(paths.pkexec, paths.shell), m_alerts, {}, {},
-            {"en"}};
+            paths,
+            std::make_shared<platform::SystemAdministratorShell>(paths.pkexec, paths.shell),
+            m_alerts,
+            {},
+            {},
+            {"en"},
+            std::make_shared<installer::ManagedSettingsReader>(
+                [this] { return installer::readManagedSettingsFile(m_box.managedSettingsFile()); }, nullptr)};
         m_assistant = std::make_unique<platform::SetupAssistant>(
             platform::InstallerPluginLoader({QString::fromUtf8(tools::kEnrollerPlugin)}).createPane(&dependencies));
         m_assistant->show();

@@ -12,7 +12,7 @@ namespace installer {
 namespace {
 
 // Three short values fit many times over; more is not a file an administrator meant.
-constexpr qint64 kManagedSettingsFileLimit = 64 * 1024;
+constexpr qint64 kManagedSettingsFileLimit = qint64{64} * 1024;
 
 } // namespace
 

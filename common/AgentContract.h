@@ -91,6 +91,16 @@ inline constexpr std::string_view kShellTool = "/bin/sh";
 // Owned by the user logged in at the console, by root while no one is.
 inline constexpr std::string_view kConsoleDevice = "/dev/console";
 
+// What an administrator sets for every machine: on macOS the values a configuration profile forces in this
+// preference domain, elsewhere this system-wide settings file. Only these keys are read, and a password is
+// never taken from there: every local user can read both.
+inline constexpr std::string_view kManagedSettingsDomain = "com.kelvane.osagent";
+inline constexpr std::string_view kManagedSettingsFile = "/etc/xdg/Kelvane/osagent.conf";
+inline constexpr std::string_view kManagedServerAddressKey = "ServerAddress";
+inline constexpr std::string_view kManagedLoginKey = "Login";
+inline constexpr std::string_view kManagedNodeNameKey = "NodeName";
+inline constexpr std::string_view kManagedPasswordKey = "Password"; // looked for only to warn that it is ignored
+
 inline constexpr double kCheckIntervalSec = 5.0;
 
 inline constexpr std::string_view kFullDiskAccessSettingsUrl =

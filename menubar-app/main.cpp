@@ -11,5 +11,6 @@ int main(int argc, char *argv[])
     platform::SystemLogSink log;
     QSettings settings(QSettings::UserScope, QString::fromLatin1(menubar::kSettingsOrganization),
                        QString::fromLatin1(menubar::kSettingsApplication));
-    return menubar::runMenuBarApplication(contract::AgentPaths(), log, settings, QLocale::system().uiLanguages());
+    return menubar::runMenuBarApplication(contract::AgentPaths(), log, settings, QLocale::system().uiLanguages(),
+                                          installer::readSystemManagedSettings);
 }

@@ -7,7 +7,15 @@ namespace platform {
 
 QString logLevelName(LogLevel level)
 {
-    return level == LogLevel::Error ? QStringLiteral("error") : QStringLiteral("info");
+    switch (level) {
+    case LogLevel::Info:
+        return QStringLiteral("info");
+    case LogLevel::Warning:
+        return QStringLiteral("warning");
+    case LogLevel::Error:
+        return QStringLiteral("error");
+    }
+    return QString();
 }
 
 FileLogSink::FileLogSink(QString path)

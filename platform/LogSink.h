@@ -5,9 +5,9 @@
 
 namespace platform {
 
-enum class LogLevel { Info, Error };
+enum class LogLevel { Info, Warning, Error };
 
-// Where the menu-bar application's log lines go; the text is already formatted.
+// Where log lines go; the text is already formatted.
 class LogSink
 {
 public:

@@ -9,7 +9,8 @@ namespace platform {
 void SystemLogSink::write(LogLevel level, const QString &message)
 {
     const QByteArray text = message.toUtf8();
-    syslog(level == LogLevel::Error ? LOG_ERR : LOG_INFO, "%s", text.constData());
+    const int priority = level == LogLevel::Error ? LOG_ERR : level == LogLevel::Warning ? LOG_WARNING : LOG_INFO;
+    syslog(priority, "%s", text.constData());
     if (isatty(STDERR_FILENO))
         std::fprintf(stderr, "[%s] %s\n", qPrintable(logLevelName(level)), text.constData());
 }

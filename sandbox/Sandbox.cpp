@@ -1,11 +1,13 @@
 #include "sandbox/Sandbox.h"
 
+#include "installer-pane/registration/ManagedSettingsReader.h"
 #include "platform/ChildProcess.h"
 #include "sandbox/SandboxTools.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 
 namespace sandbox {
 
@@ -104,6 +106,26 @@ void Sandbox::setAccounts(const QList<QPair<QString, QString>> &loginsAndPasswor
     for (const auto &[login, password] : loginsAndPasswords)
         table += login.toUtf8() + '\t' + password.toUtf8() + '\n';
     writeFile(serverDirectory() + QStringLiteral("/accounts"), table);
+}
+
+QString Sandbox::managedSettingsFile() const
+{
+    return m_root + contract::toQString(contract::kManagedSettingsFile);
+}
+
+std::function<installer::ManagedSettingsSource()> Sandbox::managedSettingsSource() const
+{
+    return [file = managedSettingsFile()] { return installer::readManagedSettingsFile(file); };
+}
+
+void Sandbox::setManagedSettings(const QList<QPair<QString, QString>> &keysAndValues) const
+{
+    QFile::remove(managedSettingsFile());
+    if (keysAndValues.isEmpty())
+        return;
+    QSettings settings(managedSettingsFile(), QSettings::IniFormat);
+    for (const auto &[key, value] : keysAndValues)
+        settings.setValue(key, value);
 }
 
 int Sandbox::serverPort() const

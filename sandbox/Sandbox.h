@@ -4,6 +4,12 @@
 
 #include <QString>
 
+#include <functional>
+
+namespace installer {
+struct ManagedSettingsSource;
+}
+
 namespace sandbox {
 
 // A directory that plays the machine: the contract's paths re-rooted under it, stand-ins for
@@ -26,6 +32,10 @@ public:
     QString authoriseLog() const { return m_root + QStringLiteral("/authorise.log"); }
     // The stand-in launchctl's "asuser" calls, one line each.
     QString asUserLog() const { return m_root + QStringLiteral("/asuser.log"); }
+    // The system settings file of managed values, re-rooted; a fresh sandbox has none.
+    QString managedSettingsFile() const;
+    // That file as the programs' source of managed values, in place of the system's.
+    std::function<installer::ManagedSettingsSource()> managedSettingsSource() const;
 
     // Lays out a fresh sandbox with the stand-ins and the two jobs.
     bool create() const;
@@ -34,6 +44,8 @@ public:
     void setAuthoriseAnswer(const QString &answer) const;
     void setFullDiskAccess(bool granted) const;
     void setAccounts(const QList<QPair<QString, QString>> &loginsAndPasswords) const;
+    // Writes the managed settings file with these keys and values; none removes it.
+    void setManagedSettings(const QList<QPair<QString, QString>> &keysAndValues) const;
     // The stand-in server's port once it listens, or 0.
     int serverPort() const;
 

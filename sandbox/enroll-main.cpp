@@ -1,5 +1,6 @@
-// The enrol command on a sandbox: the shipped wiring with the sandbox's paths and its authorisation
-// stand-in. Usage: sandbox-osagent-enroll SANDBOX MODE COMMAND [OPTIONS...], MODE one of
+// The enrol command on a sandbox: the shipped wiring with the sandbox's paths, its authorisation stand-in
+// and its managed settings file, whose warnings go to the sandbox's log.
+// Usage: sandbox-osagent-enroll SANDBOX MODE COMMAND [OPTIONS...], MODE one of
 //   root             as the superuser, with the caller logged in at the console;
 //   root-no-console  as the superuser while no one is logged in;
 //   user             as a user, through the stand-in pkexec.
@@ -26,6 +27,7 @@ int main(int argc, char *argv[])
     const sandbox::Sandbox box(arguments.at(1));
     const QString mode = arguments.at(2);
     const contract::AgentPaths paths = box.paths();
+    const auto log = std::make_shared<platform::FileLogSink>(box.logFile());
     installer::EnrollDependencies dependencies{
         paths,
         mode != QLatin1String("user"),
@@ -39,7 +41,8 @@ int main(int argc, char *argv[])
         installer::readStandardInput,
         installer::writeStandardOutput,
         installer::writeStandardError,
-        std::make_shared<platform::FileLogSink>(box.logFile()),
+        log,
+        std::make_shared<installer::ManagedSettingsReader>(box.managedSettingsSource(), log),
     };
     return installer::EnrollCommand(std::move(dependencies))
         .run(QStringList{QStringLiteral("osagent-enroll")} + arguments.mid(3));

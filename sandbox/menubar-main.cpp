@@ -21,5 +21,5 @@ int main(int argc, char *argv[])
     const QStringList languages =
         argc == 3 ? QStringList{QString::fromLocal8Bit(argv[2])} : QLocale::system().uiLanguages();
     QSettings settings(box.settingsFile(), QSettings::IniFormat);
-    return menubar::runMenuBarApplication(box.paths(), log, settings, languages);
+    return menubar::runMenuBarApplication(box.paths(), log, settings, languages, box.managedSettingsSource());
 }

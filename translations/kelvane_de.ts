@@ -96,6 +96,10 @@ Möchten Sie die erforderliche Berechtigung jetzt erteilen?</translation>
         <source>Re-register</source>
         <translation>Neu registrieren</translation>
     </message>
+    <message>
+        <source>Your organisation has filled in some of these fields; they can&apos;t be changed here.</source>
+        <translation>Ihre Organisation hat einige dieser Felder ausgefüllt; sie können hier nicht geändert werden.</translation>
+    </message>
 </context>
 <context>
     <name>installer::EnrollCommand</name>
@@ -190,6 +194,20 @@ Beispiel, als root aus einem Skript der Geräteverwaltung:
       --login fleet --password-stdin
 </translation>
     </message>
+    <message>
+        <source>--%1 differs from %2, which your organisation has set; leave --%1 out</source>
+        <translation>--%1 weicht von %2 ab, das Ihre Organisation festgelegt hat; lassen Sie --%1 weg</translation>
+    </message>
+    <message>
+        <source>
+Where your organisation has set the server address, login or node name (ServerAddress, Login,
+NodeName), --address, --login and --name may be left out; given, they must match.
+</source>
+        <translation>
+Hat Ihre Organisation Serveradresse, Anmeldename oder Knotenname festgelegt (ServerAddress, Login,
+NodeName), können --address, --login und --name entfallen; angegeben, müssen sie übereinstimmen.
+</translation>
+    </message>
 </context>
 <context>
     <name>installer::EnrollStatus</name>
@@ -220,6 +238,10 @@ Beispiel, als root aus einem Skript der Geräteverwaltung:
     <message>
         <source>Its job is not in the job list.</source>
         <translation>Sein Job steht nicht in der Jobliste.</translation>
+    </message>
+    <message>
+        <source>Set by your organisation: %1</source>
+        <translation>Von Ihrer Organisation festgelegt: %1</translation>
     </message>
 </context>
 <context>
@@ -320,6 +342,13 @@ Beispiel, als root aus einem Skript der Geräteverwaltung:
     <message>
         <source>Registration success</source>
         <translation>Registrierung erfolgreich</translation>
+    </message>
+</context>
+<context>
+    <name>installer::RegistrationForm</name>
+    <message>
+        <source>Set by your organisation</source>
+        <translation>Von Ihrer Organisation festgelegt</translation>
     </message>
 </context>
 <context>

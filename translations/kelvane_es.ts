@@ -96,6 +96,10 @@ Do you want to enable required permission now?</source>
         <source>Re-register</source>
         <translation>Volver a registrar</translation>
     </message>
+    <message>
+        <source>Your organisation has filled in some of these fields; they can&apos;t be changed here.</source>
+        <translation>Su organización ha rellenado algunos de estos campos; no se pueden cambiar aquí.</translation>
+    </message>
 </context>
 <context>
     <name>installer::EnrollCommand</name>
@@ -190,6 +194,20 @@ Ejemplo, como root desde un script de gestión de dispositivos:
       --login fleet --password-stdin
 </translation>
     </message>
+    <message>
+        <source>--%1 differs from %2, which your organisation has set; leave --%1 out</source>
+        <translation>--%1 difiere de %2, que ha fijado su organización; omita --%1</translation>
+    </message>
+    <message>
+        <source>
+Where your organisation has set the server address, login or node name (ServerAddress, Login,
+NodeName), --address, --login and --name may be left out; given, they must match.
+</source>
+        <translation>
+Si su organización ha fijado la dirección del servidor, el usuario o el nombre del nodo (ServerAddress,
+Login, NodeName), puede omitir --address, --login y --name; si los da, deben coincidir.
+</translation>
+    </message>
 </context>
 <context>
     <name>installer::EnrollStatus</name>
@@ -220,6 +238,10 @@ Ejemplo, como root desde un script de gestión de dispositivos:
     <message>
         <source>Its job is not in the job list.</source>
         <translation>Su trabajo no está en la lista de trabajos.</translation>
+    </message>
+    <message>
+        <source>Set by your organisation: %1</source>
+        <translation>Fijado por su organización: %1</translation>
     </message>
 </context>
 <context>
@@ -320,6 +342,13 @@ Ejemplo, como root desde un script de gestión de dispositivos:
     <message>
         <source>Registration success</source>
         <translation>Registro correcto</translation>
+    </message>
+</context>
+<context>
+    <name>installer::RegistrationForm</name>
+    <message>
+        <source>Set by your organisation</source>
+        <translation>Fijado por su organización</translation>
     </message>
 </context>
 <context>

@@ -96,6 +96,10 @@ Voulez-vous accorder l’autorisation nécessaire maintenant&#xa0;?</translation
         <source>Re-register</source>
         <translation>Réenregistrer</translation>
     </message>
+    <message>
+        <source>Your organisation has filled in some of these fields; they can&apos;t be changed here.</source>
+        <translation>Votre organisation a rempli certains de ces champs&#xa0;; ils ne peuvent pas être modifiés ici.</translation>
+    </message>
 </context>
 <context>
     <name>installer::EnrollCommand</name>
@@ -190,6 +194,21 @@ Exemple, en tant que root depuis un script de gestion des appareils&#xa0;:
       --login fleet --password-stdin
 </translation>
     </message>
+    <message>
+        <source>--%1 differs from %2, which your organisation has set; leave --%1 out</source>
+        <translation>--%1 diffère de %2, que votre organisation a défini&#xa0;; omettez --%1</translation>
+    </message>
+    <message>
+        <source>
+Where your organisation has set the server address, login or node name (ServerAddress, Login,
+NodeName), --address, --login and --name may be left out; given, they must match.
+</source>
+        <translation>
+Si votre organisation a défini l’adresse du serveur, l’identifiant ou le nom du nœud (ServerAddress,
+Login, NodeName), --address, --login et --name peuvent être omis&#xa0;; s’ils sont donnés, ils doivent
+correspondre.
+</translation>
+    </message>
 </context>
 <context>
     <name>installer::EnrollStatus</name>
@@ -220,6 +239,10 @@ Exemple, en tant que root depuis un script de gestion des appareils&#xa0;:
     <message>
         <source>Its job is not in the job list.</source>
         <translation>Sa tâche n’est pas dans la liste des tâches.</translation>
+    </message>
+    <message>
+        <source>Set by your organisation: %1</source>
+        <translation>Défini par votre organisation&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -320,6 +343,13 @@ Exemple, en tant que root depuis un script de gestion des appareils&#xa0;:
     <message>
         <source>Registration success</source>
         <translation>Enregistrement réussi</translation>
+    </message>
+</context>
+<context>
+    <name>installer::RegistrationForm</name>
+    <message>
+        <source>Set by your organisation</source>
+        <translation>Défini par votre organisation</translation>
     </message>
 </context>
 <context>

@@ -96,6 +96,10 @@ Do you want to enable required permission now?</source>
         <source>Re-register</source>
         <translation>再登録</translation>
     </message>
+    <message>
+        <source>Your organisation has filled in some of these fields; they can&apos;t be changed here.</source>
+        <translation>これらの項目の一部は組織が入力済みのため、ここでは変更できません。</translation>
+    </message>
 </context>
 <context>
     <name>installer::EnrollCommand</name>
@@ -189,6 +193,20 @@ PASSWORD-SOURCE には次のいずれかを指定します:
       --login fleet --password-stdin
 </translation>
     </message>
+    <message>
+        <source>--%1 differs from %2, which your organisation has set; leave --%1 out</source>
+        <translation>--%1 は組織が設定した %2 と異なります。--%1 を省略してください</translation>
+    </message>
+    <message>
+        <source>
+Where your organisation has set the server address, login or node name (ServerAddress, Login,
+NodeName), --address, --login and --name may be left out; given, they must match.
+</source>
+        <translation>
+組織がサーバーアドレス、ログイン、ノード名 (ServerAddress、Login、NodeName) を設定している場合は、
+--address、--login、--name を省略できます。指定する場合は、設定と一致している必要があります。
+</translation>
+    </message>
 </context>
 <context>
     <name>installer::EnrollStatus</name>
@@ -219,6 +237,10 @@ PASSWORD-SOURCE には次のいずれかを指定します:
     <message>
         <source>Its job is not in the job list.</source>
         <translation>ジョブはジョブ一覧にありません。</translation>
+    </message>
+    <message>
+        <source>Set by your organisation: %1</source>
+        <translation>組織による設定: %1</translation>
     </message>
 </context>
 <context>
@@ -319,6 +341,13 @@ PASSWORD-SOURCE には次のいずれかを指定します:
     <message>
         <source>Registration success</source>
         <translation>登録に成功しました</translation>
+    </message>
+</context>
+<context>
+    <name>installer::RegistrationForm</name>
+    <message>
+        <source>Set by your organisation</source>
+        <translation>組織による設定</translation>
     </message>
 </context>
 <context>

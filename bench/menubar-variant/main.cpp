@@ -20,5 +20,5 @@ int main(int argc, char *argv[])
     paths.ps = QString::fromLocal8Bit(argv[2]);
     platform::FileLogSink log(box.logFile());
     QSettings settings(box.settingsFile(), QSettings::IniFormat);
-    return menubar::runMenuBarApplication(paths, log, settings, {QStringLiteral("en")});
+    return menubar::runMenuBarApplication(paths, log, settings, {QStringLiteral("en")}, box.managedSettingsSource());
 }

@@ -23,6 +23,6 @@ int main(int argc, char *argv[])
     platform::FileLogSink log(box.logFile());
     QSettings settings(box.settingsFile(), QSettings::IniFormat);
     settings.setValue(QLatin1String(menubar::RegistrationOffer::kOpenedAtStartKey), true);
-    return menubar::runMenuBarApplication(paths, log, settings, {QStringLiteral("en")},
+    return menubar::runMenuBarApplication(paths, log, settings, {QStringLiteral("en")}, box.managedSettingsSource(),
                                           std::chrono::milliseconds(QByteArray(argv[2]).toInt()));
 }

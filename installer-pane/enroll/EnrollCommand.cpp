@@ -15,7 +15,9 @@ EnrollCommand::EnrollCommand(EnrollDependencies dependencies)
 
 int EnrollCommand::run(const QStringList &arguments)
 {
-    const std::variant<EnrollRequest, EnrollUsageError> parsed = EnrollOptions::parse(arguments);
+    const ManagedSettings managed =
+        m_dependencies.managedSettings ? m_dependencies.managedSettings->read() : ManagedSettings{};
+    const std::variant<EnrollRequest, EnrollUsageError> parsed = EnrollOptions::parse(arguments, managed);
     if (const auto *error = std::get_if<EnrollUsageError>(&parsed)) {
         const EnrollOutcome outcome{EnrollExit::Usage, error->message, QString(), {}};
         if (error->json)
@@ -30,7 +32,7 @@ int EnrollCommand::run(const QStringList &arguments)
         m_dependencies.writeStandardOutput(EnrollOptions::usage().toUtf8());
         return int(EnrollExit::Success);
     }
-    const EnrollOutcome outcome = request.action == EnrollAction::Status ? status() : enrol(request);
+    const EnrollOutcome outcome = request.action == EnrollAction::Status ? status(managed) : enrol(request);
     if (request.json)
         m_dependencies.writeStandardOutput(jsonReport(outcome));
     else if (request.action == EnrollAction::Status && outcome.status == EnrollExit::Success)
@@ -73,10 +75,12 @@ EnrollOutcome EnrollCommand::enrol(const EnrollRequest &request) const
     return outcome;
 }
 
-EnrollOutcome EnrollCommand::status() const
+EnrollOutcome EnrollCommand::status(const ManagedSettings &managed) const
 {
     try {
-        return EnrollStatus::outcome(EnrollStatus::probe(m_dependencies.paths));
+        AgentStatus status = EnrollStatus::probe(m_dependencies.paths);
+        status.managed = managed;
+        return EnrollStatus::outcome(status);
     } catch (const RegistrationError &error) {
         return {EnrollExit::Failure, error.reason(), QString(), {}};
     }

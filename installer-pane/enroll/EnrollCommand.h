@@ -2,6 +2,7 @@
 
 #include "common/AgentPaths.h"
 #include "installer-pane/enroll/EnrollOutcome.h"
+#include "installer-pane/registration/ManagedSettingsReader.h"
 #include "installer-pane/registration/RegistrationHelper.h"
 
 #include <QByteArray>
@@ -36,8 +37,11 @@ struct EnrollDependencies
     std::function<QByteArray()> readStandardInput;
     std::function<void(const QByteArray &)> writeStandardOutput;
     std::function<void(const QByteArray &)> writeStandardError;
-    // For what only an administrator needs (the registration's notes), never on the command's own streams.
+    // For what only an administrator needs (the registration's notes, what was ignored of the managed
+    // settings), never on the command's own streams.
     std::shared_ptr<platform::LogSink> log;
+    // The values an administrator set, which stand in for options left out; none: nothing is managed.
+    std::shared_ptr<ManagedSettingsReader> managedSettings{};
 };
 
 // osagent-enroll: the registration page's enrolment for scripts, without a window. The password never
@@ -54,7 +58,7 @@ public:
 
 private:
     EnrollOutcome enrol(const EnrollRequest &request) const;
-    EnrollOutcome status() const;
+    EnrollOutcome status(const ManagedSettings &managed) const;
     QString readPassword(const EnrollRequest &request) const;
     GuiAgentSession agentSession() const;
 

@@ -1,5 +1,8 @@
 #include "installer-pane/enroll/EnrollOptions.h"
 
+#include "common/AgentPaths.h"
+#include "installer-pane/registration/RegistrationFields.h"
+
 #include <QCommandLineParser>
 
 #include <algorithm>
@@ -41,6 +44,29 @@ const std::array<Command, 3> kCommands{{
     {QStringLiteral("status"), EnrollAction::Status, {}, {}, false},
 }};
 
+// An option whose value an administrator may set, with the setting's name.
+struct ManagedOption
+{
+    QString option;
+    std::string_view key;
+    const std::optional<QString> &value;
+};
+
+std::array<ManagedOption, 3> managedOptions(const ManagedSettings &managed)
+{
+    return {{{kAddress, contract::kManagedServerAddressKey, managed.serverAddress},
+             {kLogin, contract::kManagedLoginKey, managed.login},
+             {kName, contract::kManagedNodeNameKey, managed.nodeName}}};
+}
+
+bool isManaged(const QString &option, const ManagedSettings &managed)
+{
+    const auto options = managedOptions(managed);
+    return std::any_of(options.begin(), options.end(), [&option](const ManagedOption &managedOption) {
+        return managedOption.option == option && managedOption.value;
+    });
+}
+
 const Command *findCommand(const QString &word)
 {
     const auto found = std::find_if(kCommands.begin(), kCommands.end(),
@@ -49,7 +75,7 @@ const Command *findCommand(const QString &word)
 }
 
 // Why the options given do not fit the command, or nothing when they do.
-std::optional<QString> misfit(const QCommandLineParser &parser, const Command &command)
+std::optional<QString> misfit(const QCommandLineParser &parser, const Command &command, const ManagedSettings &managed)
 {
     QStringList seen;
     for (const QString &name : parser.optionNames()) {
@@ -60,7 +86,7 @@ std::optional<QString> misfit(const QCommandLineParser &parser, const Command &c
         seen << name;
     }
     for (const QString &name : command.required) {
-        if (!parser.isSet(name))
+        if (!parser.isSet(name) && !isManaged(name, managed))
             return EnrollOptions::tr("--%1 is missing").arg(name);
     }
     if (command.takesPassword && parser.isSet(kPasswordStdin) == parser.isSet(kPasswordFile)) {
@@ -68,12 +94,21 @@ std::optional<QString> misfit(const QCommandLineParser &parser, const Command &c
                    ? EnrollOptions::tr("Give the password through --password-stdin or --password-file, not both")
                    : EnrollOptions::tr("Give the password through --password-stdin or --password-file");
     }
+    // The administrator's value wins, and quietly taking either one would surprise whoever relied on the other.
+    for (const ManagedOption &option : managedOptions(managed)) {
+        if (option.value && parser.isSet(option.option) &&
+            RegistrationFields::trimmedValue(parser.value(option.option)) != *option.value) {
+            return EnrollOptions::tr("--%1 differs from %2, which your organisation has set; leave --%1 out")
+                .arg(option.option, contract::toQString(option.key));
+        }
+    }
     return std::nullopt;
 }
 
 } // namespace
 
-std::variant<EnrollRequest, EnrollUsageError> EnrollOptions::parse(const QStringList &arguments)
+std::variant<EnrollRequest, EnrollUsageError> EnrollOptions::parse(const QStringList &arguments,
+                                                                   const ManagedSettings &managed)
 {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -106,7 +141,7 @@ std::variant<EnrollRequest, EnrollUsageError> EnrollOptions::parse(const QString
             tr("Unexpected argument after %1 (not shown: a password is never given as an argument)").arg(command->word),
             json};
     }
-    if (const std::optional<QString> why = misfit(parser, *command))
+    if (const std::optional<QString> why = misfit(parser, *command, managed))
         return EnrollUsageError{*why, json};
 
     EnrollRequest request{command->action, std::nullopt, parser.value(kAddress), parser.value(kLogin), std::nullopt,
@@ -115,6 +150,12 @@ std::variant<EnrollRequest, EnrollUsageError> EnrollOptions::parse(const QString
         request.agentGuid = parser.value(kGuid);
     if (parser.isSet(kName))
         request.name = parser.value(kName);
+    if (command->takesPassword) {
+        request.address = managed.serverAddress.value_or(request.address);
+        request.login = managed.login.value_or(request.login);
+        if (managed.nodeName)
+            request.name = managed.nodeName;
+    }
     if (parser.isSet(kPasswordFile))
         request.passwordFile = parser.value(kPasswordFile);
     return request;
@@ -145,7 +186,10 @@ QString EnrollOptions::usage()
               "\n"
               "Example, as root from a device-management script:\n"
               "  printf '%s' \"$PASSWORD\" | osagent-enroll register --address backup.example.com:7443 \\\n"
-              "      --login fleet --password-stdin\n");
+              "      --login fleet --password-stdin\n") +
+           tr("\n"
+              "Where your organisation has set the server address, login or node name (ServerAddress, Login,\n"
+              "NodeName), --address, --login and --name may be left out; given, they must match.\n");
 }
 
 } // namespace installer

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "installer-pane/registration/ManagedSettings.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
@@ -40,7 +42,10 @@ class EnrollOptions
 public:
     // The program's arguments, the program's own name first. No argument is ever repeated in an
     // error message but an option's name: a password put there by mistake stays out of the output.
-    static std::variant<EnrollRequest, EnrollUsageError> parse(const QStringList &arguments);
+    // A managed value stands in for its option (ServerAddress for --address, Login for --login, NodeName
+    // for --name) when the option is left out; given, the option must match it once both are trimmed.
+    static std::variant<EnrollRequest, EnrollUsageError> parse(const QStringList &arguments,
+                                                               const ManagedSettings &managed = {});
 
     // The usage text, with one example.
     static QString usage();

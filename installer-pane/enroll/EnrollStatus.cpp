@@ -38,15 +38,29 @@ AgentStatus EnrollStatus::probe(const contract::AgentPaths &paths)
 
 EnrollOutcome EnrollStatus::outcome(const AgentStatus &status)
 {
-    const QStringList lines{
+    QStringList lines{
         status.enrolled ? tr("This machine is enrolled.") : tr("This machine is not enrolled."),
         status.daemonRunning ? tr("The agent daemon is running.") : tr("The agent daemon is not running."),
         status.jobLine ? tr("Its job in the job list: %1").arg(*status.jobLine) : tr("Its job is not in the job list."),
     };
+    // By the settings' own names, which a script or an administrator looks for.
+    QJsonObject managed;
+    QStringList managedText;
+    for (const auto &[key, value] : {std::pair{contract::kManagedServerAddressKey, status.managed.serverAddress},
+                                     std::pair{contract::kManagedLoginKey, status.managed.login},
+                                     std::pair{contract::kManagedNodeNameKey, status.managed.nodeName}}) {
+        if (!value)
+            continue;
+        managed.insert(contract::toQString(key), *value);
+        managedText << contract::toQString(key) + QLatin1Char(' ') + *value;
+    }
+    if (!managedText.isEmpty())
+        lines << tr("Set by your organisation: %1").arg(managedText.join(QStringLiteral(", ")));
     const QJsonObject details{
         {QStringLiteral("enrolled"), status.enrolled},
         {QStringLiteral("daemonRunning"), status.daemonRunning},
         {QStringLiteral("job"), status.jobLine ? QJsonValue(*status.jobLine) : QJsonValue()},
+        {QStringLiteral("managed"), managed},
     };
     return {EnrollExit::Success, lines.join(QLatin1Char('\n')), QString(), details};
 }

@@ -2,6 +2,7 @@
 
 #include "common/AgentPaths.h"
 #include "installer-pane/enroll/EnrollOutcome.h"
+#include "installer-pane/registration/ManagedSettings.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -15,6 +16,7 @@ struct AgentStatus
     bool enrolled = false;          // the installed configuration is there
     bool daemonRunning = false;     // in the process table
     std::optional<QString> jobLine; // the daemon's line of the job list, as the caller's launchctl shows it
+    ManagedSettings managed;        // what an administrator set
 };
 
 // The status command: looks, changes nothing.

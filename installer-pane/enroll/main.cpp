@@ -16,6 +16,7 @@ int main(int argc, char *argv[])
     QCoreApplication application(argc, argv);
     platform::installTranslations(QLocale::system().uiLanguages());
     const contract::AgentPaths paths;
+    const auto log = std::make_shared<platform::SystemLogSink>();
     installer::EnrollDependencies dependencies{
         paths,
         ::geteuid() == 0,
@@ -25,7 +26,8 @@ int main(int argc, char *argv[])
         installer::readStandardInput,
         installer::writeStandardOutput,
         installer::writeStandardError,
-        std::make_shared<platform::SystemLogSink>(),
+        log,
+        std::make_shared<installer::ManagedSettingsReader>(installer::readSystemManagedSettings, log),
     };
     return installer::EnrollCommand(std::move(dependencies)).run(QCoreApplication::arguments());
 }

@@ -18,7 +18,8 @@ std::unique_ptr<platform::InstallerPane> createEnrollerPane(const EnrollerDepend
     if (!shell)
         shell = std::make_shared<platform::SystemAdministratorShell>(paths.pkexec, paths.shell);
 
-    FormServices services{dependencies.newRegistration, dependencies.alerts, dependencies.hostName};
+    FormServices services{dependencies.newRegistration, dependencies.alerts, dependencies.hostName,
+                          dependencies.managedSettings};
     if (!services.newRegistration) {
         std::shared_ptr<platform::LogSink> log = dependencies.log;
         if (!log)
@@ -30,6 +31,10 @@ std::unique_ptr<platform::InstallerPane> createEnrollerPane(const EnrollerDepend
     }
     if (!services.alerts)
         services.alerts = std::make_shared<platform::MessageBoxAlertPresenter>();
+    if (!services.managedSettings) {
+        services.managedSettings = std::make_shared<ManagedSettingsReader>(readSystemManagedSettings,
+                                                                           std::make_shared<platform::SystemLogSink>());
+    }
     const QString language = platform::installTranslations(
         dependencies.preferredLanguages.isEmpty() ? QLocale::system().uiLanguages() : dependencies.preferredLanguages);
     return std::make_unique<RegistrationPane>(services, paneStringsTable(language));

@@ -27,6 +27,8 @@ struct EnrollerDependencies
     HostNameProvider hostName;                                        // this machine's host name
     QStringList preferredLanguages;                                   // the system's
     std::shared_ptr<platform::LogSink> log;                           // SystemLogSink
+    // readSystemManagedSettings, its warnings to the system log (SystemLogSink)
+    std::shared_ptr<ManagedSettingsReader> managedSettings{};
 };
 
 // The pane on these dependencies, with the plug-in's own strings table, speaking the first preferred

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "installer-pane/registration/AgentRegistration.h"
+#include "installer-pane/registration/ManagedSettingsReader.h"
 
 #include <QString>
 
@@ -22,6 +23,8 @@ struct FormServices
     AgentRegistrationFactory newRegistration; // a new registration for every click
     std::shared_ptr<platform::AlertPresenter> alerts;
     HostNameProvider hostName; // empty: this machine's host name
+    // The values an administrator set, read at every entry of the page; none: nothing is managed.
+    std::shared_ptr<ManagedSettingsReader> managedSettings{};
 };
 
 } // namespace installer

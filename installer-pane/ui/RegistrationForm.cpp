@@ -26,6 +26,29 @@ void RegistrationForm::whenLoaded()
     m_nameTextField->setText(m_services.hostName ? m_services.hostName() : QSysInfo::machineHostName());
 }
 
+void RegistrationForm::applyManagedSettings(const ManagedSettings &managed)
+{
+    setManaged(m_addressTextField, managed.serverAddress);
+    setManaged(m_loginTextField, managed.login);
+    setManaged(m_nameTextField, managed.nodeName);
+}
+
+void RegistrationForm::setManaged(QLineEdit *field, const std::optional<QString> &value)
+{
+    if (!field)
+        return;
+    if (value)
+        field->setText(*value);
+    // Read-only rather than disabled: the value can still be reached with Tab, read out and copied.
+    field->setReadOnly(value.has_value());
+    field->setAccessibleDescription(value ? tr("Set by your organisation") : QString());
+    // Drawn on the window's colour, as a field that cannot be typed into; an empty palette inherits again.
+    QPalette palette;
+    if (value)
+        palette.setColor(QPalette::Base, field->palette().color(QPalette::Window));
+    field->setPalette(palette);
+}
+
 bool RegistrationForm::validateFields()
 {
     const std::optional<RegistrationField> empty = RegistrationFields::firstEmptyField(typedValues());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "installer-pane/registration/ManagedSettings.h"
 #include "installer-pane/registration/RegistrationFields.h"
 #include "installer-pane/ui/FormServices.h"
 
@@ -25,6 +26,11 @@ public:
 
     // Puts this machine's host name into the name field, replacing whatever it held.
     void whenLoaded();
+
+    // Puts each managed value into its field and makes that field read-only; a field without one becomes
+    // editable again and keeps its text. Called after whenLoaded(), so a managed node name wins over the
+    // host name.
+    void applyManagedSettings(const ManagedSettings &managed);
 
     // The first empty field, in the fixed order of RegistrationFields, is reported and ends the check.
     bool validateFields();
@@ -53,6 +59,7 @@ protected:
     void submit(QAbstractButton *actionButton);
 
 private:
+    static void setManaged(QLineEdit *field, const std::optional<QString> &value);
     void showErrorMessage(const QString &message) const;
     void showInformationMessage(const QString &message) const;
 

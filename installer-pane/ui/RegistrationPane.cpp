@@ -24,6 +24,7 @@ QString paneStringsTable(const QString &language)
 
 RegistrationPane::RegistrationPane(const FormServices &services, const QString &stringsTable, QObject *parent)
     : InstallerPane(parent)
+    , m_managedSettings(services.managedSettings)
 {
     // Without a table every key stands for itself.
     if (!stringsTable.isEmpty())
@@ -46,6 +47,8 @@ void RegistrationPane::connectInterface(const Ui::RegistrationPane &ui, const Fo
     setReRegistrationView(ui.reRegistrationView);
     setRegisterButton(ui.registerRadioButton);
     setReRegisterButton(ui.reRegisterRadioButton);
+    setManagedNoteLabel(ui.managedNoteLabel);
+    ui.managedNoteLabel->hide(); // until an entry finds a managed value
 
     RegistrationView *form = ui.registrationView;
     form->setServices(services);
@@ -112,7 +115,8 @@ QString RegistrationPane::getLocalizedString(const QString &key) const
 void RegistrationPane::willEnterPane(platform::PaneDirection)
 {
     // Every entry, forward or back, leaves the page in the same agreement: the checked radio
-    // button's form shown, the host name in both name fields, Next enabled only after a success.
+    // button's form shown, the host name in both name fields unless the node name is managed, the
+    // managed values read-only, Next enabled only after a success.
     if (m_registrationView)
         m_registrationView->setParentPane(this);
     if (m_reRegistrationView)
@@ -124,7 +128,20 @@ void RegistrationPane::willEnterPane(platform::PaneDirection)
         m_registrationView->whenLoaded();
     if (m_reRegistrationView)
         m_reRegistrationView->whenLoaded();
+    applyManagedSettings();
     setNextEnabled(m_registered);
+}
+
+void RegistrationPane::applyManagedSettings()
+{
+    // Read once for both forms, so that they never disagree.
+    const ManagedSettings managed = m_managedSettings ? m_managedSettings->read() : ManagedSettings{};
+    if (m_registrationView)
+        m_registrationView->applyManagedSettings(managed);
+    if (m_reRegistrationView)
+        m_reRegistrationView->applyManagedSettings(managed);
+    if (m_managedNoteLabel)
+        m_managedNoteLabel->setVisible(!managed.isEmpty());
 }
 
 void RegistrationPane::addToContainer(QWidget *form)

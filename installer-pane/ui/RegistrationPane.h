@@ -4,6 +4,7 @@
 #include "platform/widgets/InstallerPane.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QPointer>
 #include <QTranslator>
 #include <QWidget>
@@ -24,7 +25,8 @@ QString paneStringsTable(const QString &language);
 
 // The installer page on which the user registers this machine, as a new agent node or again
 // under an existing agent's GUID. Two radio buttons pick the form shown in the container; the
-// installer's Next button stays disabled until a form has succeeded.
+// installer's Next button stays disabled until a form has succeeded. Values that an administrator
+// set are filled in on every entry, read-only, with a note under the forms.
 class RegistrationPane : public platform::InstallerPane
 {
     Q_OBJECT
@@ -57,11 +59,14 @@ public:
     void setRegisterButton(QAbstractButton *button) { m_registerButton = button; }
     QAbstractButton *reRegisterButton() const { return m_reRegisterButton; }
     void setReRegisterButton(QAbstractButton *button) { m_reRegisterButton = button; }
+    QLabel *managedNoteLabel() const { return m_managedNoteLabel; }
+    void setManagedNoteLabel(QLabel *label) { m_managedNoteLabel = label; }
 
 private:
     void connectInterface(const Ui::RegistrationPane &ui, const FormServices &services);
     void addToContainer(QWidget *form);
     void showCheckedForm();
+    void applyManagedSettings();
 
     QTranslator m_strings;
     QPointer<QWidget> m_containerView;
@@ -69,6 +74,8 @@ private:
     QPointer<ReRegistrationView> m_reRegistrationView;
     QPointer<QAbstractButton> m_registerButton;
     QPointer<QAbstractButton> m_reRegisterButton;
+    QPointer<QLabel> m_managedNoteLabel;
+    std::shared_ptr<ManagedSettingsReader> m_managedSettings;
     // A form succeeded while this pane lived; a later entry keeps Next enabled for it.
     bool m_registered = false;
 };

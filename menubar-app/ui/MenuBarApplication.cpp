@@ -35,7 +35,9 @@ InstallerPaneFactory registrationPaneFactory(installer::EnrollerDependencies dep
 }
 
 int runMenuBarApplication(const contract::AgentPaths &paths, platform::LogSink &log, QSettings &settings,
-                          const QStringList &preferredLanguages, std::chrono::milliseconds checkInterval)
+                          const QStringList &preferredLanguages,
+                          installer::ManagedSettingsReader::Source managedSettings,
+                          std::chrono::milliseconds checkInterval)
 {
     platform::installTranslations(preferredLanguages);
     // The menu-bar item is the program; closing the About window or an alert must not end it.
@@ -60,6 +62,7 @@ int runMenuBarApplication(const contract::AgentPaths &paths, platform::LogSink &
     page.preferredLanguages = preferredLanguages;
     // The application's own log, which outlives the page.
     page.log = std::shared_ptr<platform::LogSink>(&log, [](platform::LogSink *) {});
+    page.managedSettings = std::make_shared<installer::ManagedSettingsReader>(std::move(managedSettings), page.log);
     MainApp mainApp({
         {runner, log, alerts, urlOpener, paths, checkInterval},
         bundle,

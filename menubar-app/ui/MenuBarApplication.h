@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/AgentPaths.h"
+#include "installer-pane/registration/ManagedSettingsReader.h"
 #include "installer-pane/ui/EnrollerPlugin.h"
 #include "menubar-app/ui/RegistrationOffer.h"
 
@@ -32,8 +33,10 @@ InstallerPaneFactory registrationPaneFactory(installer::EnrollerDependencies dep
 // Builds the application on these paths, this log and these settings, with the real runner, alerts and
 // URL opener, speaking the first of the preferred languages that we ship, and runs its event loop until
 // the user exits. Needs a QApplication.
+// The registration window's page takes the values an administrator set from managedSettings.
 int runMenuBarApplication(const contract::AgentPaths &paths, platform::LogSink &log, QSettings &settings,
                           const QStringList &preferredLanguages,
+                          installer::ManagedSettingsReader::Source managedSettings,
                           std::chrono::milliseconds checkInterval = kShippedCheckInterval);
 
 } // namespace menubar

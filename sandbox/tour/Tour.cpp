@@ -39,10 +39,11 @@ QString runTool(const QString &program, const QStringList &arguments)
 
 } // namespace
 
-Tour::Tour(const QString &root, bool automatic)
+Tour::Tour(const QString &root, bool automatic, bool managed)
     : m_box(root)
     , m_session(m_box)
     , m_automatic(automatic)
+    , m_managed(managed)
     , m_shots(m_box.root() + QStringLiteral("/screenshots"))
 {}
 
@@ -65,6 +66,11 @@ int Tour::run()
     say(QStringLiteral("Sandbox: %1").arg(m_box.root()));
     say(QStringLiteral("Backup server: %1, login \"%2\", password \"%3\"")
             .arg(m_session.serverAddress(), kLogin, kPassword));
+    if (m_managed) {
+        m_box.setManagedSettings(
+            {{QStringLiteral("ServerAddress"), m_session.serverAddress()}, {QStringLiteral("Login"), kLogin}});
+        say(QStringLiteral("Managed settings: %1").arg(m_box.managedSettingsFile()));
+    }
 
     std::unique_ptr<platform::InstallerPane> pane;
     try {
@@ -89,16 +95,22 @@ int Tour::run()
 std::unique_ptr<platform::InstallerPane> Tour::newPane() const
 {
     const contract::AgentPaths paths = m_box.paths();
+    // The sandbox's managed settings file, never the machine's; what it ignores goes to the sandbox's log.
+    const auto log = std::make_shared<platform::FileLogSink>(m_box.logFile());
     installer::EnrollerDependencies dependencies{
-        paths, std::make_shared<platform::SystemAdministratorShell>(paths.pkexec, paths.shell), {}, {}, {}, {"en"},
-        std::make_shared<platform::FileLogSink>(m_box.logFile())};
+        paths, std::make_shared<platform::SystemAdministratorShell>(paths.pkexec, paths.shell),
+        {},    {},
+        {},    {"en"},
+        log,   std::make_shared<installer::ManagedSettingsReader>(m_box.managedSettingsSource(), log),
+    };
     // The shipped plug-in, handed the sandbox's values instead of the installer's none.
     return platform::InstallerPluginLoader({QString::fromUtf8(tools::kEnrollerPlugin)}).createPane(&dependencies);
 }
 
 int Tour::runInteractive(platform::SetupAssistant &assistant)
 {
-    say(QStringLiteral("Register in the setup assistant with the address and account above."));
+    say(m_managed ? QStringLiteral("Register in the setup assistant with the password above.")
+                  : QStringLiteral("Register in the setup assistant with the address and account above."));
     assistant.run();
     if (!QFile::exists(m_box.paths().installedConfigFile))
         return 0;

@@ -22,11 +22,12 @@ namespace sandbox {
 // page, and launchd relaunches the application; on the second ("page skipped") the page is cancelled,
 // and the application, started unenrolled, opens its registration window by itself. Interactive on a
 // display of the user's; automatic (answering every dialog, printing each step and saving a screenshot
-// of it) otherwise.
+// of it) otherwise. Managed: the administrator has set the server's address and the login, so the page
+// comes filled in and the user types only the password.
 class Tour
 {
 public:
-    Tour(const QString &root, bool automatic);
+    Tour(const QString &root, bool automatic, bool managed = false);
     int run();
 
 private:
@@ -50,6 +51,7 @@ private:
     Sandbox m_box;
     SandboxSession m_session;
     bool m_automatic;
+    bool m_managed;
     QString m_shots;
     QStringList m_alerts;
     int m_shotCount = 0;

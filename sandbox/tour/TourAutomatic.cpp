@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -46,17 +47,29 @@ int Tour::runAutomatic(platform::SetupAssistant &assistant)
     assistant.next();
     const auto field = [&assistant](const char *name) { return assistant.findChild<QLineEdit *>(QLatin1String(name)); };
     QAbstractButton *next = assistant.button(QWizard::NextButton);
-    ok &= step(1,
-               QStringLiteral("The installer enters the Enroller page: node name \"%1\", Next %2")
-                   .arg(field("nameTextField")->text(), next->isEnabled() ? "enabled" : "disabled"),
-               field("nameTextField")->text() == QSysInfo::machineHostName() && !next->isEnabled());
+    const auto isManaged = [&field](const char *name, const QString &value) {
+        return field(name)->text() == value && field(name)->isReadOnly();
+    };
+    const bool managedShown = isManaged("addressTextField", m_session.serverAddress()) &&
+                              isManaged("loginTextField", QStringLiteral("demo")) &&
+                              assistant.findChild<QLabel *>(QStringLiteral("managedNoteLabel"))->isVisible();
+    ok &=
+        step(1,
+             QStringLiteral("The installer enters the Enroller page: node name \"%1\", Next %2%3")
+                 .arg(field("nameTextField")->text(), next->isEnabled() ? "enabled" : "disabled",
+                      m_managed ? QStringLiteral("; address and login set by the organisation, read-only") : QString()),
+             field("nameTextField")->text() == QSysInfo::machineHostName() && !next->isEnabled() &&
+                 managedShown == m_managed);
     shoot(&assistant, QStringLiteral("page-entered"));
 
-    field("addressTextField")->setText(m_session.serverAddress());
-    field("loginTextField")->setText(QStringLiteral("demo"));
+    if (!m_managed) {
+        field("addressTextField")->setText(m_session.serverAddress());
+        field("loginTextField")->setText(QStringLiteral("demo"));
+    }
     field("passwordTextField")->setText(QStringLiteral("demo-password"));
     shoot(&assistant, QStringLiteral("form-filled"));
-    ok &= step(2, QStringLiteral("The user fills in the new-registration form and clicks Register"));
+    ok &= step(2, m_managed ? QStringLiteral("The user types the password and clicks Register")
+                            : QStringLiteral("The user fills in the new-registration form and clicks Register"));
     auto *registerButton = assistant.findChild<QPushButton *>(QStringLiteral("registerButton"));
     registerButton->click(); // runs the whole registration, as the real click does
 

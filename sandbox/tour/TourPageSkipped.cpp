@@ -74,13 +74,15 @@ int Tour::runPageSkippedAutomatic()
     // that the tour can type into its window and answer its alerts.
     QSettings settings(m_box.settingsFile(), QSettings::IniFormat);
     menubar::ProcessHelper runner({paths.osascript, paths.pkexec, paths.shell});
-    platform::FileLogSink log(m_box.logFile());
+    const auto log = std::make_shared<platform::FileLogSink>(m_box.logFile());
     platform::MessageBoxAlertPresenter alerts;
     platform::DesktopUrlOpener urls;
     installer::EnrollerDependencies page;
     page.paths = paths;
     page.preferredLanguages = {QStringLiteral("en")};
-    menubar::MainApp app({{runner, log, alerts, urls, paths, std::chrono::milliseconds(1000)},
+    page.log = log;
+    page.managedSettings = std::make_shared<installer::ManagedSettingsReader>(m_box.managedSettingsSource(), log);
+    menubar::MainApp app({{runner, *log, alerts, urls, paths, std::chrono::milliseconds(1000)},
                           menubar::BundleInfo::mainBundle(),
                           [] {},
                           [] { return platform::isTrayHostAvailable(); },

@@ -1,4 +1,4 @@
-// Usage: sandbox-tour SANDBOX [--auto]
+// Usage: sandbox-tour SANDBOX [--auto] [--managed]
 #include "sandbox/tour/Tour.h"
 
 #include <QApplication>
@@ -8,9 +8,10 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() < 2) {
-        qCritical("usage: sandbox-tour SANDBOX [--auto]");
+        qCritical("usage: sandbox-tour SANDBOX [--auto] [--managed]");
         return 2;
     }
-    sandbox::Tour tour(arguments.at(1), arguments.contains(QStringLiteral("--auto")));
+    sandbox::Tour tour(arguments.at(1), arguments.contains(QStringLiteral("--auto")),
+                       arguments.contains(QStringLiteral("--managed")));
     return tour.run();
 }

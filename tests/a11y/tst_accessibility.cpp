@@ -1,3 +1,4 @@
+#include "installer-pane/registration/ManagedSettingsReader.h"
 #include "installer-pane/ui/RegistrationPane.h"
 #include "installer-pane/ui/RegistrationView.h"
 #include "menubar-app/ui/AboutView.h"
@@ -20,10 +21,13 @@ bool needsName(QAccessible::Role role)
            role == QAccessible::StaticText;
 }
 
-// "role: name" for every element of the tree that needs a name and has none.
+// "role: name" for every element of the tree that needs a name and has none, and every field that is read-only
+// without saying why.
 void collectUnnamed(QAccessibleInterface *node, QStringList &unnamed)
 {
-    if (needsName(node->role()) && node->text(QAccessible::Name).trimmed().isEmpty())
+    const bool unexplained = node->role() == QAccessible::EditableText && node->state().readOnly &&
+                             node->text(QAccessible::Description) != "Set by your organisation"; // not the placeholder
+    if (needsName(node->role()) && (node->text(QAccessible::Name).trimmed().isEmpty() || unexplained))
         unnamed << QString("%1 %2").arg(node->object()->metaObject()->className(), node->object()->objectName());
     for (int i = 0; i < node->childCount(); ++i)
         collectUnnamed(node->child(i), unnamed);
@@ -53,7 +57,14 @@ private slots:
     // The page as the installer shows it, and in the menu-bar application's window with its Done button.
     void everyControlHasAName()
     {
-        installer::RegistrationPane pane({{}, std::make_shared<FakeAlertPresenter>(), [] { return "mac"; }}, {});
+        // With managed values: the note and the read-only fields are read out too.
+        const installer::ManagedSettingsSource managed{"test", {{"ServerAddress", "b:1"}, {"Login", "l"}}, {}};
+        installer::RegistrationPane pane(
+            {{},
+             std::make_shared<FakeAlertPresenter>(),
+             [] { return "mac"; },
+             std::make_shared<installer::ManagedSettingsReader>([managed] { return managed; }, nullptr)},
+            {});
         pane.willEnterPane(platform::PaneDirection::Forward);
         QCOMPARE(unnamedIn(pane.contentView()), QStringList());
         pane.reRegisterButton()->click(); // the other form

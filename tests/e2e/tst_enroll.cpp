@@ -131,6 +131,22 @@ private slots:
         QVERIFY(!QFile::exists(m_box.jobDirectory(kAgent) + "/pid"));
     }
 
+    // An administrator's address and login stand in for the options a script leaves out, and status names them.
+    void managedSettingsStandInForLeftOutOptions()
+    {
+        stopJobs();
+        m_box.setManagedSettings({{"ServerAddress", m_session.serverAddress()}, {"Login", "fleet"}});
+        const QString installed = contentOf(m_box.paths().installedConfigFile);
+        Run run = enroll("root", {"register", "--password-stdin"}, kPassword);
+        QCOMPARE(run.err, "Registration success\n");
+        QCOMPARE(run.status, 0);
+        QVERIFY(contentOf(m_box.paths().installedConfigFile) != installed);
+        run = enroll("user", {"status", "--json"});
+        QCOMPARE(QJsonDocument::fromJson(run.out).object().value("managed"),
+                 (QJsonObject{{"ServerAddress", m_session.serverAddress()}, {"Login", "fleet"}}));
+        m_box.setManagedSettings({});
+    }
+
     void failureRoadsInstallNothing_data()
     {
         QTest::addColumn<QStringList>("arguments"); // @server: the server's address; @file: the password file

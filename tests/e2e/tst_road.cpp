@@ -69,6 +69,7 @@ private slots:
     {
         const contract::AgentPaths paths = m_box.paths();
         m_alerts = std::make_shared<FakeAlertPresenter>();
+        // The sandbox's managed settings file (none), never the machine's.
         const installer::EnrollerDependencies dependencies{
             paths,
             std::make_shared<platform::SystemAdministratorShell>(paths.pkexec, paths.shell),
@@ -76,7 +77,8 @@ private slots:
             {},
             {},
             {"en"},
-            std::make_shared<platform::FileLogSink>(m_box.logFile())};
+            std::make_shared<platform::FileLogSink>(m_box.logFile()),
+            std::make_shared<installer::ManagedSettingsReader>(m_box.managedSettingsSource(), nullptr)};
         m_assistant = std::make_unique<platform::SetupAssistant>(
             platform::InstallerPluginLoader({QString::fromUtf8(tools::kEnrollerPlugin)}).createPane(&dependencies));
         m_assistant->show();
@@ -261,6 +263,9 @@ private:
         page.paths = paths;
         page.alerts = m_alerts;
         page.preferredLanguages = {"en"};
+        page.log = std::make_shared<platform::FileLogSink>(m_box.logFile());
+        page.managedSettings =
+            std::make_shared<installer::ManagedSettingsReader>(m_box.managedSettingsSource(), nullptr);
         m_runner = std::make_unique<menubar::ProcessHelper>(
             menubar::ProcessHelper::Tools{paths.osascript, paths.pkexec, paths.shell});
         return std::make_unique<menubar::MainApp>(menubar::MainApp::Dependencies{

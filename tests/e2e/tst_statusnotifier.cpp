@@ -71,6 +71,8 @@ private slots:
         if (!QDBusConnection::sessionBus().isConnected())
             QSKIP("needs a private session bus (dbus-run-session)");
         QVERIFY(m_box.create());
+        // The window's page reads the sandbox's managed settings, and says in the log what it ignored there.
+        m_box.setManagedSettings({{"Password", "not taken"}});
     }
 
     void itemAppearsWhicheverStartsFirst_data()
@@ -118,6 +120,7 @@ private slots:
         const QString menu =
             *std::find_if(after.begin(), after.end(), [&](const QString &w) { return !before.contains(w); });
         QVERIFY2(geometryOf(menu).bottom() < 400, qPrintable(QString::number(geometryOf(menu).bottom())));
+        QCOMPARE(logged("Password in "), windowsAtStart == 1);
         app.kill();
         app.waitForFinished();
     }

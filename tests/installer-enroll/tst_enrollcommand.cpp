@@ -1,6 +1,7 @@
 #include "installer-pane/enroll/EnrollCommand.h"
 #include "installer-pane/enroll/EnrollOptions.h"
 #include "installer-pane/enroll/EnrollOutcome.h"
+#include "installer-pane/enroll/EnrollStatus.h"
 #include "installer-pane/enroll/PasswordSource.h"
 #include "installer-pane/enroll/SystemDefaults.h"
 #include "platform/AdministratorShell.h"
@@ -79,6 +80,68 @@ private slots:
         }
     }
 
+    void managedValuesStandInForLeftOutOptions_data()
+    {
+        QTest::addColumn<QString>(
+            "arguments"); // separated by '|'; managed: ServerAddress m:1, Login fleet, NodeName n 7
+        QTest::addColumn<EnrollRequest>("request");
+        QTest::addColumn<QString>("error"); // empty: the request
+        const auto a = EnrollAction::Register, re = EnrollAction::ReRegister;
+        const QString differs = "--%1 differs from %2, which your organisation has set; leave --%1 out";
+        QTest::newRow("left out") << "register|--password-stdin"
+                                  << EnrollRequest{a, {}, "m:1", "fleet", "n 7", {}, false} << "";
+        QTest::newRow("given alike, once trimmed")
+            << "reregister|--guid|G|--address| m:1\t|--login|fleet|--name|n 7|--password-stdin"
+            << EnrollRequest{re, "G", "m:1", "fleet", "n 7", {}, false} << "";
+        QTest::newRow("another address") << "register|--address|m:2|--password-stdin" << EnrollRequest{}
+                                         << differs.arg("address", "ServerAddress");
+        QTest::newRow("an empty name") << "register|--name=|--password-stdin" << EnrollRequest{}
+                                       << differs.arg("name", "NodeName");
+        QTest::newRow("the GUID is never managed")
+            << "reregister|--password-stdin" << EnrollRequest{} << "--guid is missing";
+    }
+
+    void managedValuesStandInForLeftOutOptions()
+    {
+        QFETCH(QString, arguments);
+        QFETCH(EnrollRequest, request);
+        QFETCH(QString, error);
+        const auto parsed =
+            EnrollOptions::parse(QStringList{"osagent-enroll"} + arguments.split('|'), {"m:1", "fleet", "n 7"});
+        QCOMPARE(std::holds_alternative<EnrollRequest>(parsed), error.isEmpty());
+        if (error.isEmpty())
+            QVERIFY(std::get<EnrollRequest>(parsed) == request);
+        else
+            QCOMPARE(std::get<EnrollUsageError>(parsed).message, error);
+    }
+
+    // The command hands what its reader found to the options, and the status names it.
+    void commandAndStatusTakeTheManagedValues()
+    {
+        QByteArray out;
+        EnrollDependencies dependencies;
+        dependencies.writeStandardOutput = [&out](const QByteArray &bytes) { out += bytes; };
+        dependencies.managedSettings = std::make_shared<ManagedSettingsReader>(
+            [] {
+                return ManagedSettingsSource{"test", {{"Login", "fleet"}}, {}};
+            },
+            nullptr);
+        QCOMPARE(EnrollCommand(dependencies)
+                     .run({"osagent-enroll", "register", "--login", "other", "--address", "a:1", "--password-stdin",
+                           "--json"}),
+                 64);
+        QCOMPARE(out, R"({"message":"--login differs from Login, which your organisation has set; leave --login )"
+                      R"(out","ok":false,"status":64})"
+                      "\n");
+
+        const EnrollOutcome status = EnrollStatus::outcome({true, true, "1\t0\tjob", {"m:1", "fleet", {}}});
+        QCOMPARE(status.details.value("managed").toObject(),
+                 (QJsonObject{{"ServerAddress", "m:1"}, {"Login", "fleet"}}));
+        QCOMPARE(status.message.section('\n', 3), "Set by your organisation: ServerAddress m:1, Login fleet");
+        QCOMPARE(EnrollStatus::outcome({}).details.value("managed"), QJsonObject());
+        QCOMPARE(EnrollStatus::outcome({}).message.count('\n'), 2); // no line for what nobody set
+    }
+
     void mapsDaemonStatusToExitStatus_data()
     {
         QTest::addColumn<int>("daemonStatus"); // 1000: no daemon run
@@ -130,7 +193,8 @@ private slots:
             << "-r|l|h:1|s3cret-pw|-n|host";
         QTest::newRow("status for scripts: enrolled, the daemon stopped")
             << "status|--json" << QByteArray() << daemonDown << 0
-            << "{\"daemonRunning\":false,\"enrolled\":true,\"job\":\"-\\t0\\tcom.kelvane.osagent\",\"message\":"
+            << "{\"daemonRunning\":false,\"enrolled\":true,\"job\":\"-\\t0\\tcom.kelvane.osagent\",\"managed\":{},"
+               "\"message\":"
                "\"This machine is enrolled.\\nThe agent daemon is not running.\\nIts job in the job list: -\\t0\\t"
                "com.kelvane.osagent\",\"ok\":true,\"status\":0}\n"
             << ""

@@ -1,7 +1,9 @@
+#include "installer-pane/registration/ManagedSettingsReader.h"
 #include "installer-pane/registration/RegistrationError.h"
 #include "installer-pane/ui/ReRegistrationView.h"
 #include "installer-pane/ui/RegistrationPane.h"
 #include "installer-pane/ui/RegistrationView.h"
+#include "platform/LogSink.h"
 #include "platform/installer-host/SetupAssistant.h"
 #include "platform/widgets/InstallerPanePage.h"
 #include "platform/widgets/InstallerPluginLoader.h"
@@ -9,7 +11,11 @@
 
 #include <QLayout>
 #include <QLibraryInfo>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using platform::PaneDirection;
 
@@ -42,11 +48,11 @@ struct Registration : installer::AgentRegistration
 // The pane from the real interface file on fakes: every click makes a new registration. It notes every entry.
 struct RecordingPane : installer::RegistrationPane
 {
-    explicit RecordingPane(const QString &hostName,
+    explicit RecordingPane(const QString &hostName, std::shared_ptr<installer::ManagedSettingsReader> managed = {},
                            std::shared_ptr<FakeAlertPresenter> alerts = std::make_shared<FakeAlertPresenter>())
-        : RegistrationPane(
-              {[this] { return std::make_unique<Registration>(calls, made); }, alerts, [hostName] { return hostName; }},
-              QString())
+        : RegistrationPane({[this] { return std::make_unique<Registration>(calls, made); }, alerts,
+                            [hostName] { return hostName; }, managed},
+                           QString())
         , alerts(alerts)
     {}
     void willEnterPane(PaneDirection direction) override
@@ -74,6 +80,14 @@ struct RecordingPane : installer::RegistrationPane
             fields[i]->setText(values.value(i, "x"));
         actionButton(which)->click();
     }
+    // "address|login|name" of a form, each followed by '*' while it is read-only.
+    static QString managedFields(const installer::RegistrationForm *form)
+    {
+        QStringList fields;
+        for (const QLineEdit *field : {form->addressTextField(), form->loginTextField(), form->nameTextField()})
+            fields << field->text() + (field->isReadOnly() ? "*" : "");
+        return fields.join('|');
+    }
     QString shownAndNames() const
     {
         return QString(registrationView()->isHidden() ? "" : "new") + (reRegistrationView()->isHidden() ? "" : "re") +
@@ -89,8 +103,9 @@ struct RecordingPane : installer::RegistrationPane
 // The setup assistant on the recording pane, on the pane's page.
 struct Assistant : platform::SetupAssistant
 {
-    explicit Assistant(const QString &hostName = kHostName)
-        : SetupAssistant(std::make_unique<RecordingPane>(hostName))
+    explicit Assistant(const QString &hostName = kHostName,
+                       std::shared_ptr<installer::ManagedSettingsReader> managed = {})
+        : SetupAssistant(std::make_unique<RecordingPane>(hostName, managed))
     {
         restart();
         next();
@@ -213,6 +228,81 @@ private slots:
                  (QList<PaneDirection>{PaneDirection::Forward, PaneDirection::Forward, PaneDirection::Backward}));
         pane.registerButton()->click();
         QCOMPARE(pane.shownAndNames().section('|', 0, 0), "new");
+    }
+
+    void managedSettingsFillTheFormsReadOnly_data()
+    {
+        QTest::addColumn<QByteArray>("file");      // the settings file; "none": no file, "pipe": a named pipe
+        QTest::addColumn<QString>("shown");        // address|login|name of both forms, and "note" when it is shown
+        QTest::addColumn<QStringList>("warnings"); // @ stands for the file's path
+        const QString host = '|' + kHostName, ignored = "Managed settings in @ ignored: ";
+        QTest::newRow("none") << QByteArray("none") << "|" + host << QStringList();
+        QTest::newRow("all three keys, trimmed")
+            << QByteArray("[General]\nServerAddress=\" backup.example.com:7443\\t\"\nLogin=fleet\nNodeName=node 7\n")
+            << "backup.example.com:7443*|fleet*|node 7*|note" << QStringList();
+        QTest::newRow("address only: the host name stays")
+            << QByteArray("ServerAddress=b:1") << "b:1*|" + host + "|note" << QStringList();
+        QTest::newRow("a password is ignored alone")
+            << QByteArray("Login=fleet\nPassword=s3cret") << "|fleet*" + host + "|note"
+            << QStringList{"Password in @ ignored: a password is never taken from managed settings, which every "
+                           "local user can read"};
+        QTest::newRow("wrong types and empty: none of it")
+            << QByteArray("ServerAddress=a, b\nLogin=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x2a)\nNodeName=\" \"")
+            << "|" + host
+            << QStringList{ignored + "ServerAddress is not a string; Login is not a string; NodeName is empty"};
+        QTest::newRow("an address with a space: none of it")
+            << QByteArray("ServerAddress=backup example.com\nLogin=fleet") << "|" + host
+            << QStringList{ignored + "ServerAddress holds white space"};
+        QTest::newRow("not UTF-8, a control character") << QByteArray("Login=fl\xff"
+                                                                      "et\nNodeName=\"a\\tb\"")
+                                                        << "|" + host
+                                                        << QStringList{ignored + "Login is not UTF-8 text; NodeName "
+                                                                                 "holds a control character"};
+        QTest::newRow("unreadable: a pipe, never waited on")
+            << QByteArray("pipe") << "|" + host << QStringList{ignored + "it is not a regular file"};
+        QTest::newRow("unreadable: too large") << QByteArray(64 * 1024 + 1, '\n') << "|" + host
+                                               << QStringList{ignored + "the file is larger than 65536 bytes"};
+        QTest::newRow("not a settings file") << QByteArray("[General\nServerAddress=b:1") << "|" + host
+                                             << QStringList{ignored + "the file is not in the settings format"};
+    }
+
+    // Every entry reads the file again; each warning reaches the log once. When the file goes, the fields can
+    // be typed into again and keep their text.
+    void managedSettingsFillTheFormsReadOnly()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, shown);
+        QFETCH(QStringList, warnings);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("osagent.conf");
+        QFile settings(path);
+        QVERIFY(file == "none" || (file == "pipe" ? ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0
+                                                  : settings.open(QIODevice::WriteOnly) && settings.write(file)));
+        settings.close();
+        auto log = std::make_shared<platform::CapturingLogSink>();
+        Assistant assistant(kHostName, std::make_shared<installer::ManagedSettingsReader>(
+                                           [path] { return installer::readManagedSettingsFile(path); }, log));
+        RecordingPane &pane = assistant.pane();
+        const auto fields = [&pane] {
+            const QString fields = RecordingPane::managedFields(pane.registrationView());
+            return RecordingPane::managedFields(pane.reRegistrationView()) == fields
+                       ? fields + (pane.managedNoteLabel()->isHidden() ? "" : "|note")
+                       : "the forms differ";
+        };
+        for (int entry = 0; entry < 2; ++entry) {
+            QCOMPARE(fields(), shown);
+            assistant.back();
+            assistant.next();
+        }
+        QStringList logged;
+        for (const platform::CapturingLogSink::Entry &entry : log->entries())
+            logged << platform::logLevelName(entry.level) + ' ' + entry.message;
+        QCOMPARE(logged, warnings.replaceInStrings("@", path).replaceInStrings(QRegularExpression("^"), "warning "));
+
+        QVERIFY(QFile::remove(path) || file == "none");
+        assistant.back();
+        assistant.next();
+        QCOMPARE(fields(), shown.section('|', 0, 1).remove('*') + '|' + kHostName);
     }
 
     void loadsThePluginOrReportsItsAbsence()

@@ -109,7 +109,7 @@ int main(int argc, char *argv[])
     try {
         bench::TrayWatcher watcher;
         bench::TrayApp soaked(
-            {QString::fromUtf8(bench::tools::kSoakApp), box.root(), QString::number(intervalMs), listing},
+            {QString::fromUtf8(bench::tools::kMenuBarVariant), box.root(), listing, QString::number(intervalMs)},
             scratch.filePath(QStringLiteral("application.log")));
         soaked.launch();
         if (!watcher.waitUntilEmbedded(soaked.pid(), 20s))

@@ -115,33 +115,6 @@ private slots:
             QCOMPARE(std::get<EnrollUsageError>(parsed).message, error);
     }
 
-    // The command hands what its reader found to the options, and the status names it.
-    void commandAndStatusTakeTheManagedValues()
-    {
-        QByteArray out;
-        EnrollDependencies dependencies;
-        dependencies.writeStandardOutput = [&out](const QByteArray &bytes) { out += bytes; };
-        dependencies.managedSettings = std::make_shared<ManagedSettingsReader>(
-            [] {
-                return ManagedSettingsSource{"test", {{"Login", "fleet"}}, {}};
-            },
-            nullptr);
-        QCOMPARE(EnrollCommand(dependencies)
-                     .run({"osagent-enroll", "register", "--login", "other", "--address", "a:1", "--password-stdin",
-                           "--json"}),
-                 64);
-        QCOMPARE(out, R"({"message":"--login differs from Login, which your organisation has set; leave --login )"
-                      R"(out","ok":false,"status":64})"
-                      "\n");
-
-        const EnrollOutcome status = EnrollStatus::outcome({true, true, "1\t0\tjob", {"m:1", "fleet", {}}});
-        QCOMPARE(status.details.value("managed").toObject(),
-                 (QJsonObject{{"ServerAddress", "m:1"}, {"Login", "fleet"}}));
-        QCOMPARE(status.message.section('\n', 3), "Set by your organisation: ServerAddress m:1, Login fleet");
-        QCOMPARE(EnrollStatus::outcome({}).details.value("managed"), QJsonObject());
-        QCOMPARE(EnrollStatus::outcome({}).message.count('\n'), 2); // no line for what nobody set
-    }
-
     void mapsDaemonStatusToExitStatus_data()
     {
         QTest::addColumn<int>("daemonStatus"); // 1000: no daemon run
@@ -170,27 +143,33 @@ private slots:
         QTest::addColumn<QString>("out"); // ending in "…": only its beginning
         QTest::addColumn<QString>("err");
         QTest::addColumn<QString>("daemonArguments"); // separated by '|'; empty: it never ran
+        QTest::addColumn<QString>("managedLogin");    // empty: nothing managed
         const QString usage = "Usage:\n  osagent-enroll register   --address HOST:PORT…";
         const QString daemonDown = "|0";
         const QString cut = "register|--address|h:1|--login|l|--password-stdin";
         QTest::newRow("help on standard output") << "register|--help" << QByteArray() << daemonDown << 0 << usage << ""
+                                                 << ""
                                                  << "";
         QTest::newRow("usage error on standard error") << "register|--login|l" << QByteArray() << daemonDown << 64 << ""
-                                                       << "--address is missing\n\n" + usage << "";
+                                                       << "--address is missing\n\n" + usage << ""
+                                                       << "";
         QTest::newRow("parse error for scripts: JSON on standard output")
             << "register|--json|--pasword=s3cret" << QByteArray() << daemonDown << 64
             << "{\"message\":\"Unknown option 'pasword'.\",\"ok\":false,\"status\":64}\n"
+            << ""
             << ""
             << "";
         QTest::newRow("the name reaches the daemon, trimmed")
             << "register|--address|h:1|--login|l|--name| Node 7 |--password-stdin" << QByteArray("pw") << "|0" << 0
             << ""
             << "Registration success\n"
-            << "-r|l|h:1|pw|-n|Node 7";
+            << "-r|l|h:1|pw|-n|Node 7"
+            << "";
         QTest::newRow("the trimmed password masked where the daemon repeats it")
             << cut << QByteArray(" s3cret-pw \n") << "bad s3cret-pw|7" << 1 << ""
             << "Process failed with exit code: 7\n\nbad ********\n"
-            << "-r|l|h:1|s3cret-pw|-n|host";
+            << "-r|l|h:1|s3cret-pw|-n|host"
+            << "";
         QTest::newRow("status for scripts: enrolled, the daemon stopped")
             << "status|--json" << QByteArray() << daemonDown << 0
             << "{\"daemonRunning\":false,\"enrolled\":true,\"job\":\"-\\t0\\tcom.kelvane.osagent\",\"managed\":{},"
@@ -198,7 +177,22 @@ private slots:
                "\"This machine is enrolled.\\nThe agent daemon is not running.\\nIts job in the job list: -\\t0\\t"
                "com.kelvane.osagent\",\"ok\":true,\"status\":0}\n"
             << ""
+            << ""
             << "";
+        QTest::newRow("a login other than the managed one, for scripts")
+            << "register|--login|other|--address|a:1|--password-stdin|--json" << QByteArray() << daemonDown << 64
+            << "{\"message\":\"--login differs from Login, which your organisation has set; leave --login out\","
+               "\"ok\":false,\"status\":64}\n"
+            << ""
+            << ""
+            << "fleet";
+        QTest::newRow("status names what is managed")
+            << "status" << QByteArray() << daemonDown << 0
+            << "This machine is enrolled.\nThe agent daemon is not running.\nIts job in the job list: -\t0\t"
+               "com.kelvane.osagent\nSet by your organisation: Login fleet\n"
+            << ""
+            << ""
+            << "fleet";
     }
 
     // The command as a script meets it: arguments and standard input in, the exit status, both streams and what
@@ -212,6 +206,7 @@ private slots:
         QFETCH(QString, out);
         QFETCH(QString, err);
         QFETCH(QString, daemonArguments);
+        QFETCH(QString, managedLogin);
         ScriptDir dir;
         qputenv("QMX_STANDIN_RECORD_DIR", QFile::encodeName(dir.path()));
         qputenv("QMX_STANDIN_OUTPUT", daemon.section('|', 0, 0).toUtf8());
@@ -229,7 +224,13 @@ private slots:
              [] { return std::nullopt; }, [] { return QString("host"); }, [&input] { return input; },
              [&standardOutput](const QByteArray &bytes) { standardOutput += bytes; },
              [&standardError](const QByteArray &bytes) { standardError += bytes; },
-             std::make_shared<platform::CapturingLogSink>()});
+             std::make_shared<platform::CapturingLogSink>(),
+             std::make_shared<ManagedSettingsReader>(
+                 [managedLogin] {
+                     return ManagedSettingsSource{
+                         "profile", managedLogin.isEmpty() ? QVariantMap() : QVariantMap{{"Login", managedLogin}}, {}};
+                 },
+                 nullptr)});
 
         QTEST(command.run(QStringList{"osagent-enroll"} + arguments.split('|')), "status");
         for (const auto &[shown, expected] : {std::pair{standardOutput, out}, std::pair{standardError, err}}) {

@@ -1,3 +1,4 @@
+#include "menubar-app/ui/BundleInfo.h"
 #include "menubar-app/ui/MenuBarApplication.h"
 #include "platform/LogSink.h"
 
@@ -7,6 +8,10 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    platform::SystemLogSink log;
+    // The system log under the bundle's identifier, the one every Mac user can filter by.
+    const QString subsystem = menubar::BundleInfo::mainBundle()
+                                  .stringForKey(QLatin1String(menubar::BundleInfo::kIdentifierKey))
+                                  .value_or(QString()); // always there: the Info.plist is built in
+    platform::SystemLogSink log(subsystem, QStringLiteral("status"));
     return menubar::runMenuBarApplication(contract::AgentPaths(), log, QLocale::system().uiLanguages());
 }

@@ -8,10 +8,11 @@
 
 namespace installer {
 
-// One job of the caller's launchd domain, as its launchctl reports it: "launchctl list LABEL" prints the
-// job's dictionary, which holds the key "PID" while the job has a process (launchctl(1), "list [label]":
-// https://keith.github.io/xcode-man-pages/launchctl.1.html). The prefix goes between launchctl and the
-// subcommand, as GuiAgentSession's does.
+// One job of the caller's launchd domain, as its launchctl reports it: "launchctl list LABEL" (launchctl(1),
+// "list [-x] [label]": https://keith.github.io/xcode-man-pages/launchctl.1.html) prints the job's dictionary,
+// which holds the key "PID" while the job has a process, as scripts read it with "launchctl list LABEL | grep
+// PID". It addresses the caller's own domain, as "stop" and "start" do. The prefix goes between launchctl and
+// the subcommand, as GuiAgentSession's does.
 class LaunchdJob
 {
 public:

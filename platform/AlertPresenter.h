@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -21,12 +22,19 @@ struct Alert
     QStringList buttons; // empty: one default "OK" button
 };
 
-// Shows a modal alert and returns once the user has answered.
+// Shows a modal alert and returns once the user has answered. Escape answers with the button titled
+// cancelButtonTitle(), or with the only button of a one-button alert, and is otherwise ignored.
 class AlertPresenter
 {
+    Q_DECLARE_TR_FUNCTIONS(platform::AlertPresenter)
+
 public:
     virtual ~AlertPresenter() = default;
     virtual int runModal(const Alert &alert) = 0;
+
+    // "Cancel" in the program's language: one text, so that the button a caller titles so and the one
+    // Escape looks for stay the same word in every language.
+    static QString cancelButtonTitle() { return tr("Cancel"); }
 };
 
 } // namespace platform

@@ -431,10 +431,6 @@ Beispiel, als root aus einem Skript der Geräteverwaltung:
         <translation>Möchten Sie die Anwendung wirklich schließen?</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
@@ -448,6 +444,13 @@ Beispiel, als root aus einem Skript der Geräteverwaltung:
     <message>
         <source>Kelvane OS Agent: stopped</source>
         <translation>Kelvane OS Agent: gestoppt</translation>
+    </message>
+</context>
+<context>
+    <name>platform::AlertPresenter</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>

@@ -431,10 +431,6 @@ Ejemplo, como root desde un script de gestión de dispositivos:
         <translation>¿Seguro que quiere cerrar la aplicación?</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
@@ -448,6 +444,13 @@ Ejemplo, como root desde un script de gestión de dispositivos:
     <message>
         <source>Kelvane OS Agent: stopped</source>
         <translation>Kelvane OS Agent: detenido</translation>
+    </message>
+</context>
+<context>
+    <name>platform::AlertPresenter</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>

@@ -431,10 +431,6 @@ Exemple, en tant que root depuis un script de gestion des appareils&#xa0;:
         <translation>Voulez-vous vraiment fermer l’application&#xa0;?</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
@@ -448,6 +444,13 @@ Exemple, en tant que root depuis un script de gestion des appareils&#xa0;:
     <message>
         <source>Kelvane OS Agent: stopped</source>
         <translation>Kelvane OS Agent&#xa0;: arrêté</translation>
+    </message>
+</context>
+<context>
+    <name>platform::AlertPresenter</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>

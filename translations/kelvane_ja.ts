@@ -430,10 +430,6 @@ PASSWORD-SOURCE には次のいずれかを指定します:
         <translation>アプリケーションを閉じてもよろしいですか？</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>キャンセル</translation>
-    </message>
-    <message>
         <source>Close</source>
         <translation>閉じる</translation>
     </message>
@@ -447,6 +443,13 @@ PASSWORD-SOURCE には次のいずれかを指定します:
     <message>
         <source>Kelvane OS Agent: stopped</source>
         <translation>Kelvane OS Agent：停止中</translation>
+    </message>
+</context>
+<context>
+    <name>platform::AlertPresenter</name>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>

@@ -100,7 +100,7 @@ void AppMenu::confirmQuit()
         tr("Do You really want to close application?"),
         QString(),
         platform::AlertStyle::Warning,
-        {tr("Cancel"), tr("Close")},
+        {platform::AlertPresenter::cancelButtonTitle(), tr("Close")},
     };
     if (m_alerts.runModal(alert) == platform::kAlertSecondButtonReturn && m_terminate)
         m_terminate();

@@ -26,6 +26,7 @@ MainApp::MainApp(Dependencies dependencies, QObject *parent)
         controller.log,
         std::move(dependencies.isSystemTrayAvailable),
         MenuBarExtra::kTrayPollInterval,
+        dependencies.colourScheme,
     });
 }
 

@@ -8,6 +8,10 @@
 #include <functional>
 #include <memory>
 
+namespace platform {
+class DesktopColourScheme;
+}
+
 namespace menubar {
 
 class AppMenu;
@@ -27,6 +31,7 @@ public:
         BundleInfo bundleInfo;
         std::function<void()> terminate;
         std::function<bool()> isSystemTrayAvailable;
+        platform::DesktopColourScheme *colourScheme = nullptr; // none: the palette alone decides
     };
 
     explicit MainApp(Dependencies dependencies, QObject *parent = nullptr);

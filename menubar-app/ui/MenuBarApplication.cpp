@@ -5,6 +5,7 @@
 #include "menubar-app/ui/MainApp.h"
 #include "platform/LogSink.h"
 #include "platform/Translations.h"
+#include "platform/widgets/DesktopColourScheme.h"
 #include "platform/widgets/DesktopUrlOpener.h"
 #include "platform/widgets/MessageBoxAlertPresenter.h"
 #include "platform/widgets/SystemTray.h"
@@ -12,12 +13,10 @@
 #include <QApplication>
 #include <QIcon>
 
-#include <chrono>
-
 namespace menubar {
 
 int runMenuBarApplication(const contract::AgentPaths &paths, platform::LogSink &log,
-                          const QStringList &preferredLanguages)
+                          const QStringList &preferredLanguages, std::chrono::milliseconds checkInterval)
 {
     platform::installTranslations(preferredLanguages);
     // The menu-bar item is the program; closing the About window or an alert must not end it.
@@ -34,14 +33,15 @@ int runMenuBarApplication(const contract::AgentPaths &paths, platform::LogSink &
     ProcessHelper runner({paths.osascript, paths.pkexec, paths.shell});
     platform::MessageBoxAlertPresenter alerts;
     platform::DesktopUrlOpener urlOpener;
-    const auto checkInterval = std::chrono::duration_cast<std::chrono::milliseconds>(
-        std::chrono::duration<double>(contract::kCheckIntervalSec));
+    platform::DesktopColourScheme colourScheme;
+    platform::followDesktopColourScheme(colourScheme);
 
     MainApp mainApp({
         {runner, log, alerts, urlOpener, paths, checkInterval},
         bundle,
         [] { QCoreApplication::quit(); },
         [] { return platform::isTrayHostAvailable(); },
+        &colourScheme,
     });
     return QApplication::exec();
 }

@@ -2,6 +2,7 @@
 
 #include "menubar-app/service/ServicesController.h"
 #include "platform/LogSink.h"
+#include "platform/widgets/DesktopColourScheme.h"
 #include "platform/widgets/SystemTray.h"
 
 #include <QCursor>
@@ -11,12 +12,22 @@
 
 namespace menubar {
 
+namespace {
+
+QString resourceName(const QString &name, bool darkPanel)
+{
+    return QStringLiteral(":/icons/%1%2.svg").arg(name, darkPanel ? QStringLiteral("-dark") : QString());
+}
+
+} // namespace
+
 MenuBarExtra::MenuBarExtra(Dependencies dependencies, QObject *parent)
     : QObject(parent)
     , m_servicesController(dependencies.servicesController)
     , m_menu(dependencies.menu)
     , m_log(dependencies.log)
     , m_isSystemTrayAvailable(std::move(dependencies.isSystemTrayAvailable))
+    , m_colourScheme(dependencies.colourScheme)
 {
     m_trayPoll.setInterval(dependencies.trayPollInterval);
     connect(&m_trayPoll, &QTimer::timeout, this, &MenuBarExtra::showWhenTrayAvailable);
@@ -35,7 +46,7 @@ MenuBarExtra::~MenuBarExtra() = default;
 
 QIcon MenuBarExtra::iconNamed(const QString &name, bool darkPanel)
 {
-    QIcon icon(QStringLiteral(":/icons/%1%2.svg").arg(name, darkPanel ? QStringLiteral("-dark") : QString()));
+    QIcon icon(resourceName(name, darkPanel));
     icon.setIsMask(true);
     return icon;
 }
@@ -66,9 +77,11 @@ void MenuBarExtra::makeTrayIcon()
     m_trayIcon->setContextMenu(m_menu);
     if (m_servicesController)
         connect(m_servicesController, &ServicesController::iconNameChanged, this, &MenuBarExtra::updateItem);
-    // A change of the desktop's palette may turn the panel dark or light.
+    // A change of the desktop's colour scheme or palette may turn the panel dark or light.
     if (QCoreApplication *application = QCoreApplication::instance())
         application->installEventFilter(this);
+    if (m_colourScheme)
+        connect(m_colourScheme, &platform::DesktopColourScheme::changed, this, &MenuBarExtra::updateItem);
     updateItem();
     if (!platform::trayOpensMenuOnClick()) {
         connect(m_trayIcon.get(), &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
@@ -91,26 +104,52 @@ void MenuBarExtra::updateItem()
 {
     if (!m_servicesController || !m_trayIcon)
         return;
-    // The tray takes the desktop's colours, so the palette tells whether the panel is dark.
-    const bool darkPanel = QGuiApplication::palette().color(QPalette::Window).lightness() < 128;
-    m_trayIcon->setIcon(iconNamed(m_servicesController->iconName(), darkPanel));
+    // A new icon, even of the same picture, is drawn anew by the tray and cached anew by Qt: hand one over
+    // only when the picture changes.
+    const bool darkPanel = isPanelDark();
+    const QString shown = resourceName(m_servicesController->iconName(), darkPanel);
+    if (shown != m_shownIcon) {
+        m_trayIcon->setIcon(icon(m_servicesController->iconName(), darkPanel));
+        m_shownIcon = shown;
+    }
     // The state in words, for a screen reader and for anyone who cannot tell the two icons apart.
-    m_trayIcon->setToolTip(m_servicesController->isServiceRunning() ? tr("Kelvane OS Agent: running")
-                                                                    : tr("Kelvane OS Agent: stopped"));
+    const QString toolTip =
+        m_servicesController->isServiceRunning() ? tr("Kelvane OS Agent: running") : tr("Kelvane OS Agent: stopped");
+    if (toolTip != m_trayIcon->toolTip())
+        m_trayIcon->setToolTip(toolTip);
+}
+
+bool MenuBarExtra::isPanelDark() const
+{
+    if (m_colourScheme) {
+        if (const std::optional<bool> prefersDark = m_colourScheme->prefersDark())
+            return *prefersDark;
+    }
+    // Otherwise the tray takes the desktop's colours, so the palette tells whether the panel is dark.
+    return QGuiApplication::palette().color(QPalette::Window).lightness() < 128;
+}
+
+const QIcon &MenuBarExtra::icon(const QString &name, bool darkPanel)
+{
+    const QString resource = resourceName(name, darkPanel);
+    auto drawn = m_icons.find(resource);
+    if (drawn == m_icons.end())
+        drawn = m_icons.insert(resource, iconNamed(name, darkPanel));
+    return *drawn;
 }
 
 void MenuBarExtra::openMenuAtItem()
 {
     if (!m_menu || m_menu->isVisible())
         return;
-    const QRect item = m_trayIcon->geometry();
-    const QScreen *screen = item.isValid() ? QGuiApplication::screenAt(item.center()) : nullptr;
+    QRect item = m_trayIcon->geometry();
     // A StatusNotifierItem host does not tell where the item is; the click was there, though.
-    if (!screen) {
-        m_menu->popup(QCursor::pos());
-        return;
-    }
-    m_menu->popup(menuPosition(item, m_menu->sizeHint(), screen->geometry()));
+    if (!item.isValid() || !QGuiApplication::screenAt(item.center()))
+        item = QRect(QCursor::pos(), QSize(1, 1));
+    if (const QScreen *screen = QGuiApplication::screenAt(item.center()))
+        m_menu->popup(menuPosition(item, m_menu->sizeHint(), screen->geometry()));
+    else
+        m_menu->popup(item.topLeft());
 }
 
 } // namespace menubar

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QObject>
 #include <QPointer>
 #include <QSystemTrayIcon>
@@ -12,8 +13,9 @@
 class QMenu;
 
 namespace platform {
+class DesktopColourScheme;
 class LogSink;
-}
+} // namespace platform
 
 namespace menubar {
 
@@ -22,6 +24,8 @@ class ServicesController;
 // The item in the menu bar (system tray): the controller's icon, drawn for the panel's brightness, the
 // application's name and the state in words as tooltip, and the menu, which a left click opens as
 // well. Where no tray exists yet the program keeps running and makes the item once one appears.
+// The controller publishes its state at every check; the item hands the tray a new icon or tooltip only
+// when that changes what it shows, and draws each icon once: the tray keeps what it is handed.
 class MenuBarExtra : public QObject
 {
     Q_OBJECT
@@ -37,6 +41,8 @@ public:
         // Whether a tray host is there; the item is made only once one is.
         std::function<bool()> isSystemTrayAvailable;
         std::chrono::milliseconds trayPollInterval;
+        // The desktop's own light or dark preference, before the palette; may be none.
+        platform::DesktopColourScheme *colourScheme = nullptr;
     };
 
     explicit MenuBarExtra(Dependencies dependencies, QObject *parent = nullptr);
@@ -48,8 +54,9 @@ public:
     // The icon for a light panel or a dark one, marked as a template image: the macOS menu bar tints it.
     static QIcon iconNamed(const QString &name, bool darkPanel);
     static QString selfDescription();
-    // Where a menu of this size opens for an item at this place: below it in the upper half of the
-    // screen, above it in the lower half, so that it never covers the item.
+    // Where a menu of this size opens for an item at this place (or for a click at this point, as a 1x1
+    // rectangle): below it in the upper half of the screen, above it in the lower half, so that it never
+    // covers the item.
     static QPoint menuPosition(const QRect &item, const QSize &menu, const QRect &screen);
 
 protected:
@@ -59,14 +66,20 @@ private:
     void showWhenTrayAvailable();
     void makeTrayIcon();
     void updateItem();
+    bool isPanelDark() const;
+    const QIcon &icon(const QString &name, bool darkPanel);
     void openMenuAtItem();
 
     QPointer<ServicesController> m_servicesController;
     QPointer<QMenu> m_menu;
     platform::LogSink &m_log;
     std::function<bool()> m_isSystemTrayAvailable;
+    QPointer<platform::DesktopColourScheme> m_colourScheme;
     std::unique_ptr<QSystemTrayIcon> m_trayIcon;
     QTimer m_trayPoll;
+    // Each icon drawn once, by its resource's name; what the tray shows now, by the same name.
+    QHash<QString, QIcon> m_icons;
+    QString m_shownIcon;
 };
 
 } // namespace menubar

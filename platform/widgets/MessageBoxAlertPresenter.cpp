@@ -36,7 +36,7 @@ int MessageBoxAlertPresenter::runModal(const Alert &alert)
         // One role for all keeps the buttons in the order they were added on every platform layout.
         QPushButton *button = box.addButton(title, QMessageBox::ActionRole);
         buttons.append(button);
-        if (title == QLatin1String("Cancel"))
+        if (title == cancelButtonTitle())
             box.setEscapeButton(button);
     }
     box.setDefaultButton(qobject_cast<QPushButton *>(buttons.first()));

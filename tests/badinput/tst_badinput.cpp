@@ -56,6 +56,9 @@ private slots:
             << failed + "…\n" + QString(3999, 'x') + "E";
         QTest::newRow("daemon: exactly 4,000 characters, shown whole")
             << form << QByteArray("head -c 4000 /dev/zero | tr '\\0' x; exit 7") << failed + QString(4000, 'x');
+        QTest::newRow("daemon: the cut inside a surrogate pair drops its half")
+            << form << QByteArray("printf '\\360\\237\\230\\200'; head -c 3999 /dev/zero | tr '\\0' y; exit 7")
+            << failed + "…\n" + QString(3999, 'y');
         QTest::newRow("daemon: UTF-8 cut off at the end")
             << form << QByteArray("printf 'ok \\342\\202'; exit 7") << failed;
         QTest::newRow("daemon: missing") << form << QByteArray("missing")

@@ -1,11 +1,33 @@
+#include "platform/widgets/DesktopColourScheme.h"
 #include "sandbox/Sandbox.h"
 #include "sandbox/SandboxTools.h"
 #include "sandbox/tray/StatusNotifierWatcher.h"
 
 #include <QDBusConnection>
+#include <QDBusVariant>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+// The settings portal as a desktop offers it: the colour scheme, and its change signal.
+class SettingsPortal : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Settings")
+
+public:
+    uint scheme = 1; // dark
+
+public slots:
+    QDBusVariant Read(const QString &, const QString &) // the value in one more variant, as Read has it
+    {
+        return QDBusVariant(QVariant::fromValue(QDBusVariant(scheme)));
+    }
+
+signals:
+    void SettingChanged(const QString &nameSpace, const QString &key, const QDBusVariant &value);
+};
 
 // The menu-bar application, a real process, against a stand-in StatusNotifierItem tray on a private session
 // bus and a private X display without any XEmbed tray: the tray a KDE Plasma or GNOME panel offers.
@@ -23,11 +45,21 @@ class StatusNotifierTest : public QObject
     }
     bool logged(const char *text) const { return logText().contains(text); }
 
-    bool menuWindowShown(qint64 pid) const
+    static QString xdotool(const QStringList &arguments)
     {
-        QProcess search;
-        search.start("xdotool", {"search", "--onlyvisible", "--pid", QString::number(pid)});
-        return search.waitForFinished() && !search.readAllStandardOutput().trimmed().isEmpty();
+        QProcess process;
+        process.start("xdotool", arguments);
+        return process.waitForFinished() ? QString::fromUtf8(process.readAllStandardOutput()) : QString();
+    }
+
+    // Where the process shows a window (its menu), or nothing while it shows none.
+    static QRect shownWindow(qint64 pid)
+    {
+        const QString window = xdotool({"search", "--onlyvisible", "--pid", QString::number(pid)}).section('\n', 0, 0);
+        QMap<QString, int> values; // X=..., Y=..., WIDTH=..., HEIGHT=...
+        for (const QString &line : xdotool({"getwindowgeometry", "--shell", window}).split('\n'))
+            values.insert(line.section('=', 0, 0), line.section('=', 1).toInt());
+        return window.isEmpty() ? QRect() : QRect(values["X"], values["Y"], values["WIDTH"], values["HEIGHT"]);
     }
 
 private slots:
@@ -46,7 +78,8 @@ private slots:
     }
 
     // The item registers, is titled with the application's name, exports the six entries of its menu, and a
-    // left click opens that menu.
+    // left click opens that menu. The host does not say where the item is: on a bottom panel the menu opens
+    // above the click.
     void itemAppearsWhicheverStartsFirst()
     {
         QFETCH(bool, trayFirst);
@@ -70,11 +103,36 @@ private slots:
                      (QStringList{"Start Kelvane OS Agent service|enabled|", "Stop Kelvane OS Agent service|disabled|",
                                   "---", "About|enabled|", "Open Application Log Directory|enabled|Control+L",
                                   "Exit|enabled|Control+Q"}));
-        QVERIFY(!menuWindowShown(app.processId()));
+        QVERIFY(!shownWindow(app.processId()).isValid());
+        // Low on the 640-pixel screen, though with room below: Qt would not move a menu opened there by itself.
+        QCOMPARE(QProcess::execute("xdotool", {"mousemove", "500", "400"}), 0);
         QVERIFY(tray.activate(item));
-        QTRY_VERIFY(menuWindowShown(app.processId()));
+        QTRY_VERIFY(shownWindow(app.processId()).isValid());
+        QVERIFY2(shownWindow(app.processId()).bottom() < 400,
+                 qPrintable(QString::number(shownWindow(app.processId()).bottom())));
         app.kill();
         app.waitForFinished();
+    }
+
+    // A dark panel whose palette says light (Xfce's default) is told by the desktop's stated preference.
+    void colourSchemeFollowsTheDesktop()
+    {
+        SettingsPortal portal;
+        QDBusConnection desktop = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "desktop");
+        QVERIFY(desktop.registerService("org.freedesktop.portal.Desktop"));
+        QVERIFY(desktop.registerObject("/org/freedesktop/portal/desktop", &portal,
+                                       QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals));
+        platform::DesktopColourScheme scheme;
+        platform::followDesktopColourScheme(scheme);
+        QTRY_COMPARE(scheme.prefersDark(), std::optional<bool>(true));
+        QSignalSpy changes(&scheme, &platform::DesktopColourScheme::changed);
+        emit portal.SettingChanged("org.freedesktop.appearance", "contrast", QDBusVariant(0u)); // not ours
+        emit portal.SettingChanged("org.freedesktop.appearance", "color-scheme", QDBusVariant(2u));
+        QTRY_COMPARE(scheme.prefersDark(), std::optional<bool>(false));
+        QCOMPARE(changes.size(), 1);
+        emit portal.SettingChanged("org.freedesktop.appearance", "color-scheme", QDBusVariant(0u));
+        QTRY_COMPARE(scheme.prefersDark(), std::nullopt);
+        QDBusConnection::disconnectFromBus("desktop");
     }
 };
 

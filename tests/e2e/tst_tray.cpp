@@ -3,6 +3,7 @@
 #include "platform/widgets/SystemTray.h"
 #include "tests/support/ControllerFakes.h"
 
+#include <QApplication>
 #include <QProcess>
 #include <QTest>
 
@@ -45,6 +46,20 @@ private slots:
         QVERIFY(m_menu.geometry().left() <= item.left());
         xdotool({"key", "Escape"});
         QTRY_VERIFY(!m_menu.isVisible());
+    }
+
+    // A click soon after the one that closed the menu reaches the item as a double click: it opens the menu too.
+    void secondClickOpensTheMenuAgain()
+    {
+        QApplication::setDoubleClickInterval(0); // the first click stands alone
+        clickItem();
+        xdotool({"key", "Escape"});
+        QTRY_VERIFY(!m_menu.isVisible());
+        QApplication::setDoubleClickInterval(5000); // however busy the machine, the second is a double click
+        clickItem();
+        xdotool({"key", "Escape"});
+        QTRY_VERIFY(!m_menu.isVisible());
+        QApplication::setDoubleClickInterval(0);
     }
 
     void keyEquivalentsActWhileTheMenuIsOpen()

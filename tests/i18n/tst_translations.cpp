@@ -3,14 +3,18 @@
 #include "menubar-app/service/NotificationHelper.h"
 #include "menubar-app/ui/AppMenu.h"
 #include "platform/Translations.h"
+#include "platform/widgets/MessageBoxAlertPresenter.h"
 #include "tests/support/ControllerFakes.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <QTranslator>
+#include <QWizard>
 
 using namespace std::chrono_literals;
 
@@ -46,6 +50,7 @@ private slots:
         QTest::addColumn<QStringList>("menu"); // the six entries, "---" for the separator
         QTest::addColumn<QString>("prompt");   // the Full Disk Access alert: message|buttons
         QTest::addColumn<QStringList>("page"); // title, first radio button, first label, empty-address alert
+        QTest::addColumn<QStringList>("qt");   // Qt's own: the setup assistant's Next, Back and Cancel
         const QStringList english{"Start Kelvane OS Agent service",
                                   "Stop Kelvane OS Agent service",
                                   "---",
@@ -55,8 +60,9 @@ private slots:
         const QString englishPrompt = "Missing full disk access|Yes/No";
         const QStringList englishPage{"Agent Registration", "New agent node",
                                       "Node address:", "Node address field can't be empty"};
-        QTest::newRow("English") << "en-US" << english << englishPrompt << englishPage;
-        QTest::newRow("one we lack: English") << "sv-SE" << english << englishPrompt << englishPage;
+        const QStringList englishQt{"&Next >", "< &Back", "Cancel"};
+        QTest::newRow("English") << "en-US" << english << englishPrompt << englishPage << englishQt;
+        QTest::newRow("one we lack: English") << "sv-SE" << english << englishPrompt << englishPage << englishQt;
         QTest::newRow("German") << "de-DE"
                                 << QStringList{"Dienst von Kelvane OS Agent starten",
                                                "Dienst von Kelvane OS Agent stoppen",
@@ -66,13 +72,15 @@ private slots:
                                                "Beenden"}
                                 << "Festplattenvollzugriff fehlt|Ja/Nein"
                                 << QStringList{"Agent-Registrierung", "Neuer Agent-Knoten",
-                                               "Knotenadresse:", "Das Feld „Knotenadresse“ darf nicht leer sein"};
+                                               "Knotenadresse:", "Das Feld „Knotenadresse“ darf nicht leer sein"}
+                                << QStringList{"&Weiter >", "< &Zurück", "Abbrechen"};
         QTest::newRow("Japanese")
             << "ja-JP" << QStringList{"Kelvane OS Agent サービスを開始", "Kelvane OS Agent サービスを停止",      "---",
                                       "Kelvane OS Agent について",       "アプリケーションのログフォルダを開く", "終了"}
             << "フルディスクアクセスがありません|はい/いいえ"
             << QStringList{"エージェントの登録", "新しいエージェントノード", "ノードアドレス：",
-                           "「ノードアドレス」を入力してください"};
+                           "「ノードアドレス」を入力してください"}
+            << QStringList{"次へ(&N) >", "< 戻る(&B)", "キャンセル"};
     }
 
     void textsSpeakTheChosenLanguage()
@@ -100,6 +108,27 @@ private slots:
                                pane.contentView()->findChild<QLabel *>("addressLabel")->text(),
                                alerts->shown.value(0).section(' ', 1).section('|', 0, 0)};
         QTEST(page, "page");
+
+        QWizard wizard;
+        QTEST((QStringList{wizard.buttonText(QWizard::NextButton), wizard.buttonText(QWizard::BackButton),
+                           wizard.buttonText(QWizard::CancelButton)}),
+              "qt");
+
+        // Escape still answers the quit confirmation with its first button, whatever that is called here.
+        platform::MessageBoxAlertPresenter presenter;
+        int quits = 0;
+        menubar::AppMenu quitting({&controller, presenter, fakes.urls, "/var/log/agent", [] {}, [&quits] { ++quits; }});
+        bool escapeAnswered = false;
+        QTimer::singleShot(0, [&escapeAnswered] {
+            auto *box = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            QTest::keyClick(box, Qt::Key_Escape);
+            escapeAnswered = !box->isVisible();
+            if (!escapeAnswered)
+                box->done(0); // the key was ignored: leave some other way so that the test ends
+        });
+        quitting.exitAction()->trigger();
+        QVERIFY(escapeAnswered);
+        QCOMPARE(quits, 0);
     }
 };
 

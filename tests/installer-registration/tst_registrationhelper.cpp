@@ -100,10 +100,13 @@ private slots:
         qputenv("OS_AGENT_LOG_PATH", "/elsewhere");
         qputenv("KELVANE_NOT_UTF8", "caf\xe9 \xff\xfe\x80");
         RegistrationHelper helper(m_paths, m_shell);
-        if (guid.isEmpty())
-            helper.registerWithAddress("A", "L", value, "N");
-        else
-            helper.reRegisterWithAgentGuid(guid, "A", "L", value, "N");
+        QCOMPARE(reasonOf([&] {
+                     if (guid.isEmpty())
+                         helper.registerWithAddress("A", "L", value, "N");
+                     else
+                         helper.reRegisterWithAgentGuid(guid, "A", "L", value, "N");
+                 }),
+                 "no error");
         QTEST(recorded("arguments"), "arguments");
         QByteArrayList expected{"OS_AGENT_DATA_PATH=" + QFile::encodeName(m_paths.stagingDirectory),
                                 "OS_AGENT_LOG_PATH=" + QFile::encodeName(m_paths.stagingDirectory)};
@@ -182,6 +185,11 @@ private slots:
         QTest::newRow("file is a link") << staging + "ln -s \"$PWD/x\"" + staged << file + "is a symbolic link";
         QTest::newRow("directory opened after the run")
             << "mkdir -m 0777 staging && touch" + staged << dir + "is writable by other users";
+        QTest::newRow("file is a directory") << staging + "mkdir" + staged << file + "is not a regular file";
+        QTest::newRow("file is a pipe") << staging + "mkfifo" + staged << file + "is not a regular file";
+        QTest::newRow("a blank in the directory's path, which the root command could split")
+            << "blank"
+            << "Can't install the configuration: the path '@/stag ing' is not safe in a shell command";
     }
 
     // Checked before the daemon runs and again, with a staged file in place, before the copy as root.
@@ -189,7 +197,12 @@ private slots:
     {
         QFETCH(QString, setUp);
         QFETCH(QString, reason);
-        if (setUp == "foreign") {
+        if (setUp == "blank") {
+            m_paths.stagingDirectory = m_dir->filePath("stag ing");
+            m_paths.stagedConfigFile = m_dir->filePath("stag ing/.qmx-osagent.cfg");
+            QCOMPARE(sh("mkdir -m 0700 'stag ing' && touch 'stag ing/.qmx-osagent.cfg'"), 0);
+            reason.replace('@', m_dir->path());
+        } else if (setUp == "foreign") {
             // Someone else's directory: as the superuser, one given away; as anyone else, one of root's.
             if (::geteuid() == 0)
                 QCOMPARE(sh("mkdir staging && chown 65534 staging"), 0);
@@ -201,7 +214,7 @@ private slots:
             reason.replace('@', m_dir->path());
         }
         RegistrationHelper helper(m_paths, m_shell);
-        const bool staged = setUp.contains(".cfg");
+        const bool staged = setUp.contains(".cfg") || setUp == "blank";
         QCOMPARE(reasonOf([&] { staged ? helper.startService() : helper.runOsAgentWithArguments({}); }), reason);
         QCOMPARE(recorded("arguments"), QByteArrayList()); // the daemon never ran
         QVERIFY(m_shell.commands.isEmpty());

@@ -2,12 +2,14 @@
 #include "menubar-app/ui/BundleInfo.h"
 #include "menubar-app/ui/MenuBarExtra.h"
 #include "menubar-app/ui/ShowAboutView.h"
+#include "platform/widgets/DesktopColourScheme.h"
 #include "tests/support/ControllerFakes.h"
 
 #include <QApplication>
 #include <QDate>
 #include <QLabel>
 #include <QPointer>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -28,7 +30,8 @@ struct Scene
     AppMenu menu{{&controller, fakes.alerts, fakes.urls, "/var/log/agent",
                   [this] { ShowAboutView(plist.isNull() ? BundleInfo::mainBundle() : BundleInfo::fromPlist(plist)); },
                   [this] { ++terminated; }}};
-    MenuBarExtra item{{&controller, &menu, fakes, [this] { return trayAvailable; }, 5ms}};
+    platform::DesktopColourScheme scheme{};
+    MenuBarExtra item{{&controller, &menu, fakes, [this] { return trayAvailable; }, 5ms, &scheme}};
 };
 
 QImage rendered(const QIcon &icon)
@@ -57,11 +60,15 @@ private slots:
     }
 
     // Starts running, as the controller does before its first check. The tooltip says the state in words;
-    // the icon is drawn for the panel's brightness, as a template image for the macOS menu bar.
+    // the icon is drawn for the panel: as the desktop's colour scheme asks, else as its palette is, and as a
+    // template image for the macOS menu bar.
     void entriesAndItemFollowTheStateOnTheSameActions()
     {
         Scene scene;
         const QList<QAction *> actions = scene.menu.actions();
+        const QPalette light = QGuiApplication::palette();
+        QPalette dark = light;
+        dark.setColor(QPalette::Window, QColor(0x2b, 0x2b, 0x2b));
         for (bool running : {false, true}) {
             scene.fakes.tables = {running ? kRunningTable : kStoppedTable};
             QTRY_COMPARE(scene.menu.stopServiceAction()->isEnabled(), running);
@@ -72,11 +79,25 @@ private slots:
                      running ? "Kelvane OS Agent: running" : "Kelvane OS Agent: stopped");
             QVERIFY(scene.item.trayIcon()->icon().isMask());
 
-            const QPalette light = QGuiApplication::palette();
-            QPalette dark = light;
-            dark.setColor(QPalette::Window, QColor(0x2b, 0x2b, 0x2b));
-            QGuiApplication::setPalette(dark);
-            QCOMPARE(rendered(scene.item.trayIcon()->icon()), rendered(MenuBarExtra::iconNamed(name, true)));
+            // Published at every check, handed over only when it changes: the tray keeps each icon it gets.
+            const qint64 shown = scene.item.trayIcon()->icon().cacheKey();
+            QSignalSpy checks(&scene.controller, &ServicesController::iconNameChanged);
+            QVERIFY(checks.wait() && checks.wait());
+            QCOMPARE(scene.item.trayIcon()->icon().cacheKey(), shown);
+
+            const struct
+            {
+                std::optional<bool> schemeDark;
+                const QPalette &palette;
+                bool drawnDark;
+            } panels[] = {{std::nullopt, dark, true}, {true, light, true}, {false, dark, false}};
+            for (const auto &panel : panels) {
+                scene.scheme.setPrefersDark(panel.schemeDark);
+                QGuiApplication::setPalette(panel.palette);
+                QCOMPARE(rendered(scene.item.trayIcon()->icon()),
+                         rendered(MenuBarExtra::iconNamed(name, panel.drawnDark)));
+            }
+            scene.scheme.setPrefersDark(std::nullopt);
             QGuiApplication::setPalette(light);
         }
         QCOMPARE(scene.menu.actions(), actions);
@@ -84,6 +105,22 @@ private slots:
                 rendered(MenuBarExtra::iconNamed("StopMenuBarExtraIcon", false)));
         QVERIFY(rendered(MenuBarExtra::iconNamed("MenuBarExtraIcon", false)) !=
                 rendered(MenuBarExtra::iconNamed("MenuBarExtraIcon", true)));
+    }
+
+    void menuOpensBesideTheItemNeverOverIt_data()
+    {
+        QTest::addColumn<QRect>("item"); // a 1x1 item: the click, where the tray gives no item position
+        QTest::addColumn<QPoint>("menu");
+        QTest::newRow("top panel: below") << QRect(900, 0, 24, 24) << QPoint(900, 24);
+        QTest::newRow("bottom panel: above") << QRect(900, 616, 24, 24) << QPoint(900, 466);
+        QTest::newRow("click low on the screen: above it") << QRect(500, 600, 1, 1) << QPoint(500, 450);
+        QTest::newRow("click high on the screen: below it") << QRect(500, 10, 1, 1) << QPoint(500, 11);
+    }
+
+    void menuOpensBesideTheItemNeverOverIt()
+    {
+        QFETCH(QRect, item);
+        QTEST(MenuBarExtra::menuPosition(item, QSize(200, 150), QRect(0, 0, 1024, 640)), "menu");
     }
 
     // The item's icon changes with the menu when Start or Stop ends, not at the next poll.
@@ -122,12 +159,17 @@ private slots:
         QTEST(scene.terminated, "terminations");
     }
 
+    // Made once the tray is there, and then kept, however often the tray is still there.
     void itemShowsOnceATrayAppears()
     {
         Scene scene{.trayAvailable = false};
         QVERIFY(!scene.item.trayIcon()); // not even made: Qt would settle on a tray protocol too early
         scene.trayAvailable = true;
         QTRY_VERIFY(scene.item.trayIcon() && scene.item.trayIcon()->isVisible());
+        const QPointer<const QSystemTrayIcon> made = scene.item.trayIcon();
+        QSignalSpy checks(&scene.controller, &ServicesController::iconNameChanged);
+        QVERIFY(checks.wait() && checks.wait()); // each a few tray polls long
+        QCOMPARE(scene.item.trayIcon(), made.data());
         QCOMPARE(scene.fakes.log.filter("Kelvane_OS_Agent.MenuBarExtra ").size(), 1);
     }
 

@@ -1,0 +1,10 @@
+#include "platform/widgets/DesktopColourScheme.h"
+
+namespace platform {
+
+void followDesktopColourScheme(DesktopColourScheme &)
+{
+    // The menu bar draws template images in its own colours: there is nothing to follow.
+}
+
+} // namespace platform

@@ -1,6 +1,6 @@
 #include "platform/AdministratorShell.h"
 
-#include "platform/ChildProcess.h"
+#include <QFile>
 
 namespace platform {
 
@@ -20,14 +20,15 @@ DirectAdministratorShell::DirectAdministratorShell(QString shell)
 
 void DirectAdministratorShell::run(const QString &command)
 {
-    runAdministratorCommand(m_shell, {QStringLiteral("-c"), command});
+    runAdministratorCommand({m_shell, {QStringLiteral("-c"), command}, std::nullopt});
 }
 
-void runAdministratorCommand(const QString &program, const QStringList &arguments)
+void runAdministratorCommand(ChildProcessRequest request)
 {
+    request.captureStandardError = true;
     ChildProcessResult result;
     try {
-        result = runChildProcess({program, arguments, std::nullopt, true});
+        result = runChildProcess(request);
     } catch (const SystemError &error) {
         throw AdministratorShellError(error.message());
     }
@@ -38,9 +39,13 @@ void runAdministratorCommand(const QString &program, const QStringList &argument
                                                       : errorText);
 }
 
-QStringList pkexecArguments(const QString &shell, const QString &command)
+ChildProcessRequest pkexecRequest(const QString &pkexec, const QString &shell, const QString &command)
 {
-    return {QStringLiteral("--disable-internal-agent"), shell, QStringLiteral("-c"), command};
+    ProcessEnvironment environment = ProcessEnvironment::current();
+    environment.set("SHELL", QFile::encodeName(shell));
+    return {pkexec,
+            {QStringLiteral("--disable-internal-agent"), shell, QStringLiteral("-c"), command},
+            std::move(environment)};
 }
 
 QString escapeDoubleQuotes(const QString &command)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ChildProcess.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -57,12 +59,13 @@ private:
 // Runs the child to its end with its standard error captured. A child that cannot be started, ends by a
 // signal or exits with anything but 0 is thrown as AdministratorShellError with what it wrote to standard
 // error, or its status when it wrote nothing.
-void runAdministratorCommand(const QString &program, const QStringList &arguments);
+void runAdministratorCommand(ChildProcessRequest request);
 
-// pkexec's arguments for running a command line through the shell. Its own text agent is turned off:
-// started from a terminal with no graphical agent about, it would ask for the password on that terminal
-// and keep the caller waiting there.
-QStringList pkexecArguments(const QString &shell, const QString &command);
+// pkexec running a command line through the shell, with our environment but for SHELL. Its own text agent
+// is turned off: started from a terminal with no graphical agent about, it would ask for the password on
+// that terminal and keep the caller waiting there. And it is told that shell as SHELL: pkexec refuses
+// outright to run anything for a caller whose SHELL is not listed in /etc/shells.
+ChildProcessRequest pkexecRequest(const QString &pkexec, const QString &shell, const QString &command);
 
 // The installer's quoting rule for AppleScript: every double quote becomes \" and nothing else
 // changes (backslashes are not doubled). The menu-bar application inserts its commands verbatim.

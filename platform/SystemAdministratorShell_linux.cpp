@@ -5,7 +5,7 @@ namespace platform {
 void SystemAdministratorShell::run(const QString &command)
 {
     // pkexec hands the command to the shell unescaped: no AppleScript quoting is involved here.
-    runAdministratorCommand(m_pkexec, pkexecArguments(m_shell, command));
+    runAdministratorCommand(pkexecRequest(m_pkexec, m_shell, command));
 }
 
 } // namespace platform

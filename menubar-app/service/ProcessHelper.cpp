@@ -21,10 +21,10 @@ QString decodeOutput(const QByteArray &bytes)
     return *text;
 }
 
-platform::ChildProcessResult run(const QString &program, const QStringList &arguments)
+platform::ChildProcessResult run(const platform::ChildProcessRequest &request)
 {
     try {
-        return platform::runChildProcess({program, arguments, std::nullopt});
+        return platform::runChildProcess(request);
     } catch (const platform::SystemError &error) {
         throw ProcessError::posix(error.code(), error.message());
     }
@@ -39,7 +39,7 @@ ProcessHelper::ProcessHelper(Tools tools)
 QString ProcessHelper::executeProcess(const QString &processName, const QStringList &arguments)
 {
     // The child's exit status is deliberately not looked at: its output is what counts.
-    return decodeOutput(run(processName, arguments).output);
+    return decodeOutput(run({processName, arguments, std::nullopt}).output);
 }
 
 QString ProcessHelper::executeAsRoot(const QString &command)
@@ -54,7 +54,7 @@ QString ProcessHelper::executeThroughPkexec(const QString &command)
 {
     // Behave as callers expect of the AppleScript interpreter: a refused authorisation or a failing
     // command prints no result, and a result is printed as one line (a silent command gives "\n").
-    const platform::ChildProcessResult result = run(m_tools.pkexec, platform::pkexecArguments(m_tools.shell, command));
+    const platform::ChildProcessResult result = run(platform::pkexecRequest(m_tools.pkexec, m_tools.shell, command));
     if (result.status != 0 || result.signalled)
         throw ProcessError::missingData();
     QByteArray output = result.output;

@@ -1,9 +1,13 @@
+#include "installer-pane/enroll/EnrollCommand.h"
 #include "installer-pane/enroll/EnrollOptions.h"
 #include "installer-pane/enroll/EnrollOutcome.h"
 #include "installer-pane/enroll/PasswordSource.h"
 #include "installer-pane/enroll/SystemDefaults.h"
+#include "platform/AdministratorShell.h"
 #include "platform/ChildProcess.h"
+#include "tests/support/ScriptDir.h"
 
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -93,16 +97,83 @@ private slots:
         QTEST(exitForDaemonStatus(daemonStatus == 1000 ? std::nullopt : std::optional<qint32>(daemonStatus)), "exit");
     }
 
-    void reportsForPeopleAndScripts()
+    void runsAsScriptsExpect_data()
     {
-        const EnrollOutcome refused{EnrollExit::CredentialsRefused, "Incorrect credential provided", "", {}};
-        QCOMPARE(jsonReport(refused), R"({"message":"Incorrect credential provided","ok":false,"status":4})"
-                                      "\n");
-        QCOMPARE(textReport(refused), "Incorrect credential provided\n");
-        const EnrollOutcome noted{EnrollExit::Success, "Done", "Later.", {{"job", QJsonValue()}}};
-        QCOMPARE(jsonReport(noted), R"({"job":null,"message":"Done","note":"Later.","ok":true,"status":0})"
-                                    "\n");
-        QCOMPARE(textReport(noted), "Done\nLater.\n");
+        QTest::addColumn<QString>("arguments"); // separated by '|'
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QString>("daemon"); // its scripted output, '|', its exit status
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out"); // ending in "…": only its beginning
+        QTest::addColumn<QString>("err");
+        QTest::addColumn<QString>("daemonArguments"); // separated by '|'; empty: it never ran
+        const QString usage = "Usage:\n  osagent-enroll register   --address HOST:PORT…";
+        const QString daemonDown = "|0";
+        const QString cut = "register|--address|h:1|--login|l|--password-stdin";
+        QTest::newRow("help on standard output") << "register|--help" << QByteArray() << daemonDown << 0 << usage << ""
+                                                 << "";
+        QTest::newRow("usage error on standard error") << "register|--login|l" << QByteArray() << daemonDown << 64 << ""
+                                                       << "--address is missing\n\n" + usage << "";
+        QTest::newRow("parse error for scripts: JSON on standard output")
+            << "register|--json|--pasword=s3cret" << QByteArray() << daemonDown << 64
+            << "{\"message\":\"Unknown option 'pasword'.\",\"ok\":false,\"status\":64}\n"
+            << ""
+            << "";
+        QTest::newRow("the name reaches the daemon, trimmed")
+            << "register|--address|h:1|--login|l|--name| Node 7 |--password-stdin" << QByteArray("pw") << "|0" << 0
+            << ""
+            << "Registration success\n"
+            << "-r|l|h:1|pw|-n|Node 7";
+        QTest::newRow("the trimmed password masked where the daemon repeats it")
+            << cut << QByteArray(" s3cret-pw \n") << "bad s3cret-pw|7" << 1 << ""
+            << "Process failed with exit code: 7\n\nbad ********\n"
+            << "-r|l|h:1|s3cret-pw|-n|host";
+        QTest::newRow("status for scripts: enrolled, the daemon stopped")
+            << "status|--json" << QByteArray() << daemonDown << 0
+            << "{\"daemonRunning\":false,\"enrolled\":true,\"job\":\"-\\t0\\tcom.kelvane.osagent\",\"message\":"
+               "\"This machine is enrolled.\\nThe agent daemon is not running.\\nIts job in the job list: -\\t0\\t"
+               "com.kelvane.osagent\",\"ok\":true,\"status\":0}\n"
+            << ""
+            << "";
+    }
+
+    // The command as a script meets it: arguments and standard input in, the exit status, both streams and what
+    // reached the daemon out. The stand-in daemon runs for real with a scripted end and stages nothing; ps and
+    // launchctl are scripts of an enrolled machine whose daemon is stopped.
+    void runsAsScriptsExpect()
+    {
+        QFETCH(QString, arguments);
+        QFETCH(QByteArray, input);
+        QFETCH(QString, daemon);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        QFETCH(QString, daemonArguments);
+        ScriptDir dir;
+        qputenv("QMX_STANDIN_RECORD_DIR", QFile::encodeName(dir.path()));
+        qputenv("QMX_STANDIN_OUTPUT", daemon.section('|', 0, 0).toUtf8());
+        qputenv("QMX_STANDIN_EXIT_STATUS", daemon.section('|', 1).toUtf8());
+        contract::AgentPaths paths;
+        paths.daemonExecutable = STANDIN_DAEMON;
+        paths.stagingDirectory = dir.filePath("staging");
+        paths.stagedConfigFile = dir.filePath("staging/.qmx-osagent.cfg");
+        paths.installedConfigFile = dir.write("installed.cfg", "");
+        paths.ps = dir.write("ps", "printf 'COMM\\nlaunchd\\n'");
+        paths.launchctl = dir.write("launchctl", "printf 'PID\\tStatus\\tLabel\\n-\\t0\\tcom.kelvane.osagent\\n'");
+        QByteArray standardOutput, standardError;
+        installer::EnrollCommand command(
+            {paths, false, std::make_shared<platform::DirectAdministratorShell>("/bin/false"),
+             [] { return std::nullopt; }, [] { return QString("host"); }, [&input] { return input; },
+             [&standardOutput](const QByteArray &bytes) { standardOutput += bytes; },
+             [&standardError](const QByteArray &bytes) { standardError += bytes; }});
+
+        QTEST(command.run(QStringList{"osagent-enroll"} + arguments.split('|')), "status");
+        for (const auto &[shown, expected] : {std::pair{standardOutput, out}, std::pair{standardError, err}}) {
+            if (expected.endsWith(QChar(0x2026))) // …
+                QVERIFY2(QString::fromUtf8(shown).startsWith(expected.chopped(1)), shown);
+            else
+                QCOMPARE(QString::fromUtf8(shown), expected);
+        }
+        QCOMPARE(QString::fromUtf8(dir.read("arguments")).split(QChar(0)).join('|'),
+                 daemonArguments.isEmpty() ? daemonArguments : daemonArguments + '|');
     }
 
     void passwordFileIsTrustedOnlyWhenPrivate_data()
@@ -115,10 +186,19 @@ private slots:
             << "printf ' pw\\t\\n\\n' > f; chmod 600 f" << EnrollExit::Success << " pw\t\n";
         QTest::newRow("a line end only: empty") << "echo > f; chmod 400 f" << EnrollExit::Success << "";
         QTest::newRow("CR LF") << "printf 'pw\\r\\n' > f; chmod 600 f" << EnrollExit::Success << "pw";
+        // Each of the four bits alone.
         QTest::newRow("group may read") << "touch f; chmod 640 f" << EnrollExit::PasswordFilePermissions
                                         << refused + "can be read by other users";
+        QTest::newRow("others may read") << "touch f; chmod 604 f" << EnrollExit::PasswordFilePermissions
+                                         << refused + "can be read by other users";
+        QTest::newRow("group may write") << "touch f; chmod 620 f" << EnrollExit::PasswordFilePermissions
+                                         << refused + "can be changed by other users";
         QTest::newRow("others may write") << "touch f; chmod 602 f" << EnrollExit::PasswordFilePermissions
                                           << refused + "can be changed by other users";
+        // Read by a caller other than root, as root could read it anyway: nobody, when we are root.
+        QTest::newRow("the caller may not read it")
+            << "touch f; chmod 200 f; [ \"$(id -u)\" != 0 ] || chown 65534 f" << EnrollExit::PasswordFilePermissions
+            << refused + "can't be read by this user";
         QTest::newRow("a link to a private file")
             << "touch g; chmod 600 g; ln -s g f" << EnrollExit::PasswordFilePermissions
             << refused + "is a symbolic link";
@@ -144,6 +224,12 @@ private slots:
         QCOMPARE(
             platform::runChildProcess({"/bin/sh", {"-c", "cd '" + dir.path() + "' && " + setUp}, {}, false}).status, 0);
         const QString path = dir.filePath("f");
+        const bool asNobody = QByteArray(QTest::currentDataTag()) == "the caller may not read it" && ::geteuid() == 0;
+        if (asNobody) {
+            QVERIFY(QFile::setPermissions(dir.path(), QFile::Permissions(0x7711)));
+            QCOMPARE(::seteuid(65534), 0);
+        }
+        const auto backToRoot = qScopeGuard([asNobody] { QVERIFY(!asNobody || ::seteuid(0) == 0); });
         try {
             QCOMPARE(PasswordSource::decode(PasswordSource::readFile(path)), result);
             QCOMPARE(exit, EnrollExit::Success);

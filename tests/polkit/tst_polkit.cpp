@@ -17,6 +17,9 @@ class PolkitTest : public QObject
     Q_OBJECT
 
 private slots:
+    // Every account's own: pkexec refuses anything to a caller whose SHELL is not listed in /etc/shells.
+    void initTestCase() { qputenv("SHELL", "/opt/odd/shell"); }
+
     // pk-allowed: what the menu-bar application gets back is what the AppleScript interpreter prints.
     void menubarRunnerPrintsResultAsSuperuser_data()
     {

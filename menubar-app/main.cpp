@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QSettings>
 
 int main(int argc, char *argv[])
 {
@@ -13,5 +14,7 @@ int main(int argc, char *argv[])
                                   .stringForKey(QLatin1String(menubar::BundleInfo::kIdentifierKey))
                                   .value_or(QString()); // always there: the Info.plist is built in
     platform::SystemLogSink log(subsystem, QStringLiteral("status"));
-    return menubar::runMenuBarApplication(contract::AgentPaths(), log, QLocale::system().uiLanguages());
+    QSettings settings(QSettings::UserScope, QString::fromLatin1(menubar::kSettingsOrganization),
+                       QString::fromLatin1(menubar::kSettingsApplication));
+    return menubar::runMenuBarApplication(contract::AgentPaths(), log, settings, QLocale::system().uiLanguages());
 }

@@ -13,8 +13,13 @@ const QString kEnglish = QStringLiteral("en");
 
 bool installTranslator(const QString &file, const QString &directory)
 {
+    QCoreApplication *application = QCoreApplication::instance();
+    // Once per catalogue: a program that makes a page on each opening asks for its language each time.
+    if (application->findChild<QTranslator *>(file, Qt::FindDirectChildrenOnly))
+        return true;
     // Owned by the application object, for as long as it speaks this language.
-    auto *translator = new QTranslator(QCoreApplication::instance());
+    auto *translator = new QTranslator(application);
+    translator->setObjectName(file);
     if (translator->load(file, directory) && QCoreApplication::installTranslator(translator))
         return true;
     delete translator;

@@ -21,6 +21,8 @@ public:
     QString jobDirectory(const QString &label) const { return m_root + QStringLiteral("/launchd/") + label; }
     QString serverDirectory() const { return m_root + QStringLiteral("/server"); }
     QString logFile() const { return m_root + QStringLiteral("/log/agent.log"); }
+    // The menu-bar application's settings, in place of the user's.
+    QString settingsFile() const { return m_root + QStringLiteral("/settings/kelvane-os-agent.ini"); }
     QString authoriseLog() const { return m_root + QStringLiteral("/authorise.log"); }
     // The stand-in launchctl's "asuser" calls, one line each.
     QString asUserLog() const { return m_root + QStringLiteral("/asuser.log"); }

@@ -42,7 +42,7 @@ QString SandboxSession::serverAddress() const
     return QStringLiteral("127.0.0.1:%1").arg(m_box.serverPort());
 }
 
-void SandboxSession::stop()
+void SandboxSession::stopJobs()
 {
     // The menu-bar application first, so that it does not start the daemon again meanwhile.
     for (const std::string_view label : {contract::kGuiAgentLabel, contract::kServiceLabel}) {
@@ -52,6 +52,11 @@ void SandboxSession::stop()
         } catch (const platform::SystemError &) {
         }
     }
+}
+
+void SandboxSession::stop()
+{
+    stopJobs();
     stopServer();
 }
 

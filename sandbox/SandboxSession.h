@@ -22,6 +22,8 @@ public:
     bool startServer();
     void stopServer();
     QString serverAddress() const;
+    // Stops the launchd jobs: the menu-bar application, then the daemon.
+    void stopJobs();
     void stop();
 
     // Keeps the event loop turning until the condition holds or the time is up.

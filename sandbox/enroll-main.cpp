@@ -6,6 +6,7 @@
 #include "installer-pane/enroll/EnrollCommand.h"
 #include "installer-pane/enroll/SystemDefaults.h"
 #include "platform/AdministratorShell.h"
+#include "platform/LogSink.h"
 #include "sandbox/Sandbox.h"
 
 #include <QCoreApplication>
@@ -38,6 +39,7 @@ int main(int argc, char *argv[])
         installer::readStandardInput,
         installer::writeStandardOutput,
         installer::writeStandardError,
+        std::make_shared<platform::FileLogSink>(box.logFile()),
     };
     return installer::EnrollCommand(std::move(dependencies))
         .run(QStringList{QStringLiteral("osagent-enroll")} + arguments.mid(3));

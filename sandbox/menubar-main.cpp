@@ -1,5 +1,5 @@
 // The menu-bar application on a sandbox: the shipped wiring with the sandbox's paths, its
-// authorisation stand-in and a log file, in the system's language or the one given.
+// authorisation stand-in, a log file and a settings file, in the system's language or the one given.
 // Usage: sandbox-kelvane-os-agent SANDBOX [LANGUAGE]
 #include "menubar-app/ui/MenuBarApplication.h"
 #include "platform/LogSink.h"
@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QSettings>
 
 int main(int argc, char *argv[])
 {
@@ -19,5 +20,6 @@ int main(int argc, char *argv[])
     platform::FileLogSink log(box.logFile());
     const QStringList languages =
         argc == 3 ? QStringList{QString::fromLocal8Bit(argv[2])} : QLocale::system().uiLanguages();
-    return menubar::runMenuBarApplication(box.paths(), log, languages);
+    QSettings settings(box.settingsFile(), QSettings::IniFormat);
+    return menubar::runMenuBarApplication(box.paths(), log, settings, languages);
 }

@@ -223,6 +223,13 @@ Beispiel, als root aus einem Skript der Geräteverwaltung:
     </message>
 </context>
 <context>
+    <name>installer::InstallCommand</name>
+    <message>
+        <source>Can&apos;t install the configuration: the path &apos;%1&apos; is not safe in a shell command</source>
+        <translation>Die Konfiguration kann nicht installiert werden: Der Pfad „%1“ ist in einem Shell-Befehl nicht sicher</translation>
+    </message>
+</context>
+<context>
     <name>installer::PasswordSource</name>
     <message>
         <source>The password file &apos;%1&apos; is a symbolic link</source>
@@ -337,10 +344,6 @@ Beispiel, als root aus einem Skript der Geräteverwaltung:
 
 %2</translation>
     </message>
-    <message>
-        <source>Can&apos;t install the configuration: the path &apos;%1&apos; is not safe in a shell command</source>
-        <translation>Die Konfiguration kann nicht installiert werden: Der Pfad „%1“ ist in einem Shell-Befehl nicht sicher</translation>
-    </message>
 </context>
 <context>
     <name>installer::StagingDirectory</name>
@@ -434,6 +437,10 @@ Beispiel, als root aus einem Skript der Geräteverwaltung:
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>Register This Computer…</source>
+        <translation>Diesen Computer registrieren…</translation>
+    </message>
 </context>
 <context>
     <name>menubar::MenuBarExtra</name>
@@ -451,6 +458,13 @@ Beispiel, als root aus einem Skript der Geräteverwaltung:
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>platform::InstallerPaneWindow</name>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
     </message>
 </context>
 <context>

@@ -223,6 +223,13 @@ Ejemplo, como root desde un script de gestión de dispositivos:
     </message>
 </context>
 <context>
+    <name>installer::InstallCommand</name>
+    <message>
+        <source>Can&apos;t install the configuration: the path &apos;%1&apos; is not safe in a shell command</source>
+        <translation>No se puede instalar la configuración: la ruta «%1» no es segura en una orden de shell</translation>
+    </message>
+</context>
+<context>
     <name>installer::PasswordSource</name>
     <message>
         <source>The password file &apos;%1&apos; is a symbolic link</source>
@@ -337,10 +344,6 @@ Ejemplo, como root desde un script de gestión de dispositivos:
 
 %2</translation>
     </message>
-    <message>
-        <source>Can&apos;t install the configuration: the path &apos;%1&apos; is not safe in a shell command</source>
-        <translation>No se puede instalar la configuración: la ruta «%1» no es segura en una orden de shell</translation>
-    </message>
 </context>
 <context>
     <name>installer::StagingDirectory</name>
@@ -434,6 +437,10 @@ Ejemplo, como root desde un script de gestión de dispositivos:
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
+    <message>
+        <source>Register This Computer…</source>
+        <translation>Registrar este equipo…</translation>
+    </message>
 </context>
 <context>
     <name>menubar::MenuBarExtra</name>
@@ -451,6 +458,13 @@ Ejemplo, como root desde un script de gestión de dispositivos:
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>platform::InstallerPaneWindow</name>
+    <message>
+        <source>Done</source>
+        <translation>Listo</translation>
     </message>
 </context>
 <context>

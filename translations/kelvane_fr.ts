@@ -223,6 +223,13 @@ Exemple, en tant que root depuis un script de gestion des appareils&#xa0;:
     </message>
 </context>
 <context>
+    <name>installer::InstallCommand</name>
+    <message>
+        <source>Can&apos;t install the configuration: the path &apos;%1&apos; is not safe in a shell command</source>
+        <translation>Impossible d’installer la configuration&#xa0;: le chemin «&#xa0;%1&#xa0;» n’est pas sûr dans une commande shell</translation>
+    </message>
+</context>
+<context>
     <name>installer::PasswordSource</name>
     <message>
         <source>The password file &apos;%1&apos; is a symbolic link</source>
@@ -337,10 +344,6 @@ Exemple, en tant que root depuis un script de gestion des appareils&#xa0;:
 
 %2</translation>
     </message>
-    <message>
-        <source>Can&apos;t install the configuration: the path &apos;%1&apos; is not safe in a shell command</source>
-        <translation>Impossible d’installer la configuration&#xa0;: le chemin «&#xa0;%1&#xa0;» n’est pas sûr dans une commande shell</translation>
-    </message>
 </context>
 <context>
     <name>installer::StagingDirectory</name>
@@ -434,6 +437,10 @@ Exemple, en tant que root depuis un script de gestion des appareils&#xa0;:
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
+    <message>
+        <source>Register This Computer…</source>
+        <translation>Enregistrer cet ordinateur…</translation>
+    </message>
 </context>
 <context>
     <name>menubar::MenuBarExtra</name>
@@ -451,6 +458,13 @@ Exemple, en tant que root depuis un script de gestion des appareils&#xa0;:
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>platform::InstallerPaneWindow</name>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
     </message>
 </context>
 <context>

@@ -222,6 +222,13 @@ PASSWORD-SOURCE には次のいずれかを指定します:
     </message>
 </context>
 <context>
+    <name>installer::InstallCommand</name>
+    <message>
+        <source>Can&apos;t install the configuration: the path &apos;%1&apos; is not safe in a shell command</source>
+        <translation>設定をインストールできません: パス「%1」はシェルコマンドで安全に扱えません</translation>
+    </message>
+</context>
+<context>
     <name>installer::PasswordSource</name>
     <message>
         <source>The password file &apos;%1&apos; is a symbolic link</source>
@@ -336,10 +343,6 @@ PASSWORD-SOURCE には次のいずれかを指定します:
 
 %2</translation>
     </message>
-    <message>
-        <source>Can&apos;t install the configuration: the path &apos;%1&apos; is not safe in a shell command</source>
-        <translation>設定をインストールできません: パス「%1」はシェルコマンドで安全に扱えません</translation>
-    </message>
 </context>
 <context>
     <name>installer::StagingDirectory</name>
@@ -433,6 +436,10 @@ PASSWORD-SOURCE には次のいずれかを指定します:
         <source>Close</source>
         <translation>閉じる</translation>
     </message>
+    <message>
+        <source>Register This Computer…</source>
+        <translation>このコンピュータを登録…</translation>
+    </message>
 </context>
 <context>
     <name>menubar::MenuBarExtra</name>
@@ -450,6 +457,13 @@ PASSWORD-SOURCE には次のいずれかを指定します:
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>platform::InstallerPaneWindow</name>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
     </message>
 </context>
 <context>

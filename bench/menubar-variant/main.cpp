@@ -6,6 +6,7 @@
 #include "sandbox/Sandbox.h"
 
 #include <QApplication>
+#include <QSettings>
 
 int main(int argc, char *argv[])
 {
@@ -18,5 +19,6 @@ int main(int argc, char *argv[])
     contract::AgentPaths paths = box.paths();
     paths.ps = QString::fromLocal8Bit(argv[2]);
     platform::FileLogSink log(box.logFile());
-    return menubar::runMenuBarApplication(paths, log, {QStringLiteral("en")});
+    QSettings settings(box.settingsFile(), QSettings::IniFormat);
+    return menubar::runMenuBarApplication(paths, log, settings, {QStringLiteral("en")});
 }

@@ -11,6 +11,7 @@
 #include "installer-pane/registration/RegistrationHelper.h"
 #include "platform/AdministratorShell.h"
 #include "platform/ChildProcess.h"
+#include "platform/LogSink.h"
 #include "sandbox/Sandbox.h"
 #include "sandbox/SandboxSession.h"
 
@@ -68,7 +69,8 @@ int main(int argc, char *argv[])
     const contract::AgentPaths paths = box.paths();
     const QString address = session.serverAddress();
     platform::SystemAdministratorShell shell(paths.pkexec, paths.shell);
-    installer::RegistrationHelper helper(paths, shell);
+    platform::CapturingLogSink log;
+    installer::RegistrationHelper helper(paths, shell, log);
 
     // The direct run gets what the helper hands the daemon, built outside the timing as the helper's is not.
     const QString directData = box.root() + QStringLiteral("/tmp/direct");

@@ -3,7 +3,8 @@
 // Usage: bench-tray [STARTUP-RUNS [REST-SECONDS]]
 //
 // The menu-bar application is the sandbox's entry on a fresh sandbox: no configuration, so it never
-// starts the daemon, but it checks the process table every 5 s as shipped and logs to a file.
+// starts the daemon, but it checks the process table every 5 s as shipped and logs to a file. Its
+// registration window opens by itself at the first, unmeasured launch only.
 #include "bench/BenchSupport.h"
 #include "bench/BenchTools.h"
 #include "bench/tray/TrayBench.h"

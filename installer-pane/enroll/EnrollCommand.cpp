@@ -60,15 +60,11 @@ EnrollOutcome EnrollCommand::enrol(const EnrollRequest &request) const
     platform::DirectAdministratorShell rootShell(m_dependencies.paths.shell);
     platform::AdministratorShell &shell = m_dependencies.runsAsRoot ? rootShell : *m_dependencies.administratorShell;
     try {
-        RegistrationHelper helper(m_dependencies.paths, shell, session);
+        RegistrationHelper helper(m_dependencies.paths, shell, *m_dependencies.log, session);
         RegistrationFields::registerWith(helper, values);
     } catch (const RegistrationError &error) {
-        const EnrollExit status = exitForDaemonStatus(error.daemonStatus());
-        QString message = error.reason();
-        // Only a generic failure quotes what others wrote (the daemon's output), which might hold the password.
-        if (status == EnrollExit::Failure && !values.password.isEmpty())
-            message.replace(values.password, QStringLiteral("********"));
-        return {status, message, QString(), {}};
+        // The registration took the password out of what it quotes of the daemon.
+        return {exitForDaemonStatus(error.daemonStatus()), error.reason(), QString(), {}};
     }
 
     EnrollOutcome outcome{EnrollExit::Success, RegistrationFields::successMessage(values), QString(), {}};

@@ -14,7 +14,8 @@
 
 namespace platform {
 class AdministratorShell;
-}
+class LogSink;
+} // namespace platform
 
 namespace installer {
 
@@ -35,10 +36,12 @@ struct EnrollDependencies
     std::function<QByteArray()> readStandardInput;
     std::function<void(const QByteArray &)> writeStandardOutput;
     std::function<void(const QByteArray &)> writeStandardError;
+    // For what only an administrator needs (the registration's notes), never on the command's own streams.
+    std::shared_ptr<platform::LogSink> log;
 };
 
-// osagent-enroll: the registration page's enrolment for scripts, without a window. Writes nothing to
-// any log, and the password never to its output.
+// osagent-enroll: the registration page's enrolment for scripts, without a window. The password never
+// reaches its output or the log.
 class EnrollCommand
 {
     Q_DECLARE_TR_FUNCTIONS(installer::EnrollCommand)

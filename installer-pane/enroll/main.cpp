@@ -2,6 +2,7 @@
 #include "installer-pane/enroll/EnrollCommand.h"
 #include "installer-pane/enroll/SystemDefaults.h"
 #include "platform/AdministratorShell.h"
+#include "platform/LogSink.h"
 #include "platform/Translations.h"
 
 #include <QCoreApplication>
@@ -24,6 +25,7 @@ int main(int argc, char *argv[])
         installer::readStandardInput,
         installer::writeStandardOutput,
         installer::writeStandardError,
+        std::make_shared<platform::SystemLogSink>(),
     };
     return installer::EnrollCommand(std::move(dependencies)).run(QCoreApplication::arguments());
 }

@@ -14,16 +14,18 @@ ProcessHelper::ProcessHelper(platform::AdministratorShell &shell)
 
 qint32 ProcessHelper::runProcess(const QString &path, const QStringList &arguments,
                                  std::optional<platform::ProcessEnvironment> environment,
-                                 std::optional<QString> *output)
+                                 std::optional<QString> *output, QByteArray *errorOutput)
 {
     platform::ChildProcessResult result;
     try {
-        result = platform::runChildProcess({path, arguments, std::move(environment), false});
+        result = platform::runChildProcess({path, arguments, std::move(environment), errorOutput != nullptr});
     } catch (const platform::SystemError &error) {
         throw RegistrationError(tr("Can't run process '%1'. Error: %2").arg(path, error.message()));
     }
     if (output)
         *output = platform::decodeUtf8(result.output);
+    if (errorOutput)
+        *errorOutput = result.errorOutput;
     return result.signalled ? -result.status : result.status;
 }
 

@@ -27,9 +27,11 @@ public:
     // signal's number negated, as launchd shows it, so that it never reads as an exit status of its
     // own. No environment: the child inherits ours. The output, when asked for, is the child's
     // standard output as UTF-8, or none when it is not valid UTF-8; it is not written when the
-    // child cannot be started. Throws only when the child cannot be started.
+    // child cannot be started. Throws only when the child cannot be started. Standard error is ours, or, when
+    // errorOutput is given, kept there as it came.
     static qint32 runProcess(const QString &path, const QStringList &arguments,
-                             std::optional<platform::ProcessEnvironment> environment, std::optional<QString> *output);
+                             std::optional<platform::ProcessEnvironment> environment, std::optional<QString> *output,
+                             QByteArray *errorOutput = nullptr);
     // As above with our environment, and any status but 0 thrown.
     static void runProcess(const QString &path, const QStringList &arguments);
 

@@ -1,13 +1,18 @@
 #include "installer-pane/registration/RegistrationHelper.h"
 
+#include "installer-pane/registration/InstallCommand.h"
 #include "installer-pane/registration/LaunchdJob.h"
 #include "installer-pane/registration/OutputExcerpt.h"
+#include "installer-pane/registration/PasswordMask.h"
 #include "installer-pane/registration/RegistrationError.h"
 #include "installer-pane/registration/StagingDirectory.h"
+#include "platform/LogSink.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
-#include <algorithm>
+#include <unistd.h>
 
 namespace installer {
 
@@ -16,36 +21,13 @@ namespace {
 // How long the menu-bar application may take to quit after "stop".
 constexpr std::chrono::seconds kGuiAgentExitBound{5};
 
-// Inside double quotes the shell still expands these.
-bool isSafeInQuotes(const QString &path)
-{
-    return !path.isEmpty() &&
-           std::none_of(path.begin(), path.end(), [](QChar c) { return QStringView(u"\"\\$`").contains(c); });
-}
-
-// The staging directory goes to rm unquoted, as the command has always had it.
-bool isSafeUnquoted(const QString &path)
-{
-    return !path.isEmpty() && std::all_of(path.begin(), path.end(), [](QChar c) {
-        return c.unicode() < 0x80 && (c.isLetterOrNumber() || QStringView(u"/._+-").contains(c));
-    });
-}
-
-void requireShellSafe(const QString &path, bool safe)
-{
-    if (!safe) {
-        throw RegistrationError(
-            RegistrationHelper::tr("Can't install the configuration: the path '%1' is not safe in a shell command")
-                .arg(path));
-    }
-}
-
 } // namespace
 
 RegistrationHelper::RegistrationHelper(contract::AgentPaths paths, platform::AdministratorShell &shell,
-                                       GuiAgentSession agentSession)
+                                       platform::LogSink &log, GuiAgentSession agentSession)
     : m_paths(std::move(paths))
     , m_processes(shell)
+    , m_log(log)
     , m_agentSession(std::move(agentSession))
 {}
 
@@ -53,23 +35,29 @@ void RegistrationHelper::registerWithAddress(const QString &address, const QStri
                                              const QString &name)
 {
     // The daemon takes the login before the address.
-    runOsAgentWithArguments({contract::toQString(contract::kRegisterFlag), login, address, password,
-                             contract::toQString(contract::kNodeNameFlag), name});
+    runOsAgent({contract::toQString(contract::kRegisterFlag), login, address, password,
+                contract::toQString(contract::kNodeNameFlag), name},
+               password);
     startService();
 }
 
 void RegistrationHelper::reRegisterWithAgentGuid(const QString &agentGuid, const QString &address, const QString &login,
                                                  const QString &password, const QString &name)
 {
-    runOsAgentWithArguments({contract::toQString(contract::kReRegisterFlag), agentGuid, login, address, password,
-                             contract::toQString(contract::kNodeNameFlag), name});
+    runOsAgent({contract::toQString(contract::kReRegisterFlag), agentGuid, login, address, password,
+                contract::toQString(contract::kNodeNameFlag), name},
+               password);
     startService();
 }
 
-void RegistrationHelper::runOsAgentWithArguments(const QStringList &arguments) const
+void RegistrationHelper::runOsAgentWithArguments(const QStringList &arguments)
 {
-    // Before the daemon writes anything there, so that no one else's files can end up installed.
-    prepareStagingDirectory(m_paths.stagingDirectory);
+    runOsAgent(arguments, QString());
+}
+
+void RegistrationHelper::runOsAgent(const QStringList &arguments, const QString &password)
+{
+    prepareStaging();
 
     // The installer's own environment byte for byte: only the two paths are ours to set.
     platform::ProcessEnvironment environment = platform::ProcessEnvironment::current();
@@ -78,7 +66,12 @@ void RegistrationHelper::runOsAgentWithArguments(const QStringList &arguments) c
     environment.set(contract::kLogPathVariable, staging);
 
     std::optional<QString> output;
-    const qint32 status = ProcessHelper::runProcess(m_paths.daemonExecutable, arguments, environment, &output);
+    QByteArray errors;
+    const qint32 status = ProcessHelper::runProcess(m_paths.daemonExecutable, arguments, environment, &output, &errors);
+    // What the daemon says on standard error is for an administrator, not for the form: to the log.
+    const QString said = maskPassword(QString::fromUtf8(errors).trimmed(), password);
+    if (!said.isEmpty())
+        m_log.write(platform::LogLevel::Info, selfDescription() + QStringLiteral(" qmx-osagent: ") + said);
     switch (status) {
     case contract::kExitEnrolled:
         return;
@@ -89,29 +82,41 @@ void RegistrationHelper::runOsAgentWithArguments(const QStringList &arguments) c
     case contract::kExitAddressRefused:
         throw RegistrationError(tr("Incorrect address provided"), status);
     default:
+        // Masked before it is cut: a copy the cut would split is gone whole.
+        if (output)
+            output = maskPassword(*output, password);
         throw RegistrationError(
             tr("Process failed with exit code: %1\n\n%2").arg(QString::number(status), outputExcerpt(output)), status);
     }
 }
 
-QString RegistrationHelper::installCommand() const
+void RegistrationHelper::prepareStaging()
 {
-    requireShellSafe(m_paths.installedConfigDirectory, isSafeInQuotes(m_paths.installedConfigDirectory));
-    requireShellSafe(m_paths.stagedConfigFile, isSafeInQuotes(m_paths.stagedConfigFile));
-    requireShellSafe(m_paths.stagingDirectory, isSafeUnquoted(m_paths.stagingDirectory));
-    // The directory is created first: copying into a missing one would leave a file named after it,
-    // and the removal after it would then lose the staged configuration.
-    return QStringLiteral("mkdir -p \"%1\" && cp \"%2\" \"%1\" && rm -Rf %3")
-        .arg(m_paths.installedConfigDirectory, m_paths.stagedConfigFile, m_paths.stagingDirectory);
+    // Before the daemon writes anything there, so that no one else's files can end up installed.
+    try {
+        prepareStagingDirectory(m_paths.stagingDirectory);
+        return;
+    } catch (const RegistrationError &) {
+        // Another user made it first, or made it unsafe: not a reason to give up, since a directory of our
+        // own does as well. The daemon is told where through the same two variables.
+    }
+    const QString fixed = m_paths.stagingDirectory;
+    m_paths.stagingDirectory = makePrivateStagingDirectory(QDir::tempPath());
+    m_paths.stagedConfigFile = m_paths.stagingDirectory + u'/' + QFileInfo(m_paths.stagedConfigFile).fileName();
+    m_log.write(platform::LogLevel::Info,
+                selfDescription() + QStringLiteral(" staging directory %1 is another user's or unsafe; "
+                                                   "staging in %2 instead")
+                                        .arg(fixed, m_paths.stagingDirectory));
 }
 
 void RegistrationHelper::startService() const
 {
     if (!isStagedFilePresent(m_paths.stagedConfigFile))
         return;
-    // Only a directory that no one else can write to keeps the checked file what it is until the copy.
+    // Checked here too, so that a bad staging directory is refused before anyone is asked for a password.
     verifyStagingDirectory(m_paths.stagingDirectory);
-    m_processes.runScriptAsRoot(installCommand());
+    m_processes.runScriptAsRoot(InstallCommand::build(
+        {m_paths.stagedConfigFile, m_paths.stagingDirectory, m_paths.installedConfigDirectory}, ::geteuid()));
     restartGuiAgent();
 }
 
@@ -127,6 +132,11 @@ void RegistrationHelper::restartGuiAgent() const
     LaunchdJob(m_paths.launchctl, m_agentSession.launchctlPrefix, label).waitUntilExited(kGuiAgentExitBound);
     ProcessHelper::runProcess(m_paths.launchctl,
                               m_agentSession.launchctlPrefix + QStringList{QStringLiteral("start"), label});
+}
+
+QString RegistrationHelper::selfDescription()
+{
+    return QStringLiteral("Enroller.RegistrationHelper");
 }
 
 } // namespace installer

@@ -6,6 +6,7 @@
 #include <QFile>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <optional>
 #include <sys/stat.h>
@@ -108,6 +109,16 @@ void checkDirectory(const QString &path, bool createWhenMissing)
 void prepareStagingDirectory(const QString &path)
 {
     checkDirectory(path, true);
+}
+
+QString makePrivateStagingDirectory(const QString &parent)
+{
+    QByteArray path = QFile::encodeName(parent + QStringLiteral("/osagent.XXXXXX"));
+    if (::mkdtemp(path.data()) == nullptr) {
+        throw RegistrationError(StagingDirectory::tr("Can't create the staging directory '%1'. Error: %2")
+                                    .arg(QFile::decodeName(path), systemMessage(errno)));
+    }
+    return QFile::decodeName(path);
 }
 
 void verifyStagingDirectory(const QString &path)

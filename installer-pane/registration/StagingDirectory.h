@@ -12,6 +12,10 @@ namespace installer {
 // symbolic link) owned by us and not writable by group or others.
 void prepareStagingDirectory(const QString &path);
 
+// A fresh directory of ours under the parent, mode 0700, under a name that no one had taken (mkdtemp):
+// where to stage when the fixed directory is someone else's.
+QString makePrivateStagingDirectory(const QString &parent);
+
 // The same checks on a directory that must already exist.
 void verifyStagingDirectory(const QString &path);
 

@@ -3,8 +3,8 @@
 #include "installer-pane/registration/RegistrationHelper.h"
 #include "installer-pane/ui/RegistrationPane.h"
 #include "platform/AdministratorShell.h"
+#include "platform/LogSink.h"
 #include "platform/Translations.h"
-#include "platform/widgets/InstallerPlugin.h"
 #include "platform/widgets/MessageBoxAlertPresenter.h"
 
 #include <QLocale>
@@ -20,9 +20,12 @@ std::unique_ptr<platform::InstallerPane> createEnrollerPane(const EnrollerDepend
 
     FormServices services{dependencies.newRegistration, dependencies.alerts, dependencies.hostName};
     if (!services.newRegistration) {
-        // The lambda keeps the shell alive for as long as a form may click.
-        services.newRegistration = [paths, shell]() -> std::unique_ptr<AgentRegistration> {
-            return std::make_unique<RegistrationHelper>(paths, *shell);
+        std::shared_ptr<platform::LogSink> log = dependencies.log;
+        if (!log)
+            log = std::make_shared<platform::SystemLogSink>();
+        // The lambda keeps the shell and the log alive for as long as a form may click.
+        services.newRegistration = [paths, shell, log]() -> std::unique_ptr<AgentRegistration> {
+            return std::make_unique<RegistrationHelper>(paths, *shell, *log);
         };
     }
     if (!services.alerts)
@@ -33,11 +36,3 @@ std::unique_ptr<platform::InstallerPane> createEnrollerPane(const EnrollerDepend
 }
 
 } // namespace installer
-
-// The plug-in's one export. The installer passes null; a sandbox may pass an
-// installer::EnrollerDependencies (see EnrollerPlugin.h).
-extern "C" Q_DECL_EXPORT platform::InstallerPane *createInstallerPane(const void *dependencies)
-{
-    const auto *given = static_cast<const installer::EnrollerDependencies *>(dependencies);
-    return installer::createEnrollerPane(given ? *given : installer::EnrollerDependencies{}).release();
-}

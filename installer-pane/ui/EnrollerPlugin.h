@@ -10,6 +10,7 @@
 namespace platform {
 class AdministratorShell;
 class AlertPresenter;
+class LogSink;
 } // namespace platform
 
 namespace installer {
@@ -22,9 +23,10 @@ struct EnrollerDependencies
     contract::AgentPaths paths;
     std::shared_ptr<platform::AdministratorShell> administratorShell; // SystemAdministratorShell(pkexec, shell)
     std::shared_ptr<platform::AlertPresenter> alerts;                 // MessageBoxAlertPresenter
-    AgentRegistrationFactory newRegistration;                         // RegistrationHelper(paths, shell)
+    AgentRegistrationFactory newRegistration;                         // RegistrationHelper(paths, shell, log)
     HostNameProvider hostName;                                        // this machine's host name
     QStringList preferredLanguages;                                   // the system's
+    std::shared_ptr<platform::LogSink> log;                           // SystemLogSink
 };
 
 // The pane on these dependencies, with the plug-in's own strings table, speaking the first preferred

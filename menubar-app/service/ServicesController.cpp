@@ -74,9 +74,7 @@ ServicesController::ServicesController(Dependencies dependencies, QObject *paren
     , m_notificationHelper(dependencies.alerts, dependencies.urlOpener)
 {
     startChecking();
-    // Only an enrolled machine has the configuration file; its contents are the daemon's business.
-    if (PathHelper::isConfigFileExists(m_paths.installedConfigFile))
-        startService();
+    takeUpConfiguration();
 }
 
 ServicesController::~ServicesController()
@@ -96,6 +94,23 @@ void ServicesController::setIconName(const QString &name)
     emit objectWillChange();
     m_iconName = name;
     emit iconNameChanged();
+}
+
+void ServicesController::setIsEnrolled(bool enrolled)
+{
+    if (m_isEnrolled == enrolled)
+        return;
+    m_isEnrolled = enrolled;
+    emit isEnrolledChanged();
+}
+
+void ServicesController::takeUpConfiguration()
+{
+    // Only an enrolled machine has the configuration file; its contents are the daemon's business.
+    if (!PathHelper::isConfigFileExists(m_paths.installedConfigFile))
+        return;
+    setIsEnrolled(true);
+    startService();
 }
 
 void ServicesController::startChecking()
@@ -183,10 +198,12 @@ QString ServicesController::selfDescription()
 void ServicesController::updateServiceStatus()
 {
     const bool running = isProcessRunning();
+    // Looked at on every check, so that an installed or removed configuration shows without a restart.
+    const bool enrolled = PathHelper::isConfigFileExists(m_paths.installedConfigFile);
     // Explicitly queued: observers keep the previous state until the current operation has returned
     // to the event loop. Bound to this object, so a step still pending at destruction is dropped.
     QMetaObject::invokeMethod(
-        this, [this, running] { applyServiceStatus(running); }, Qt::QueuedConnection);
+        this, [this, running, enrolled] { applyServiceStatus(running, enrolled); }, Qt::QueuedConnection);
 }
 
 bool ServicesController::isProcessRunning()
@@ -200,12 +217,13 @@ bool ServicesController::isProcessRunning()
     }
 }
 
-void ServicesController::applyServiceStatus(bool running)
+void ServicesController::applyServiceStatus(bool running, bool enrolled)
 {
     if (m_isServiceRunning != running)
         logInfo(kProcessName + QStringLiteral(": ") + (running ? QStringLiteral("running") : QStringLiteral("stoped")));
     setIsServiceRunning(running);
     setIconName(running ? kRunningIconName : kStoppedIconName);
+    setIsEnrolled(enrolled);
 }
 
 // Every line begins with who wrote it: our module and class name.

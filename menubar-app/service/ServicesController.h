@@ -35,6 +35,8 @@ class ServicesController : public QObject
     Q_OBJECT
     Q_PROPERTY(bool isServiceRunning READ isServiceRunning WRITE setIsServiceRunning NOTIFY isServiceRunningChanged)
     Q_PROPERTY(QString iconName READ iconName WRITE setIconName NOTIFY iconNameChanged)
+    // Whether the daemon's configuration file is installed, as of the last status check.
+    Q_PROPERTY(bool isEnrolled READ isEnrolled NOTIFY isEnrolledChanged)
 
 public:
     struct Dependencies
@@ -54,11 +56,15 @@ public:
     void setIsServiceRunning(bool running);
     QString iconName() const { return m_iconName; }
     void setIconName(const QString &name);
+    bool isEnrolled() const { return m_isEnrolled; }
 
     void startChecking();
     void stopChecking();
     void startService();
     void stopService();
+    // What the start does on an enrolled machine: if the configuration file is there now, counts the
+    // machine as enrolled at once and starts the daemon. For a registration made while the application runs.
+    void takeUpConfiguration();
 
     // Pure pieces, public so that they can be exercised on their own.
     static StartServiceResult parseStartServiceOutput(const QString &output);
@@ -71,16 +77,21 @@ signals:
     void objectWillChange();
     void isServiceRunningChanged();
     void iconNameChanged();
+    // Only on a change, and without objectWillChange: the file's presence is not the daemon's state, and
+    // only the registration entry follows it.
+    void isEnrolledChanged();
 
 private:
     void updateServiceStatus();
     bool isProcessRunning();
-    void applyServiceStatus(bool running);
+    void applyServiceStatus(bool running, bool enrolled);
+    void setIsEnrolled(bool enrolled);
     void logInfo(const QString &text);
     void logError(const QString &text);
 
     bool m_isServiceRunning = true;
     QString m_iconName;
+    bool m_isEnrolled = false;
     ProcessRunner &m_runner;
     platform::LogSink &m_log;
     contract::AgentPaths m_paths;

@@ -18,6 +18,9 @@ AppMenu::AppMenu(Dependencies dependencies, QWidget *parent)
     , m_showAbout(std::move(dependencies.showAbout))
     , m_terminate(std::move(dependencies.terminate))
 {
+    m_registerAction =
+        addEntry(tr("Register This Computer…"), QStringLiteral("registerAction"), &AppMenu::registrationRequested);
+    m_registerSeparator = addSeparator();
     m_startServiceAction =
         addEntry(tr("Start Kelvane OS Agent service"), QStringLiteral("startServiceAction"), &AppMenu::startService);
     m_stopServiceAction =
@@ -30,10 +33,13 @@ AppMenu::AppMenu(Dependencies dependencies, QWidget *parent)
     m_exitAction = addEntry(tr("Exit"), QStringLiteral("exitAction"), &AppMenu::confirmQuit);
     m_exitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    if (m_servicesController)
+    if (m_servicesController) {
         connect(m_servicesController, &ServicesController::isServiceRunningChanged, this,
                 &AppMenu::updateServiceEntries);
+        connect(m_servicesController, &ServicesController::isEnrolledChanged, this, &AppMenu::updateRegisterEntry);
+    }
     updateServiceEntries();
+    updateRegisterEntry();
 }
 
 QAction *AppMenu::addEntry(const QString &title, const QString &objectName, void (AppMenu::*handler)())
@@ -68,6 +74,13 @@ void AppMenu::updateServiceEntries()
     const bool running = hasController && m_servicesController->isServiceRunning();
     m_startServiceAction->setEnabled(hasController && !running);
     m_stopServiceAction->setEnabled(running);
+}
+
+void AppMenu::updateRegisterEntry()
+{
+    const bool enrolled = !m_servicesController || m_servicesController->isEnrolled();
+    m_registerAction->setVisible(!enrolled);
+    m_registerSeparator->setVisible(!enrolled);
 }
 
 void AppMenu::startService()

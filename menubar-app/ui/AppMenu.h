@@ -14,8 +14,8 @@ namespace menubar {
 
 class ServicesController;
 
-// The menu of the menu-bar item. Its actions are made once and only enabled or disabled later:
-// an action whose handler is still running (a prompt, the About window) must not be deleted.
+// The menu of the menu-bar item. Its actions are made once and only enabled, disabled, shown or hidden
+// later: an action whose handler is still running (a prompt, the About window) must not be deleted.
 class AppMenu : public QMenu
 {
     Q_OBJECT
@@ -33,11 +33,17 @@ public:
 
     explicit AppMenu(Dependencies dependencies, QWidget *parent = nullptr);
 
+    // Shown only while the machine is not enrolled, at the top, with a separator of its own.
+    QAction *registerAction() const { return m_registerAction; }
     QAction *startServiceAction() const { return m_startServiceAction; }
     QAction *stopServiceAction() const { return m_stopServiceAction; }
     QAction *aboutAction() const { return m_aboutAction; }
     QAction *openLogDirectoryAction() const { return m_openLogDirectoryAction; }
     QAction *exitAction() const { return m_exitAction; }
+
+signals:
+    // The user picked "Register This Computer…".
+    void registrationRequested();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -45,6 +51,7 @@ protected:
 private:
     QAction *addEntry(const QString &title, const QString &objectName, void (AppMenu::*handler)());
     void updateServiceEntries();
+    void updateRegisterEntry();
     void startService();
     void stopService();
     void showAbout();
@@ -58,6 +65,8 @@ private:
     std::function<void()> m_showAbout;
     std::function<void()> m_terminate;
 
+    QAction *m_registerAction = nullptr;
+    QAction *m_registerSeparator = nullptr;
     QAction *m_startServiceAction = nullptr;
     QAction *m_stopServiceAction = nullptr;
     QAction *m_aboutAction = nullptr;

@@ -4,6 +4,8 @@
 #include "menubar-app/ui/MenuBarExtra.h"
 #include "menubar-app/ui/ShowAboutView.h"
 
+#include <QGuiApplication>
+
 namespace menubar {
 
 MainApp::MainApp(Dependencies dependencies, QObject *parent)
@@ -28,6 +30,15 @@ MainApp::MainApp(Dependencies dependencies, QObject *parent)
         MenuBarExtra::kTrayPollInterval,
         dependencies.colourScheme,
     });
+    m_registrationOffer = std::make_unique<RegistrationOffer>(RegistrationOffer::Dependencies{
+        m_servicesController.get(),
+        dependencies.settings,
+        std::move(dependencies.newRegistrationPane),
+        m_bundleInfo.stringForKey(QLatin1String(BundleInfo::kNameKey))
+            .value_or(QGuiApplication::applicationDisplayName()),
+    });
+    connect(m_menu.get(), &AppMenu::registrationRequested, m_registrationOffer.get(), &RegistrationOffer::openWindow);
+    m_registrationOffer->openOnceAtStart();
 }
 
 MainApp::~MainApp() = default;

@@ -2,6 +2,7 @@
 
 #include "menubar-app/service/ServicesController.h"
 #include "menubar-app/ui/BundleInfo.h"
+#include "menubar-app/ui/RegistrationOffer.h"
 
 #include <QObject>
 
@@ -18,7 +19,8 @@ class AppMenu;
 class MenuBarExtra;
 
 // The application's one scene: it owns the service controller for the life of the process and
-// builds the menu-bar item and its menu on it.
+// builds the menu-bar item and its menu on it, and the registration window's offer while the
+// machine is not enrolled.
 class MainApp : public QObject
 {
     Q_OBJECT
@@ -31,6 +33,9 @@ public:
         BundleInfo bundleInfo;
         std::function<void()> terminate;
         std::function<bool()> isSystemTrayAvailable;
+        // The user's: remembers that the registration window has opened by itself.
+        QSettings &settings;
+        InstallerPaneFactory newRegistrationPane;
         platform::DesktopColourScheme *colourScheme = nullptr; // none: the palette alone decides
     };
 
@@ -40,6 +45,7 @@ public:
     ServicesController &servicesController() const { return *m_servicesController; }
     AppMenu &menu() const { return *m_menu; }
     MenuBarExtra &menuBarExtra() const { return *m_menuBarExtra; }
+    RegistrationOffer &registrationOffer() const { return *m_registrationOffer; }
 
 private:
     BundleInfo m_bundleInfo;
@@ -47,6 +53,7 @@ private:
     std::unique_ptr<ServicesController> m_servicesController;
     std::unique_ptr<AppMenu> m_menu;
     std::unique_ptr<MenuBarExtra> m_menuBarExtra;
+    std::unique_ptr<RegistrationOffer> m_registrationOffer;
 };
 
 } // namespace menubar

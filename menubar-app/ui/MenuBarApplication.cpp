@@ -1,8 +1,10 @@
 #include "menubar-app/ui/MenuBarApplication.h"
 
+#include "installer-pane/registration/RegistrationHelper.h"
 #include "menubar-app/service/ProcessHelper.h"
 #include "menubar-app/ui/BundleInfo.h"
 #include "menubar-app/ui/MainApp.h"
+#include "platform/AdministratorShell.h"
 #include "platform/LogSink.h"
 #include "platform/Translations.h"
 #include "platform/widgets/DesktopColourScheme.h"
@@ -15,7 +17,24 @@
 
 namespace menubar {
 
-int runMenuBarApplication(const contract::AgentPaths &paths, platform::LogSink &log,
+InstallerPaneFactory registrationPaneFactory(installer::EnrollerDependencies dependencies)
+{
+    const contract::AgentPaths paths = dependencies.paths;
+    if (!dependencies.administratorShell)
+        dependencies.administratorShell =
+            std::make_shared<platform::SystemAdministratorShell>(paths.pkexec, paths.shell);
+    if (!dependencies.log)
+        dependencies.log = std::make_shared<platform::SystemLogSink>();
+    // The lambda keeps the shell and the log alive for as long as a page may click. No agent to restart:
+    // the agent is this program.
+    dependencies.newRegistration = [paths, shell = dependencies.administratorShell, log = dependencies.log] {
+        return std::make_unique<installer::RegistrationHelper>(paths, *shell, *log,
+                                                               installer::GuiAgentSession{{}, false});
+    };
+    return [dependencies] { return installer::createEnrollerPane(dependencies); };
+}
+
+int runMenuBarApplication(const contract::AgentPaths &paths, platform::LogSink &log, QSettings &settings,
                           const QStringList &preferredLanguages, std::chrono::milliseconds checkInterval)
 {
     platform::installTranslations(preferredLanguages);
@@ -36,11 +55,18 @@ int runMenuBarApplication(const contract::AgentPaths &paths, platform::LogSink &
     platform::DesktopColourScheme colourScheme;
     platform::followDesktopColourScheme(colourScheme);
 
+    installer::EnrollerDependencies page;
+    page.paths = paths;
+    page.preferredLanguages = preferredLanguages;
+    // The application's own log, which outlives the page.
+    page.log = std::shared_ptr<platform::LogSink>(&log, [](platform::LogSink *) {});
     MainApp mainApp({
         {runner, log, alerts, urlOpener, paths, checkInterval},
         bundle,
         [] { QCoreApplication::quit(); },
         [] { return platform::isTrayHostAvailable(); },
+        settings,
+        registrationPaneFactory(page),
         &colourScheme,
     });
     return QApplication::exec();

@@ -10,7 +10,9 @@
 //   QMX_STANDIN_RECORD_DIR   directory receiving "arguments" (argv[1..]) and "environment"
 //                            (NAME=value entries), each entry ended by a NUL byte;
 //   QMX_STANDIN_OUTPUT, QMX_STANDIN_EXIT_STATUS, QMX_STANDIN_SIGNAL: print this, then end with this
-//                            status or signal, instead of doing anything of the above.
+//                            status or signal, instead of doing anything of the above;
+//   QMX_STANDIN_ERRORS, QMX_STANDIN_STAGE: with those, also print this on standard error, and write
+//                            this as .qmx-osagent.cfg into OS_AGENT_DATA_PATH.
 
 #include <cctype>
 #include <cerrno>
@@ -42,6 +44,12 @@ int scripted()
     if (const char *output = std::getenv("QMX_STANDIN_OUTPUT"))
         std::fputs(output, stdout);
     std::fflush(stdout);
+    if (const char *errors = std::getenv("QMX_STANDIN_ERRORS"))
+        std::fputs(errors, stderr);
+    const char *stage = std::getenv("QMX_STANDIN_STAGE");
+    const char *dataPath = std::getenv("OS_AGENT_DATA_PATH");
+    if (stage && dataPath)
+        std::ofstream(std::string(dataPath) + "/.qmx-osagent.cfg", std::ios::trunc) << stage;
     if (const char *signal = std::getenv("QMX_STANDIN_SIGNAL")) {
         const rlimit noCore{0, 0}; // SIGQUIT and its kind would otherwise leave a core file behind
         setrlimit(RLIMIT_CORE, &noCore);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Remakes docs/screenshots/menubar-*.png and about.png: the real menu-bar interface on a scripted daemon
-# state (menubar-screenshot-demo), under Xvfb with trayer as tray host, on a light and on a dark panel,
-# in English and in German.
+# Remakes docs/screenshots/menubar-*.png, about.png and registration-window*.png: the real menu-bar interface
+# on a scripted daemon state (menubar-screenshot-demo), under Xvfb with trayer as tray host, on a light and on
+# a dark panel, in English and in German.
 # Usage: make-menubar-screenshots.sh [BUILD_DIR]   (default: <repo>/build, built if needed)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -56,8 +56,9 @@ demo_window() {
     return 1
 }
 
-shoot_menu() { # shoot_menu OUTPUT CROP-WIDTH DEMO-ARGUMENTS...
-    local output=$1 crop=$2
+shoot_menu() { # shoot_menu OUTPUT CROP-WIDTH[xCROP-HEIGHT] DEMO-ARGUMENTS...
+    local output=$1 crop=${2%x*} crop_height=170
+    [[ $2 == *x* ]] && crop_height=${2#*x}
     shift 2
     "$demo" "$@" &
     local pid=$!
@@ -69,7 +70,7 @@ shoot_menu() { # shoot_menu OUTPUT CROP-WIDTH DEMO-ARGUMENTS...
     # A left click on the item opens the menu right under it.
     xdotool mousemove $((X + 11)) $((Y + 11)) click 1
     sleep 1
-    import -window root -crop "${crop}x170+$((width - crop))+0" +repage "$out/$output"
+    import -window root -crop "${crop}x${crop_height}+$((width - crop))+0" +repage "$out/$output"
     kill "$pid"
     wait "$pid" 2>/dev/null || true
 }
@@ -78,6 +79,7 @@ start_tray 0xe6e6e6
 shoot_menu menubar-running.png 340 running
 shoot_menu menubar-stopped.png 340 stopped
 shoot_menu menubar-running-de.png 420 running de
+shoot_menu menubar-unenrolled.png 340x200 stopped unenrolled
 start_tray 0x2b2b2b
 shoot_menu menubar-running-dark.png 340 running dark
 shoot_menu menubar-stopped-dark.png 340 stopped dark
@@ -88,5 +90,18 @@ pids+=("$pid")
 window=$(demo_window "250x200")
 sleep 0.5
 import -window "$window" "$out/about.png"
+kill "$pid"
+
+for language in en de; do
+    suffix=
+    [ "$language" = en ] || suffix=-$language
+    "$demo" stopped unenrolled register "$language" &
+    pid=$!
+    pids+=("$pid")
+    window=$(demo_window "[3-9][0-9][0-9]x[2-9][0-9][0-9]")
+    sleep 0.5
+    import -window "$window" "$out/registration-window$suffix.png"
+    kill "$pid"
+done
 rm -f "$backdrop"
-echo "written: $out/menubar-*.png $out/about.png"
+echo "written: $out/menubar-*.png $out/about.png $out/registration-window*.png"

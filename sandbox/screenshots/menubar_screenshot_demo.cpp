@@ -1,9 +1,12 @@
 // The menu-bar application on a scripted daemon state, for make-menubar-screenshots.sh.
-// Usage: menubar-screenshot-demo running|stopped [about] [dark] [LANGUAGE]: "dark" gives the desktop a dark
-// palette, as a dark panel's desktop has; LANGUAGE as "de". No administrator command can run from here.
+// Usage: menubar-screenshot-demo running|stopped [unenrolled] [about|register] [dark] [LANGUAGE]: the machine
+// is enrolled unless "unenrolled" is given; "register" opens the registration window; "dark" gives the
+// desktop a dark palette, as a dark panel's desktop has; LANGUAGE as "de". No administrator command can
+// run from here.
 #include "menubar-app/service/ProcessRunner.h"
 #include "menubar-app/ui/AppMenu.h"
 #include "menubar-app/ui/MainApp.h"
+#include "menubar-app/ui/MenuBarApplication.h"
 #include "platform/LogSink.h"
 #include "platform/Translations.h"
 #include "platform/UrlOpener.h"
@@ -11,8 +14,11 @@
 #include "platform/widgets/SystemTray.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QIcon>
 #include <QPalette>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace {
@@ -41,7 +47,8 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/AppIcon.svg")));
     const QStringList arguments = QApplication::arguments();
-    platform::installTranslations({arguments.size() > 2 && arguments.last().size() == 2 ? arguments.last() : "en"});
+    const QString language = arguments.size() > 2 && arguments.last().size() == 2 ? arguments.last() : "en";
+    platform::installTranslations({language});
     if (arguments.contains(QLatin1String("dark"))) {
         QPalette dark(QColor(0x3a, 0x3a, 0x3c), QColor(0x2b, 0x2b, 0x2b));
         for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
@@ -56,15 +63,28 @@ int main(int argc, char *argv[])
     platform::CapturingLogSink log;
     platform::MessageBoxAlertPresenter alerts;
     NoUrlOpener urls;
+    QTemporaryDir scratch;
     contract::AgentPaths paths;
-    paths.installedConfigFile.clear(); // not enrolled: the daemon is never started from here
+    // Enrolled: a configuration file is there, and the start it brings runs nothing here.
+    paths.installedConfigFile = scratch.filePath(QStringLiteral("enrolled.cfg"));
+    if (!arguments.contains(QLatin1String("unenrolled")))
+        QFile(paths.installedConfigFile).open(QIODevice::WriteOnly);
+    QSettings settings(scratch.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
+    settings.setValue(QLatin1String(menubar::RegistrationOffer::kOpenedAtStartKey), true); // only when asked for
+    installer::EnrollerDependencies page;
+    page.paths = paths;
+    page.preferredLanguages = {language};
     menubar::MainApp mainApp({
         {runner, log, alerts, urls, paths, std::chrono::milliseconds(500)},
         menubar::BundleInfo::mainBundle(),
         [] { QCoreApplication::quit(); },
         [] { return platform::isTrayHostAvailable(); },
+        settings,
+        menubar::registrationPaneFactory(page),
     });
     if (arguments.contains(QLatin1String("about")))
         QTimer::singleShot(0, mainApp.menu().aboutAction(), &QAction::trigger);
+    if (arguments.contains(QLatin1String("register")))
+        QTimer::singleShot(0, mainApp.menu().registerAction(), &QAction::trigger);
     return app.exec();
 }

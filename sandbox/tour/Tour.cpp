@@ -2,6 +2,7 @@
 
 #include "installer-pane/ui/EnrollerPlugin.h"
 #include "platform/AdministratorShell.h"
+#include "platform/LogSink.h"
 #include "platform/installer-host/SetupAssistant.h"
 #include "platform/widgets/InstallerPluginLoader.h"
 #include "sandbox/SandboxTools.h"
@@ -15,7 +16,6 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QSysInfo>
-#include <QThread>
 #include <QTimer>
 
 #include <cstdio>
@@ -66,21 +66,34 @@ int Tour::run()
     say(QStringLiteral("Backup server: %1, login \"%2\", password \"%3\"")
             .arg(m_session.serverAddress(), kLogin, kPassword));
 
-    const contract::AgentPaths paths = m_box.paths();
-    installer::EnrollerDependencies dependencies{
-        paths, std::make_shared<platform::SystemAdministratorShell>(paths.pkexec, paths.shell), {}, {}, {}, {"en"}};
-    // The shipped plug-in, handed the sandbox's values instead of the installer's none.
     std::unique_ptr<platform::InstallerPane> pane;
     try {
-        pane = platform::InstallerPluginLoader({QString::fromUtf8(tools::kEnrollerPlugin)}).createPane(&dependencies);
+        pane = newPane();
     } catch (const platform::InstallerPluginError &error) {
         say(error.message());
         return 1;
     }
-    platform::SetupAssistant assistant(std::move(pane));
-    const int status = m_automatic ? runAutomatic(assistant) : runInteractive(assistant);
+    int status = 0;
+    {
+        platform::SetupAssistant assistant(std::move(pane));
+        road(QStringLiteral("The road of one installation"), 8);
+        status = m_automatic ? runAutomatic(assistant) : runInteractive(assistant);
+    }
+    road(QStringLiteral("The Enroller page skipped"), 6);
+    resetMachine();
+    status |= m_automatic ? runPageSkippedAutomatic() : runPageSkippedInteractive();
     m_session.stop();
     return status;
+}
+
+std::unique_ptr<platform::InstallerPane> Tour::newPane() const
+{
+    const contract::AgentPaths paths = m_box.paths();
+    installer::EnrollerDependencies dependencies{
+        paths, std::make_shared<platform::SystemAdministratorShell>(paths.pkexec, paths.shell), {}, {}, {}, {"en"},
+        std::make_shared<platform::FileLogSink>(m_box.logFile())};
+    // The shipped plug-in, handed the sandbox's values instead of the installer's none.
+    return platform::InstallerPluginLoader({QString::fromUtf8(tools::kEnrollerPlugin)}).createPane(&dependencies);
 }
 
 int Tour::runInteractive(platform::SetupAssistant &assistant)
@@ -89,10 +102,23 @@ int Tour::runInteractive(platform::SetupAssistant &assistant)
     assistant.run();
     if (!QFile::exists(m_box.paths().installedConfigFile))
         return 0;
-    say(QStringLiteral("The menu-bar application now runs in your tray. Press Return to stop the sandbox."));
+    say(QStringLiteral("The menu-bar application now runs in your tray. Press Return for the second road."));
     std::string line;
     std::getline(std::cin, line);
     return 0;
+}
+
+void Tour::resetMachine()
+{
+    m_session.stopJobs();
+    QFile::remove(m_box.paths().installedConfigFile);
+    QFile::remove(m_box.settingsFile());
+}
+
+void Tour::road(const QString &title, int steps)
+{
+    m_steps = steps;
+    say(QStringLiteral("== %1").arg(title));
 }
 
 void Tour::say(const QString &text) const
@@ -103,7 +129,10 @@ void Tour::say(const QString &text) const
 
 bool Tour::step(int number, const QString &text, bool ok)
 {
-    say(QStringLiteral("[%1/8] %2%3").arg(number).arg(text, ok ? QString() : QStringLiteral("  -- FAILED")));
+    say(QStringLiteral("[%1/%2] %3%4")
+            .arg(number)
+            .arg(m_steps)
+            .arg(text, ok ? QString() : QStringLiteral("  -- FAILED")));
     return ok;
 }
 
@@ -138,12 +167,12 @@ void Tour::answerAlertsAutomatically()
     timer->start(100);
 }
 
-bool Tour::openTrayMenu()
+bool Tour::openTrayMenu(const QString &programClass)
 {
-    // The relaunched application's item, embedded in trayer: a small window of that program.
+    // The application's item, embedded in trayer: a small window of that program.
     const QStringList windows =
         runTool(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                            QStringLiteral("--classname"), QStringLiteral("sandbox-kelvane-os-agent")})
+                                            QStringLiteral("--classname"), programClass})
             .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     for (const QString &window : windows) {
         const QString shell = runTool(QStringLiteral("xdotool"),
@@ -156,7 +185,8 @@ bool Tour::openTrayMenu()
         runTool(QStringLiteral("xdotool"),
                 {QStringLiteral("mousemove"), QString::number(value("X") + 11), QString::number(value("Y") + 21),
                  QStringLiteral("click"), QStringLiteral("3")});
-        QThread::msleep(700);
+        // The menu may be this program's own: its events must be handled meanwhile.
+        SandboxSession::waitUntil([] { return false; }, 700);
         return true;
     }
     return false;

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "platform/widgets/InstallerPane.h"
 #include "sandbox/Sandbox.h"
 #include "sandbox/SandboxSession.h"
 
 #include <QString>
 #include <QStringList>
+
+#include <memory>
 
 class QWidget;
 
@@ -14,10 +17,12 @@ class SetupAssistant;
 
 namespace sandbox {
 
-// The road of one installation on a sandbox: the setup assistant with the Enroller's page, the
-// stand-in server, launchd and daemon, and the menu-bar application that launchd relaunches.
-// Interactive on a display of the user's; automatic (answering every dialog, printing each step
-// and saving a screenshot of it) otherwise.
+// Two roads on a sandbox, each with the setup assistant showing the Enroller's page, the stand-in
+// server, launchd and daemon, and the menu-bar application. On the first the user registers on the
+// page, and launchd relaunches the application; on the second ("page skipped") the page is cancelled,
+// and the application, started unenrolled, opens its registration window by itself. Interactive on a
+// display of the user's; automatic (answering every dialog, printing each step and saving a screenshot
+// of it) otherwise.
 class Tour
 {
 public:
@@ -25,14 +30,22 @@ public:
     int run();
 
 private:
+    std::unique_ptr<platform::InstallerPane> newPane() const;
     int runInteractive(platform::SetupAssistant &assistant);
     int runAutomatic(platform::SetupAssistant &assistant);
+    int runPageSkippedInteractive();
+    int runPageSkippedAutomatic();
+    // Stops the application and the daemon, and takes away the configuration and the application's
+    // settings: a machine that has just been installed, for a user who has never logged in.
+    void resetMachine();
+    void road(const QString &title, int steps);
     bool step(int number, const QString &text, bool ok = true);
     void say(const QString &text) const;
     void shoot(QWidget *widget, const QString &name);
     void shootScreen(const QString &name, const QString &geometry);
     void answerAlertsAutomatically();
-    bool openTrayMenu();
+    // Opens the menu of the tray item of the program with this class name.
+    bool openTrayMenu(const QString &programClass);
 
     Sandbox m_box;
     SandboxSession m_session;
@@ -40,6 +53,7 @@ private:
     QString m_shots;
     QStringList m_alerts;
     int m_shotCount = 0;
+    int m_steps = 0;
 };
 
 } // namespace sandbox

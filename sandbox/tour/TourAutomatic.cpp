@@ -90,7 +90,7 @@ int Tour::runAutomatic(platform::SetupAssistant &assistant)
     ok &= step(8, QStringLiteral("Its status check finds qmx-osagent in the process table: the icon shows running"),
                shown);
     assistant.hide(); // leaves the screen to the tray and its menu
-    if (openTrayMenu()) {
+    if (openTrayMenu(QStringLiteral("sandbox-kelvane-os-agent"))) {
         shootScreen(QStringLiteral("tray-menu"), QStringLiteral("360x180+664+0"));
         QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("Escape")});
     }

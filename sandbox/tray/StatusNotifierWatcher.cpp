@@ -38,14 +38,15 @@ void readEntries(const QDBusArgument &node, QStringList &rows, bool isRoot)
     QVariantMap properties;
     node.beginStructure();
     node >> id >> properties;
-    if (!isRoot) {
-        if (properties.value(QStringLiteral("type")) == QLatin1String("separator"))
-            rows << QStringLiteral("---");
-        else
-            rows << QStringLiteral("%1|%2|%3")
-                        .arg(properties.value(QStringLiteral("label")).toString(),
-                             properties.value(QStringLiteral("enabled"), true).toBool() ? "enabled" : "disabled",
-                             shortcutOf(properties.value(QStringLiteral("shortcut"))));
+    // A panel draws no entry that is not visible.
+    const bool drawn = !isRoot && properties.value(QStringLiteral("visible"), true).toBool();
+    if (drawn && properties.value(QStringLiteral("type")) == QLatin1String("separator")) {
+        rows << QStringLiteral("---");
+    } else if (drawn) {
+        rows << QStringLiteral("%1|%2|%3")
+                    .arg(properties.value(QStringLiteral("label")).toString(),
+                         properties.value(QStringLiteral("enabled"), true).toBool() ? "enabled" : "disabled",
+                         shortcutOf(properties.value(QStringLiteral("shortcut"))));
     }
     node.beginArray();
     while (!node.atEnd()) {

@@ -1,6 +1,8 @@
 #include "installer-pane/ui/RegistrationPane.h"
+#include "installer-pane/ui/RegistrationView.h"
 #include "menubar-app/ui/AboutView.h"
 #include "menubar-app/ui/BundleInfo.h"
+#include "platform/widgets/InstallerPaneWindow.h"
 #include "tests/support/PlatformFakes.h"
 
 #include <QAbstractButton>
@@ -27,6 +29,12 @@ void collectUnnamed(QAccessibleInterface *node, QStringList &unnamed)
         collectUnnamed(node->child(i), unnamed);
 }
 
+std::unique_ptr<installer::RegistrationPane> newPane()
+{
+    return std::make_unique<installer::RegistrationPane>(
+        installer::FormServices{{}, std::make_shared<FakeAlertPresenter>(), [] { return "mac"; }}, QString());
+}
+
 QStringList unnamedIn(QWidget *root)
 {
     QStringList unnamed;
@@ -42,6 +50,7 @@ class AccessibilityTest : public QObject
     Q_OBJECT
 
 private slots:
+    // The page as the installer shows it, and in the menu-bar application's window with its Done button.
     void everyControlHasAName()
     {
         installer::RegistrationPane pane({{}, std::make_shared<FakeAlertPresenter>(), [] { return "mac"; }}, {});
@@ -49,6 +58,11 @@ private slots:
         QCOMPARE(unnamedIn(pane.contentView()), QStringList());
         pane.reRegisterButton()->click(); // the other form
         QCOMPARE(unnamedIn(pane.contentView()), QStringList());
+
+        platform::InstallerPaneWindow window(newPane(), "Kelvane OS Agent");
+        static_cast<installer::RegistrationPane *>(window.pane())->enableNextButton();
+        window.show();
+        QCOMPARE(unnamedIn(&window), QStringList());
 
         const menubar::AboutView about(menubar::BundleInfo::mainBundle());
         QCOMPARE(unnamedIn(const_cast<menubar::AboutView *>(&about)), QStringList());
@@ -65,17 +79,27 @@ private slots:
                                                                 "reAddressTextField",    "reLoginTextField",
                                                                 "rePasswordTextField",   "reNameTextField",
                                                                 "reRegisterButton"};
+        // In the application's window after a success: the form's button is disabled, Done comes last.
+        QTest::newRow("window, registered")
+            << false << QStringList{"registerRadioButton", "addressTextField", "loginTextField",
+                                    "passwordTextField",   "nameTextField",    "doneButton"};
     }
 
-    // One stop for the pair of radio buttons (the arrow keys move within it), then the shown form top down.
+    // One stop for the pair of radio buttons (the arrow keys move within it), then the shown form top down, in
+    // the window that hosts the page outside the installer.
     void tabVisitsTheFieldsInTheOrderTheyAreSeen()
     {
         QFETCH(bool, reRegistration);
-        installer::RegistrationPane pane({{}, std::make_shared<FakeAlertPresenter>(), [] { return "mac"; }}, {});
-        QWidget *view = pane.contentView();
-        pane.willEnterPane(platform::PaneDirection::Forward);
+        QFETCH(QStringList, order);
+        platform::InstallerPaneWindow window(newPane(), "Kelvane OS Agent");
+        auto &pane = *static_cast<installer::RegistrationPane *>(window.pane());
+        QWidget *view = &window;
         if (reRegistration)
             pane.reRegisterButton()->click();
+        if (order.contains("doneButton")) {
+            pane.registrationView()->registerButton()->setEnabled(false);
+            pane.enableNextButton();
+        }
         view->show();
         QVERIFY(QTest::qWaitForWindowActive(view));
         (reRegistration ? pane.reRegisterButton() : pane.registerButton())->setFocus();

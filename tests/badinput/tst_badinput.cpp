@@ -7,6 +7,9 @@
 #include "tests/support/PlatformFakes.h"
 #include "tests/support/ScriptDir.h"
 
+#include <QProcess>
+#include <QScopeGuard>
+#include <QSysInfo>
 #include <QTest>
 
 // A label goes verbatim into a root shell command line: only what no shell reads specially may pass.
@@ -41,30 +44,42 @@ private slots:
         QTest::addColumn<QStringList>("form");  // address, login, password, name
         QTest::addColumn<QByteArray>("daemon"); // a script, "missing", "not executable"; none: the stand-in
         QTest::addColumn<QString>("reason");    // @ stands for the daemon's path
+        QTest::addColumn<QString>("log");       // what reaches the log of the daemon's standard error
         const QStringList form{"A", "L", "P", "N"};
         QString odd = QChar(127) + QString(" ; | & > x < * ? ~ # ' \" \\ $(id) `id` ${HOME} %1 ");
         for (char16_t c = 1; c < 32; ++c) // every control character but NUL
             odd += QChar(c);
-        QTest::newRow("form: 64 KiB in every field") << QStringList(4, QString(65536, 'v')) << QByteArray() << "";
-        QTest::newRow("form: control characters and shell syntax") << QStringList(4, odd) << QByteArray() << "";
+        QTest::newRow("form: 64 KiB in every field")
+            << QStringList(4, QString(65536, 'v')) << QByteArray() << "" << QString();
+        QTest::newRow("form: control characters and shell syntax")
+            << QStringList(4, odd) << QByteArray() << "" << QString();
         QTest::newRow("form: past the system's argument limit")
             << QStringList{"A", "L", QString(4 << 20, 'p'), "N"} << QByteArray()
-            << "Can't run process '@'. Error: Argument list too long";
+            << "Can't run process '@'. Error: Argument list too long" << QString();
         const QString failed = "Process failed with exit code: 7\n\n";
         QTest::newRow("daemon: 10 MiB of output")
             << form << QByteArray("head -c 10485760 /dev/zero | tr '\\0' x; printf E; exit 7")
-            << failed + "…\n" + QString(3999, 'x') + "E";
+            << failed + "…\n" + QString(3999, 'x') + "E" << QString();
         QTest::newRow("daemon: exactly 4,000 characters, shown whole")
-            << form << QByteArray("head -c 4000 /dev/zero | tr '\\0' x; exit 7") << failed + QString(4000, 'x');
+            << form << QByteArray("head -c 4000 /dev/zero | tr '\\0' x; exit 7") << failed + QString(4000, 'x')
+            << QString();
         QTest::newRow("daemon: the cut inside a surrogate pair drops its half")
             << form << QByteArray("printf '\\360\\237\\230\\200'; head -c 3999 /dev/zero | tr '\\0' y; exit 7")
-            << failed + "…\n" + QString(3999, 'y');
+            << failed + "…\n" + QString(3999, 'y') << QString();
         QTest::newRow("daemon: UTF-8 cut off at the end")
-            << form << QByteArray("printf 'ok \\342\\202'; exit 7") << failed;
+            << form << QByteArray("printf 'ok \\342\\202'; exit 7") << failed << QString();
+        // A copy that the excerpt's cut would split is taken out whole, a piece of one as well; the password is the
+        // form's third value.
+        const QStringList secret{"A", "L", "s3cret-Pa55w0rd", "N"};
+        QTest::newRow("daemon: the password across the cut, a piece of it on standard error")
+            << secret
+            << QByteArray("printf 'bad Pa55w0rd\\n' >&2; printf 's3cret-Pa55w0rd'; head -c 3992 /dev/zero | "
+                          "tr '\\0' y; exit 7")
+            << failed + "********" + QString(3992, 'y') << "Enroller.RegistrationHelper qmx-osagent: bad ********";
         QTest::newRow("daemon: missing") << form << QByteArray("missing")
-                                         << "Can't run process '@'. Error: No such file or directory";
+                                         << "Can't run process '@'. Error: No such file or directory" << QString();
         QTest::newRow("daemon: not executable")
-            << form << QByteArray("not executable") << "Can't run process '@'. Error: Permission denied";
+            << form << QByteArray("not executable") << "Can't run process '@'. Error: Permission denied" << QString();
     }
 
     void formAndDaemonEndInAMessage()
@@ -72,6 +87,7 @@ private slots:
         QFETCH(QStringList, form);
         QFETCH(QByteArray, daemon);
         QFETCH(QString, reason);
+        QFETCH(QString, log);
         ScriptDir dir;
         qputenv("QMX_STANDIN_RECORD_DIR", QFile::encodeName(dir.path()));
         qputenv("QMX_STANDIN_EXIT_STATUS", "0"); // scripted: enrolled, nothing staged
@@ -84,8 +100,9 @@ private slots:
         paths.stagingDirectory = dir.filePath("staging");
         paths.stagedConfigFile = dir.filePath("staging/.qmx-osagent.cfg");
         RecordingShell shell;
+        platform::CapturingLogSink logged;
         try {
-            installer::RegistrationHelper(paths, shell).registerWithAddress(form[0], form[1], form[2], form[3]);
+            installer::RegistrationHelper(paths, shell, logged).registerWithAddress(form[0], form[1], form[2], form[3]);
             QCOMPARE(QString(), reason);
         } catch (const installer::RegistrationError &error) {
             QCOMPARE(error.reason(), reason.replace('@', paths.daemonExecutable));
@@ -96,6 +113,8 @@ private slots:
         const QStringList expected{"-r", form[1], form[0], form[2], "-n", form[3]};
         QCOMPARE(arguments, reason.isEmpty() ? expected : QStringList());
         QVERIFY(shell.commands.isEmpty());
+        QCOMPARE(logged.entries().size(), log.isEmpty() ? 0 : 1);
+        QVERIFY(log.isEmpty() || logged.entries().constFirst().message == log);
     }
 
     void processTableFaultsCountAsStopped_data()
@@ -130,23 +149,41 @@ private slots:
         QVERIFY(error.isNull() || log.entries().at(1).message == error);
     }
 
-    void jobListReadsOnlyWholeNumbers_data()
+    // Kept as designed (docs/security.md): the probe matches names only, so another user's process named like
+    // the daemon reads as the daemon running, and an enrolled machine's application then starts nothing.
+    void anyProcessNamedLikeTheDaemonReadsAsRunning()
     {
-        QTest::addColumn<QString>("output"); // of a start that failed; only status 6 offers the settings
-        QTest::addColumn<qint64>("lastErrorCode");
-        QTest::newRow("jobs: many tabs") << "-\t6\t\t\t\t\tcom.kelvane.osagent\n" << qint64(6);
-        QTest::newRow("jobs: status 2^64 + 6 does not wrap to 6") << "-\t18446744073709551622\tx\n" << qint64(0);
-        QTest::newRow("jobs: negative status") << "-\t-6\tx\n" << qint64(-6);
-        QTest::newRow("jobs: no tab") << "com.kelvane.osagent\n" << qint64(0);
-        QTest::newRow("jobs: 10 MiB of digits as pid") << QString(10 << 20, '9') + "\t6\tx" << qint64(6);
+        if (QSysInfo::kernelType() != "linux")
+            QSKIP("names a process through Linux's process name (perl's $0)");
+        QStringList impostor{"perl", "-e", "$0 = 'qmx-osagent'; sleep 30"};
+        if (::geteuid() == 0)
+            impostor = QStringList{"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"} + impostor;
+        QProcess process;
+        process.start(impostor.first(), impostor.mid(1));
+        QVERIFY(process.waitForStarted());
+        const auto stop = qScopeGuard([&process] {
+            process.kill();
+            process.waitForFinished();
+        });
+        ScriptDir dir;
+        contract::AgentPaths paths;
+        paths.installedConfigFile = dir.write("installed.cfg", "");
+        menubar::ProcessHelper runner({dir.filePath("no-osascript"), dir.filePath("no-pkexec"), "/bin/sh"});
+        platform::CapturingLogSink log;
+        FakeAlertPresenter alerts;
+        FakeUrlOpener urls;
+        QTRY_VERIFY(QProcess::execute("/bin/sh", {"-c", "ps -axco comm | grep -qx qmx-osagent"}) == 0);
+        menubar::ServicesController controller({runner, log, alerts, urls, paths, std::chrono::minutes(1)});
+        QCoreApplication::processEvents();
+        QCOMPARE(controller.iconName(), "MenuBarExtraIcon");
+        QCOMPARE(log.entries().size(), 1); // "starting": no start was tried
     }
 
-    void jobListReadsOnlyWholeNumbers()
+    // Ten mebibytes of digits are no process ID (the job list's other cases: fuzz_joblist).
+    void jobListWithAHugeProcessId()
     {
-        QFETCH(QString, output);
-        QFETCH(qint64, lastErrorCode);
-        QCOMPARE(menubar::ServicesController::parseStartServiceOutput(output),
-                 (menubar::StartServiceResult{false, lastErrorCode}));
+        QCOMPARE(menubar::ServicesController::parseStartServiceOutput(QString(10 << 20, '9') + "\t6\tx"),
+                 (menubar::StartServiceResult{false, 6}));
     }
 };
 

@@ -135,7 +135,7 @@ private slots:
     void failureRoadsInstallNothing_data()
     {
         QTest::addColumn<QStringList>("arguments"); // @server: the server's address; @file: the password file
-        QTest::addColumn<QString>("file");          // the password file: "private", "wrong" or "open" to others
+        QTest::addColumn<QString>("file");          // the password file's content: "private" ours, or "wrong"
         QTest::addColumn<QStringList>("environment");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("err");
@@ -157,22 +157,10 @@ private slots:
             << QStringList{"register"} + fromInput << "private" << QStringList{"QMX_STANDIN_SIGNAL=9"} << 1
             << "Process failed with exit code: -9\n\n\n"
             << "";
-        QTest::newRow("daemon repeats the password")
-            << QStringList{"register"} + fromInput << "private"
-            << QStringList{"QMX_STANDIN_OUTPUT=bad password " + kPassword, "QMX_STANDIN_EXIT_STATUS=7"} << 1
-            << "Process failed with exit code: 7\n\nbad password ********\n"
-            << "";
-        QTest::newRow("password file others can read") << QStringList{"register"} + fromFile << "open" << QStringList()
-                                                       << 77 << "The password file '@file' can be read by other users\n"
-                                                       << "";
         QTest::newRow("empty login") << QStringList{"reregister", "--guid",    "G",       "--login",
                                                     "",           "--address", "@server", "--password-stdin"}
                                      << "private" << QStringList() << 65 << "Login field can't be empty\n"
                                      << "";
-        QTest::newRow("no password source, for scripts")
-            << QStringList{"register", "--json"} + good << "private" << QStringList() << 64 << ""
-            << R"({"message":"Give the password through --password-stdin or --password-file","ok":false,"status":64})"
-               "\n";
     }
 
     void failureRoadsInstallNothing()
@@ -187,8 +175,7 @@ private slots:
         QVERIFY(password.open(QIODevice::WriteOnly | QIODevice::Truncate));
         password.write(file == "wrong" ? "wrong" : kPassword);
         password.close();
-        const QFile::Permissions owner = QFile::ReadOwner | QFile::WriteOwner;
-        QVERIFY(password.setPermissions(file == "open" ? owner | QFile::ReadGroup | QFile::ReadOther : owner));
+        QVERIFY(password.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
         arguments.replaceInStrings("@server", m_session.serverAddress());
         arguments.replaceInStrings("@file", path);
         const QString installed = contentOf(m_box.paths().installedConfigFile);

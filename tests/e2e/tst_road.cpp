@@ -2,9 +2,11 @@
 #include "menubar-app/service/ProcessHelper.h"
 #include "menubar-app/ui/AppMenu.h"
 #include "menubar-app/ui/MainApp.h"
+#include "menubar-app/ui/MenuBarApplication.h"
 #include "platform/AdministratorShell.h"
 #include "platform/LogSink.h"
 #include "platform/installer-host/SetupAssistant.h"
+#include "platform/widgets/InstallerPaneWindow.h"
 #include "platform/widgets/InstallerPluginLoader.h"
 #include "sandbox/SandboxSession.h"
 #include "sandbox/SandboxTools.h"
@@ -13,6 +15,7 @@
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QSysInfo>
 #include <QSystemTrayIcon>
 #include <QTemporaryDir>
@@ -67,8 +70,13 @@ private slots:
         const contract::AgentPaths paths = m_box.paths();
         m_alerts = std::make_shared<FakeAlertPresenter>();
         const installer::EnrollerDependencies dependencies{
-            paths, std::make_shared<platform::SystemAdministratorShell>(paths.pkexec, paths.shell), m_alerts, {}, {},
-            {"en"}};
+            paths,
+            std::make_shared<platform::SystemAdministratorShell>(paths.pkexec, paths.shell),
+            m_alerts,
+            {},
+            {},
+            {"en"},
+            std::make_shared<platform::FileLogSink>(m_box.logFile())};
         m_assistant = std::make_unique<platform::SetupAssistant>(
             platform::InstallerPluginLoader({QString::fromUtf8(tools::kEnrollerPlugin)}).createPane(&dependencies));
         m_assistant->show();
@@ -193,6 +201,40 @@ private slots:
         m_box.setFullDiskAccess(true);
     }
 
+    // The installer's page was skipped: the application starts unenrolled and opens its window by itself. A
+    // refused password keeps the entry; a registration installs the configuration, and the application starts
+    // the daemon with its own start command, its launch agent left alone.
+    void pageSkippedRoad()
+    {
+        m_assistant->reject();
+        const QString agent = contract::toQString(contract::kGuiAgentLabel);
+        for (const QString &job : {agent, kService})
+            QProcess::execute(m_box.paths().launchctl, {"stop", job});
+        QFile::remove(m_box.paths().installedConfigFile);
+        QFile::remove(m_box.authoriseLog());
+        auto app = menuBarApp();
+        const platform::InstallerPaneWindow *window = app->registrationOffer().window();
+        QVERIFY(window && window->isVisible());
+        for (const QString password : {"wrong", "demo-password"}) {
+            window->findChild<QLineEdit *>("addressTextField")->setText(m_session.serverAddress());
+            window->findChild<QLineEdit *>("loginTextField")->setText("demo");
+            window->findChild<QLineEdit *>("passwordTextField")->setText(password);
+            window->findChild<QAbstractButton *>("registerButton")->click();
+            QCoreApplication::processEvents();
+            const bool succeeded = password != "wrong";
+            QCOMPARE(lastAlert(*m_alerts), succeeded ? "Registration success" : "Incorrect credential provided");
+            QCOMPARE(QFile::exists(m_box.paths().installedConfigFile), succeeded);
+            QCOMPARE(window->doneButton()->isVisible(), succeeded);
+            QTRY_COMPARE(app->menu().registerAction()->isVisible(), !succeeded);
+        }
+        QVERIFY(contentOf(m_box.authoriseLog())
+                    .endsWith("launchctl start com.kelvane.osagent; sleep 3; sudo launchctl list | grep "
+                              "com.kelvane.osagent\n"));
+        QVERIFY(m_box.isDaemonRunning());
+        QTRY_COMPARE_WITH_TIMEOUT(app->servicesController().iconName(), QString("MenuBarExtraIcon"), 2 * kPoll + 500);
+        QVERIFY(!QFile::exists(m_box.jobDirectory(agent) + "/pid"));
+    }
+
 private:
     static constexpr int kPoll = 1000;
 
@@ -215,13 +257,19 @@ private:
     std::unique_ptr<menubar::MainApp> menuBarApp()
     {
         const contract::AgentPaths paths = m_box.paths();
+        installer::EnrollerDependencies page;
+        page.paths = paths;
+        page.alerts = m_alerts;
+        page.preferredLanguages = {"en"};
         m_runner = std::make_unique<menubar::ProcessHelper>(
             menubar::ProcessHelper::Tools{paths.osascript, paths.pkexec, paths.shell});
         return std::make_unique<menubar::MainApp>(menubar::MainApp::Dependencies{
             {*m_runner, m_log, m_menuAlerts, m_urls, paths, std::chrono::milliseconds(kPoll)},
             menubar::BundleInfo::mainBundle(),
             [] {},
-            [] { return QSystemTrayIcon::isSystemTrayAvailable(); }});
+            [] { return QSystemTrayIcon::isSystemTrayAvailable(); },
+            m_settings,
+            menubar::registrationPaneFactory(page)});
     }
 
     QTemporaryDir m_dir;
@@ -231,6 +279,7 @@ private:
     std::unique_ptr<platform::SetupAssistant> m_assistant;
     std::unique_ptr<menubar::ProcessHelper> m_runner;
     platform::CapturingLogSink m_log;
+    QSettings m_settings{m_dir.filePath("settings.ini"), QSettings::IniFormat};
     FakeAlertPresenter m_menuAlerts;
     FakeUrlOpener m_urls;
 };

@@ -1,6 +1,7 @@
 // libFuzzer targets: each executable is this file with FUZZ_TARGET naming one function below. Each checks
 // properties of the result, so that a wrong answer fails as loudly as a crash.
 #include "installer-pane/registration/OutputExcerpt.h"
+#include "installer-pane/registration/PasswordMask.h"
 #include "menubar-app/service/ServicesController.h"
 #include "platform/AdministratorShell.h"
 #include "platform/Utf8.h"
@@ -97,6 +98,29 @@ void message(QByteArrayView input)
     // The output goes into the message verbatim: a "%1" it holds is text, not a place to fill.
     REQUIRE(QStringLiteral("Process failed with exit code: %1\n\n%2").arg("7", excerpt) ==
             "Process failed with exit code: 7\n\n" + excerpt);
+}
+
+// Input: the password's length (the first byte, up to 23), the password, then the text.
+void mask(QByteArrayView input)
+{
+    const qsizetype length = input.isEmpty() ? 0 : std::min<qsizetype>(quint8(input[0]) % 24, input.size() - 1);
+    const QString password = QString::fromUtf8(input.sliced(std::min<qsizetype>(1, input.size())).first(length));
+    const QString text = QString::fromUtf8(input.sliced(std::min<qsizetype>(1 + length, input.size())));
+    const auto hasSurrogate = [](const QString &s) {
+        return std::any_of(s.begin(), s.end(), [](QChar c) { return c.isSurrogate(); });
+    };
+    // The mask's own stars would read as pieces of a password that holds them.
+    if (password.contains(u'*') || hasSurrogate(password) || hasSurrogate(text))
+        return;
+    const QString masked = installer::maskPassword(text, password);
+    REQUIRE(password.isEmpty() || !masked.contains(password));
+    bool anyPiece = !password.isEmpty() && text.contains(password);
+    for (qsizetype at = 0; at + installer::kMaskedPieceLength <= password.size(); ++at) {
+        const QStringView piece = QStringView(password).sliced(at, installer::kMaskedPieceLength);
+        REQUIRE(!masked.contains(piece)); // every longer piece holds one of these
+        anyPiece |= text.contains(piece);
+    }
+    REQUIRE(anyPiece || masked == text); // nothing is taken that is not the password's
 }
 
 } // namespace fuzz

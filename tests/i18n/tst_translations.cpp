@@ -3,6 +3,7 @@
 #include "menubar-app/service/NotificationHelper.h"
 #include "menubar-app/ui/AppMenu.h"
 #include "platform/Translations.h"
+#include "platform/widgets/InstallerPaneWindow.h"
 #include "platform/widgets/MessageBoxAlertPresenter.h"
 #include "tests/support/ControllerFakes.h"
 
@@ -47,10 +48,11 @@ private slots:
     void textsSpeakTheChosenLanguage_data()
     {
         QTest::addColumn<QString>("preferred");
-        QTest::addColumn<QStringList>("menu"); // the six entries, "---" for the separator
+        QTest::addColumn<QStringList>("menu"); // the six entries under the registration entry, "---" a separator
         QTest::addColumn<QString>("prompt");   // the Full Disk Access alert: message|buttons
         QTest::addColumn<QStringList>("page"); // title, first radio button, first label, empty-address alert
         QTest::addColumn<QStringList>("qt");   // Qt's own: the setup assistant's Next, Back and Cancel
+        QTest::addColumn<QString>("window");   // the registration entry, on top while not enrolled|Done
         const QStringList english{"Start Kelvane OS Agent service",
                                   "Stop Kelvane OS Agent service",
                                   "---",
@@ -61,8 +63,10 @@ private slots:
         const QStringList englishPage{"Agent Registration", "New agent node",
                                       "Node address:", "Node address field can't be empty"};
         const QStringList englishQt{"&Next >", "< &Back", "Cancel"};
-        QTest::newRow("English") << "en-US" << english << englishPrompt << englishPage << englishQt;
-        QTest::newRow("one we lack: English") << "sv-SE" << english << englishPrompt << englishPage << englishQt;
+        const QString englishWindow = "Register This Computer…|Done";
+        QTest::newRow("English") << "en-US" << english << englishPrompt << englishPage << englishQt << englishWindow;
+        QTest::newRow("one we lack: English")
+            << "sv-SE" << english << englishPrompt << englishPage << englishQt << englishWindow;
         QTest::newRow("German") << "de-DE"
                                 << QStringList{"Dienst von Kelvane OS Agent starten",
                                                "Dienst von Kelvane OS Agent stoppen",
@@ -73,20 +77,24 @@ private slots:
                                 << "Festplattenvollzugriff fehlt|Ja/Nein"
                                 << QStringList{"Agent-Registrierung", "Neuer Agent-Knoten",
                                                "Knotenadresse:", "Das Feld „Knotenadresse“ darf nicht leer sein"}
-                                << QStringList{"&Weiter >", "< &Zurück", "Abbrechen"};
+                                << QStringList{"&Weiter >", "< &Zurück", "Abbrechen"}
+                                << "Diesen Computer registrieren…|Fertig";
         QTest::newRow("Japanese")
             << "ja-JP" << QStringList{"Kelvane OS Agent サービスを開始", "Kelvane OS Agent サービスを停止",      "---",
                                       "Kelvane OS Agent について",       "アプリケーションのログフォルダを開く", "終了"}
             << "フルディスクアクセスがありません|はい/いいえ"
             << QStringList{"エージェントの登録", "新しいエージェントノード", "ノードアドレス：",
                            "「ノードアドレス」を入力してください"}
-            << QStringList{"次へ(&N) >", "< 戻る(&B)", "キャンセル"};
+            << QStringList{"次へ(&N) >", "< 戻る(&B)", "キャンセル"} << "このコンピュータを登録…|完了";
     }
 
     void textsSpeakTheChosenLanguage()
     {
         QFETCH(QString, preferred);
         const QString language = platform::installTranslations({preferred});
+        const qsizetype translators = qApp->findChildren<QTranslator *>().size();
+        platform::installTranslations({preferred}); // as each new registration page does
+        QCOMPARE(qApp->findChildren<QTranslator *>().size(), translators);
 
         ControllerFakes fakes;
         menubar::ServicesController controller(fakes.dependencies(1h));
@@ -94,7 +102,7 @@ private slots:
         QStringList entries;
         for (const QAction *action : menu.actions())
             entries << (action->isSeparator() ? "---" : action->text());
-        QTEST(entries, "menu");
+        QTEST(entries.mid(2), "menu");
 
         menubar::NotificationHelper(fakes.alerts, fakes.urls).displayDiskAccessRequestWindow();
         const QStringList shown = fakes.alerts.shown.value(0).section(' ', 1).split('|'); // message|details|buttons
@@ -108,6 +116,8 @@ private slots:
                                pane.contentView()->findChild<QLabel *>("addressLabel")->text(),
                                alerts->shown.value(0).section(' ', 1).section('|', 0, 0)};
         QTEST(page, "page");
+        const platform::InstallerPaneWindow window(std::make_unique<platform::InstallerPane>(), QString());
+        QTEST(entries.value(0) + '|' + window.doneButton()->text(), "window");
 
         QWizard wizard;
         QTEST((QStringList{wizard.buttonText(QWizard::NextButton), wizard.buttonText(QWizard::BackButton),

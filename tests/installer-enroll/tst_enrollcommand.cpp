@@ -5,6 +5,7 @@
 #include "installer-pane/enroll/SystemDefaults.h"
 #include "platform/AdministratorShell.h"
 #include "platform/ChildProcess.h"
+#include "platform/LogSink.h"
 #include "tests/support/ScriptDir.h"
 
 #include <QScopeGuard>
@@ -163,7 +164,8 @@ private slots:
             {paths, false, std::make_shared<platform::DirectAdministratorShell>("/bin/false"),
              [] { return std::nullopt; }, [] { return QString("host"); }, [&input] { return input; },
              [&standardOutput](const QByteArray &bytes) { standardOutput += bytes; },
-             [&standardError](const QByteArray &bytes) { standardError += bytes; }});
+             [&standardError](const QByteArray &bytes) { standardError += bytes; },
+             std::make_shared<platform::CapturingLogSink>()});
 
         QTEST(command.run(QStringList{"osagent-enroll"} + arguments.split('|')), "status");
         for (const auto &[shown, expected] : {std::pair{standardOutput, out}, std::pair{standardError, err}}) {

@@ -1,6 +1,7 @@
 #include "installer-pane/registration/RegistrationHelper.h"
 #include "platform/AdministratorShell.h"
 #include "platform/ChildProcess.h"
+#include "platform/LogSink.h"
 #include "tests/support/ScriptDir.h"
 
 #include <QDir>
@@ -69,7 +70,8 @@ private slots:
         contract::AgentPaths paths;
         paths.launchctl = launchctl();
         NoAdministratorShell shell;
-        installer::RegistrationHelper(paths, shell).restartGuiAgent();
+        platform::CapturingLogSink log;
+        installer::RegistrationHelper(paths, shell, log).restartGuiAgent();
         const qint64 after = agentPid();
         QVERIFY(after != 0 && after != before);
         QCOMPARE(::kill(pid_t(after), 0), 0);

@@ -2,10 +2,13 @@
 #include "installer-pane/registration/RegistrationHelper.h"
 #include "platform/AdministratorShell.h"
 #include "platform/ChildProcess.h"
+#include "platform/LogSink.h"
 #include "platform/ProcessEnvironment.h"
 #include "tests/support/ScriptDir.h"
 
 #include <QTest>
+
+#include <sys/stat.h>
 
 using installer::RegistrationHelper;
 
@@ -14,7 +17,8 @@ namespace {
 const QString kLabel = contract::toQString(contract::kGuiAgentLabel);
 enum class Fault { None, CancelledPrompt, FailingStop };
 
-// Records each command and runs it as our own user, or answers like a cancelled prompt.
+// Records each command and runs it as our own user, or answers like a cancelled prompt. Whatever stands in for
+// someone else runs first, as it could while the authorisation dialog is open.
 struct FakeAdministratorShell : platform::AdministratorShell
 {
     void run(const QString &command) override
@@ -22,10 +26,13 @@ struct FakeAdministratorShell : platform::AdministratorShell
         commands << command;
         if (cancels)
             throw platform::AdministratorShellError("User canceled.");
-        platform::runChildProcess({"/bin/sh", {"-c", command}, {}, false});
+        if (!meanwhile.isEmpty())
+            platform::runChildProcess({"/bin/sh", {"-c", meanwhile}, {}, false});
+        platform::DirectAdministratorShell("/bin/sh").run(command);
     }
     QStringList commands;
     bool cancels = false;
+    QString meanwhile; // a shell command line, run in the test's directory
 };
 
 QString reasonOf(const std::function<void()> &call)
@@ -50,12 +57,25 @@ class RegistrationHelperTest : public QObject
 
     std::unique_ptr<ScriptDir> m_dir;
     FakeAdministratorShell m_shell;
+    platform::CapturingLogSink m_log;
     contract::AgentPaths m_paths;
+
+    RegistrationHelper helper() { return RegistrationHelper(m_paths, m_shell, m_log); }
 
     int sh(const QString &command) const
     {
         return platform::runChildProcess({"/bin/sh", {"-c", "cd '" + m_dir->path() + "' && " + command}, {}, false})
             .status;
+    }
+    static int modeOf(const QString &path)
+    {
+        struct stat status = {};
+        return ::lstat(QFile::encodeName(path).constData(), &status) == 0 ? int(status.st_mode & 07777) : -1;
+    }
+    QStringList installedEntries() const
+    {
+        return QDir(m_dir->filePath("Application Support/osagent"))
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     }
     QByteArrayList recorded(const QString &name) const // each entry ends with a NUL
     {
@@ -68,8 +88,11 @@ private slots:
     void init()
     {
         qunsetenv("QMX_STANDIN_SIGNAL"); // every other variable is set by the rows that need it
+        qunsetenv("QMX_STANDIN_STAGE");
+        qunsetenv("FAIL");
         m_dir = std::make_unique<ScriptDir>();
         m_shell = {};
+        m_log = {};
         qputenv("QMX_STANDIN_RECORD_DIR", m_dir->path().toUtf8());
         qputenv("QMX_STANDIN_EXIT_STATUS", "0"); // scripted, not the stand-in's own registration
         m_paths.daemonExecutable = STANDIN_DAEMON;
@@ -99,7 +122,7 @@ private slots:
         qputenv("OS_AGENT_DATA_PATH", "/elsewhere");
         qputenv("OS_AGENT_LOG_PATH", "/elsewhere");
         qputenv("KELVANE_NOT_UTF8", "caf\xe9 \xff\xfe\x80");
-        RegistrationHelper helper(m_paths, m_shell);
+        RegistrationHelper helper = this->helper();
         QCOMPARE(reasonOf([&] {
                      if (guid.isEmpty())
                          helper.registerWithAddress("A", "L", value, "N");
@@ -154,20 +177,100 @@ private slots:
         m_shell.cancels = fault == Fault::CancelledPrompt;
         qputenv("FAIL", fault == Fault::FailingStop ? "stop" : "");
         QCOMPARE(sh("mkdir -m 0700 staging && printf cfg > staging/.qmx-osagent.cfg"), 0);
-        QCOMPARE(reasonOf([this] { RegistrationHelper(m_paths, m_shell).registerWithAddress("A", "L", "P", "N"); }),
+        QCOMPARE(reasonOf([this] { helper().registerWithAddress("A", "L", "P", "N"); }),
                  reason.replace('@', m_paths.launchctl));
-        const QString copy = QString(R"(mkdir -p "@/Application Support/osagent" && )"
-                                     R"(cp "@/staging/.qmx-osagent.cfg" "@/Application Support/osagent" && )"
-                                     R"(rm -Rf @/staging)")
-                                 .replace('@', m_dir->path());
-        QCOMPARE(m_shell.commands, status == 0 ? QStringList{copy} : QStringList());
+        // Moved out of the user's reach, checked there, installed for root alone.
+        const QString install =
+            QString(R"(mkdir -p -m 755 "@/Application Support/osagent" && )"
+                    R"(t=$(mktemp -d "@/Application Support/osagent/.staged.XXXXXX") && trap 'rm -Rf "$t"' EXIT && )"
+                    R"(mv -f "@/staging/.qmx-osagent.cfg" "$t/.qmx-osagent.cfg" && )"
+                    R"x([ -n "$(find "$t/.qmx-osagent.cfg" -type f -links 1 -user UID)" ] && )x"
+                    R"(install -m 600 "$t/.qmx-osagent.cfg" "@/Application Support/osagent/.qmx-osagent.cfg" && )"
+                    R"(rm -Rf @/staging)")
+                .replace('@', m_dir->path())
+                .replace("UID", QString::number(::geteuid()));
+        QCOMPARE(m_shell.commands, status == 0 ? QStringList{install} : QStringList());
         const bool installed = status == 0 && fault != Fault::CancelledPrompt;
+        const QString installedFile = m_dir->filePath("Application Support/osagent/.qmx-osagent.cfg");
         QCOMPARE(m_dir->read("Application Support/osagent/.qmx-osagent.cfg"), installed ? "cfg" : "");
+        QCOMPARE(modeOf(installedFile), installed ? 0600 : -1); // root's alone, however it was before
+        QCOMPARE(installedEntries(), installed ? QStringList{".qmx-osagent.cfg"} : QStringList());
         QCOMPARE(QFileInfo::exists(m_paths.stagedConfigFile), !installed);
         QString calls = installed ? "stop " + kLabel + "\n" : "";
         if (installed && fault != Fault::FailingStop)
             calls += "list " + kLabel + "\nstart " + kLabel + "\n"; // no "PID" listed: nothing to wait for
         QCOMPARE(m_dir->read("launchctl.calls"), calls.toUtf8());
+    }
+
+    void whatWasCheckedIsWhatIsInstalled_data()
+    {
+        QTest::addColumn<QString>("meanwhile"); // what code running as the user does while the dialog is open
+        const QString swap = "rm staging/.qmx-osagent.cfg && ";
+        QTest::newRow("swapped for a link to another file") << swap + "ln -s \"$PWD/secret\" staging/.qmx-osagent.cfg";
+        // Linux forbids hard links to others' files to all but root; macOS does not.
+        QTest::newRow("swapped for a hard link to another user's file")
+            << "{ [ \"$(id -u)\" != 0 ] || chown 65534 secret; } && " + swap + "ln secret staging/.qmx-osagent.cfg";
+        QTest::newRow("swapped for a directory") << swap + "mkdir staging/.qmx-osagent.cfg";
+    }
+
+    // The user's checks pass; then, before root's command runs, the staged file is not what was checked.
+    void whatWasCheckedIsWhatIsInstalled()
+    {
+        QFETCH(QString, meanwhile);
+        QCOMPARE(sh("mkdir -m 0700 staging && printf cfg > staging/.qmx-osagent.cfg && printf s > secret && "
+                    "chmod 600 secret"),
+                 0);
+        m_shell.meanwhile = "cd '" + m_dir->path() + "' && " + meanwhile;
+        QCOMPARE(reasonOf([this] { helper().registerWithAddress("A", "L", "P", "N"); }),
+                 "Can't execute script exit status 1");
+        QCOMPARE(installedEntries(), QStringList()); // nothing installed, nothing left behind
+        QCOMPARE(m_dir->read("secret"), "s");
+        QCOMPARE(m_dir->read("launchctl.calls"), QByteArray());
+    }
+
+    void someoneElsesStagingDirectoryIsPassedBy_data()
+    {
+        QTest::addColumn<QString>("setUp"); // "foreign": another user's
+        QTest::addColumn<QString>("squatted");
+        QTest::newRow("another user's") << "foreign"
+                                        << "";
+        QTest::newRow("a link to a directory of ours") << "mkdir -m 0700 real && ln -s \"$PWD/real\" staging"
+                                                       << "real";
+        QTest::newRow("open to others") << "mkdir -m 0777 staging"
+                                        << "staging";
+    }
+
+    // Whoever made the staging directory first cannot stop a registration: it stages in a fresh directory of
+    // our own, installs from there, removes it, and says so in the log only.
+    void someoneElsesStagingDirectoryIsPassedBy()
+    {
+        QFETCH(QString, setUp);
+        QFETCH(QString, squatted);
+        if (setUp == "foreign" && ::geteuid() == 0)
+            QCOMPARE(sh("mkdir staging && chown 65534 staging"), 0);
+        else if (setUp == "foreign")
+            m_paths.stagingDirectory = "/usr"; // root's
+        else
+            QCOMPARE(sh(setUp), 0);
+        qputenv("QMX_STANDIN_STAGE", "cfg");
+        QCOMPARE(reasonOf([this] { helper().registerWithAddress("A", "L", "P", "N"); }), "no error");
+
+        const QByteArrayList environment = recorded("environment");
+        const auto dataPath = std::find_if(environment.begin(), environment.end(), [](const QByteArray &entry) {
+            return entry.startsWith("OS_AGENT_DATA_PATH=");
+        });
+        QVERIFY(dataPath != environment.end());
+        const QString privateDirectory = QFile::decodeName(dataPath->mid(19));
+        QCOMPARE(QFileInfo(privateDirectory).absolutePath(), QDir::tempPath());
+        QVERIFY2(QFileInfo(privateDirectory).fileName().startsWith("osagent."), qPrintable(privateDirectory));
+        QVERIFY(environment.contains("OS_AGENT_LOG_PATH=" + dataPath->mid(19)));
+        QVERIFY(!QFileInfo::exists(privateDirectory)); // removed once installed
+        QCOMPARE(m_dir->read("Application Support/osagent/.qmx-osagent.cfg"), "cfg");
+        QVERIFY(squatted.isEmpty() || QDir(m_dir->filePath(squatted)).isEmpty()); // nothing written there
+        QCOMPARE(m_log.entries().size(), 1);
+        QCOMPARE(m_log.entries().constFirst().message,
+                 "Enroller.RegistrationHelper staging directory " + m_paths.stagingDirectory +
+                     " is another user's or unsafe; staging in " + privateDirectory + " instead");
     }
 
     void unsafeStagingIsRefused_data()
@@ -178,10 +281,6 @@ private slots:
         const QString file = "The staged configuration file '@/staging/.qmx-osagent.cfg' ";
         const QString staging = "mkdir -m 0700 staging && ";
         const QString staged = " staging/.qmx-osagent.cfg";
-        QTest::newRow("directory is a link") << "ln -s \"$PWD\" staging" << dir + "is a symbolic link";
-        QTest::newRow("others may write") << "mkdir -m 0770 staging" << dir + "is writable by other users";
-        QTest::newRow("another owner") << "foreign"
-                                       << "The staging directory '@' belongs to another user";
         QTest::newRow("file is a link") << staging + "ln -s \"$PWD/x\"" + staged << file + "is a symbolic link";
         QTest::newRow("directory opened after the run")
             << "mkdir -m 0777 staging && touch" + staged << dir + "is writable by other users";
@@ -192,7 +291,7 @@ private slots:
             << "Can't install the configuration: the path '@/stag ing' is not safe in a shell command";
     }
 
-    // Checked before the daemon runs and again, with a staged file in place, before the copy as root.
+    // Checked, with a staged file in place, before anyone is asked to authorise the copy as root.
     void unsafeStagingIsRefused()
     {
         QFETCH(QString, setUp);
@@ -201,30 +300,11 @@ private slots:
             m_paths.stagingDirectory = m_dir->filePath("stag ing");
             m_paths.stagedConfigFile = m_dir->filePath("stag ing/.qmx-osagent.cfg");
             QCOMPARE(sh("mkdir -m 0700 'stag ing' && touch 'stag ing/.qmx-osagent.cfg'"), 0);
-            reason.replace('@', m_dir->path());
-        } else if (setUp == "foreign") {
-            // Someone else's directory: as the superuser, one given away; as anyone else, one of root's.
-            if (::geteuid() == 0)
-                QCOMPARE(sh("mkdir staging && chown 65534 staging"), 0);
-            else
-                m_paths.stagingDirectory = "/usr";
-            reason.replace('@', m_paths.stagingDirectory);
         } else {
             QCOMPARE(sh("touch x && " + setUp), 0);
-            reason.replace('@', m_dir->path());
         }
-        RegistrationHelper helper(m_paths, m_shell);
-        const bool staged = setUp.contains(".cfg") || setUp == "blank";
-        QCOMPARE(reasonOf([&] { staged ? helper.startService() : helper.runOsAgentWithArguments({}); }), reason);
-        QCOMPARE(recorded("arguments"), QByteArrayList()); // the daemon never ran
+        QCOMPARE(reasonOf([this] { helper().startService(); }), reason.replace('@', m_dir->path()));
         QVERIFY(m_shell.commands.isEmpty());
-    }
-
-    void administratorSourceEscapesQuotesOnly()
-    {
-        QCOMPARE(
-            platform::administratorScriptSource(platform::escapeDoubleQuotes("cp \"a b\" \"c\\d\" && echo 'x\\n'")),
-            QString("do shell script \"cp \\\"a b\\\" \\\"c\\d\\\" && echo 'x\\n'\" with administrator privileges"));
     }
 };
 

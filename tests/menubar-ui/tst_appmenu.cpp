@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -24,8 +25,9 @@ struct Scene
     bool trayAvailable = true;
     QByteArray plist{}; // for the About window; none: the program's own
     std::chrono::milliseconds poll{10};
+    QString configFile = "/nonexistent/.qmx-osagent.cfg";
     ControllerFakes fakes{};
-    ServicesController controller{fakes.dependencies(poll)};
+    ServicesController controller{fakes.dependencies(poll, configFile)};
     int terminated = 0;
     AppMenu menu{{&controller, fakes.alerts, fakes.urls, "/var/log/agent",
                   [this] { ShowAboutView(plist.isNull() ? BundleInfo::mainBundle() : BundleInfo::fromPlist(plist)); },
@@ -46,14 +48,37 @@ class AppMenuTest : public QObject
     Q_OBJECT
 
 private slots:
-    void entriesInOrderWithOneSeparatorAndShortcuts()
+    // The six entries stay as they are; while no configuration is installed, the registration entry and a
+    // separator of its own come first. A status check shows a configuration installed or removed since.
+    void entriesInOrderWithRegistrationOnTopWhileUnenrolled()
     {
-        Scene scene;
-        QStringList rows;
-        for (const QAction *action : scene.menu.actions())
-            rows.append(action->isSeparator() ? "---" : action->text() + u'|' + action->shortcut().toString());
-        QCOMPARE(rows, (QStringList{"Start Kelvane OS Agent service|", "Stop Kelvane OS Agent service|", "---",
-                                    "About|", "Open Application Log Directory|Ctrl+L", "Exit|Ctrl+Q"}));
+        QTemporaryDir dir;
+        Scene scene{.configFile = dir.filePath(".qmx-osagent.cfg")};
+        const auto shown = [&scene] {
+            QStringList rows;
+            for (const QAction *action : scene.menu.actions()) {
+                if (action->isVisible())
+                    rows.append(action->isSeparator() ? "---" : action->text() + u'|' + action->shortcut().toString());
+            }
+            return rows;
+        };
+        const QStringList entries{"Start Kelvane OS Agent service|",
+                                  "Stop Kelvane OS Agent service|",
+                                  "---",
+                                  "About|",
+                                  "Open Application Log Directory|Ctrl+L",
+                                  "Exit|Ctrl+Q"};
+        const QStringList registration{"Register This Computer…|", "---"};
+        QCOMPARE(shown(), registration + entries);
+        for (bool enrolled : {true, false}) {
+            QFile config(scene.configFile);
+            QVERIFY(enrolled ? config.open(QIODevice::WriteOnly) : config.remove());
+            QTRY_COMPARE(shown(), enrolled ? entries : registration + entries);
+        }
+        QSignalSpy requested(&scene.menu, &AppMenu::registrationRequested);
+        scene.menu.registerAction()->trigger();
+        QCOMPARE(requested.size(), 1);
+
         scene.menu.openLogDirectoryAction()->trigger();
         QCOMPARE(scene.fakes.urls.opened, (QList<QUrl>{QUrl("file:///var/log/agent")}));
         QVERIFY(scene.fakes.alerts.shown.isEmpty()); // the opener's failure is ignored

@@ -1,4 +1,5 @@
 #include "common/AgentPaths.h"
+#include "installer-pane/registration/InstallCommand.h"
 #include "installer-pane/registration/ProcessHelper.h"
 #include "installer-pane/registration/RegistrationError.h"
 #include "menubar-app/service/ProcessError.h"
@@ -6,9 +7,15 @@
 #include "menubar-app/service/ServicesController.h"
 #include "platform/AdministratorShell.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 // Both administrator paths with the shipped tool locations, against the real pkexec and polkitd that
 // run-in-namespace provides. Each function is run as the test account named in its comment.
@@ -51,6 +58,36 @@ private slots:
         } catch (const installer::RegistrationError &error) {
             QFAIL(qPrintable(error.reason()));
         }
+    }
+
+    // pk-allowed: the configuration staged by this account, installed by root through the real pkexec, is
+    // root's alone, and the staging directory is gone.
+    void installCommandInstallsForRootAlone()
+    {
+        QTemporaryDir dir;
+        const QString staging = dir.filePath("staging");
+        QVERIFY(QDir().mkdir(staging, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QFile staged(staging + "/.qmx-osagent.cfg");
+        QVERIFY(staged.open(QIODevice::WriteOnly) && staged.write("cfg") == 3);
+        staged.close();
+        platform::SystemAdministratorShell shell(m_paths.pkexec, m_paths.shell);
+        const installer::ProcessHelper root(shell);
+        const auto command =
+            installer::InstallCommand::build({staged.fileName(), staging, dir.filePath("installed")}, ::geteuid());
+        const auto removeInstalled = qScopeGuard([&] { // not ours to remove
+            platform::runAdministratorCommand(
+                platform::pkexecRequest(m_paths.pkexec, m_paths.shell, "rm -Rf '" + dir.filePath("installed") + "'"));
+        });
+        try {
+            root.runScriptAsRoot(command);
+        } catch (const installer::RegistrationError &error) {
+            QFAIL(qPrintable(error.reason()));
+        }
+        struct stat installed = {};
+        QCOMPARE(::stat(QFile::encodeName(dir.filePath("installed/.qmx-osagent.cfg")).constData(), &installed), 0);
+        QCOMPARE(installed.st_uid, 0u);
+        QCOMPARE(installed.st_mode & 07777, 0600u);
+        QVERIFY(!QFile::exists(staging));
     }
 
     // pk-allowed: the start command finds the stand-in launchctl and sudo on pkexec's PATH.

@@ -10,7 +10,8 @@ inline const QString kRunningTable = QStringLiteral("COMM\nlaunchd\nqmx-osagent\
 inline const QString kStoppedTable = QStringLiteral("COMM\nlaunchd\nqmx-osagentd\n");
 
 // What a ServicesController runs on. Each probe takes the next scripted process table, the last one repeats;
-// a missing output is the runner's "Missing data". There is no configuration file, so nothing starts at launch.
+// a missing output is the runner's "Missing data". There is no configuration file unless one is named, so
+// nothing starts at launch.
 struct ControllerFakes : menubar::ProcessRunner, platform::LogSink
 {
     QList<std::optional<QString>> tables{kStoppedTable};
@@ -38,10 +39,11 @@ struct ControllerFakes : menubar::ProcessRunner, platform::LogSink
     {
         log << (level == platform::LogLevel::Error ? "E " : "I ") + line;
     }
-    menubar::ServicesController::Dependencies dependencies(std::chrono::milliseconds checkInterval)
+    menubar::ServicesController::Dependencies dependencies(std::chrono::milliseconds checkInterval,
+                                                           const QString &configFile = "/nonexistent/.qmx-osagent.cfg")
     {
         contract::AgentPaths paths;
-        paths.installedConfigFile = "/nonexistent/.qmx-osagent.cfg";
+        paths.installedConfigFile = configFile;
         return {*this, *this, alerts, urls, paths, checkInterval};
     }
 };

@@ -1,0 +1,57 @@
+#include "menubar-app/ui/RegistrationOffer.h"
+
+#include "menubar-app/service/ServicesController.h"
+#include "platform/widgets/InstallerPaneWindow.h"
+
+#include <QSettings>
+
+namespace menubar {
+
+RegistrationOffer::RegistrationOffer(Dependencies dependencies, QObject *parent)
+    : QObject(parent)
+    , m_servicesController(dependencies.servicesController)
+    , m_settings(dependencies.settings)
+    , m_newRegistrationPane(std::move(dependencies.newRegistrationPane))
+    , m_windowTitle(std::move(dependencies.windowTitle))
+{}
+
+RegistrationOffer::~RegistrationOffer() = default;
+
+void RegistrationOffer::openWindow()
+{
+    if (!m_window || !m_window->isVisible()) {
+        std::unique_ptr<platform::InstallerPane> pane = m_newRegistrationPane ? m_newRegistrationPane() : nullptr;
+        if (!pane)
+            return;
+        // A closed window is dropped with what was typed into it, the password too.
+        m_window = std::make_unique<platform::InstallerPaneWindow>(std::move(pane), m_windowTitle);
+        // Queued, so that the page's click has ended and the window shows its success before the
+        // start asks for an administrator.
+        connect(m_window->pane(), &platform::InstallerPane::nextEnabledChanged, this,
+                &RegistrationOffer::takeUpRegistration, Qt::QueuedConnection);
+    }
+    m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
+}
+
+void RegistrationOffer::openOnceAtStart()
+{
+    if (!m_servicesController || m_servicesController->isEnrolled() ||
+        m_settings.value(QLatin1String(kOpenedAtStartKey)).toBool())
+        return;
+    m_settings.setValue(QLatin1String(kOpenedAtStartKey), true);
+    // Written now: stopping the launch agent ends this program by a signal, without QSettings' own write.
+    m_settings.sync();
+    openWindow();
+}
+
+void RegistrationOffer::takeUpRegistration(bool succeeded)
+{
+    // In the installer the page's last step restarts this program's launch agent, which then finds the
+    // configuration; here that agent is this program, so its controller takes the configuration up itself.
+    if (succeeded && m_servicesController)
+        m_servicesController->takeUpConfiguration();
+}
+
+} // namespace menubar

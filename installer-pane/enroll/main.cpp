@@ -1,4 +1,5 @@
 // osagent-enroll: enrols this machine from a script, as the registration page does from its window.
+#include "common/BundleIdentifiers.h"
 #include "installer-pane/enroll/EnrollCommand.h"
 #include "installer-pane/enroll/SystemDefaults.h"
 #include "platform/AdministratorShell.h"
@@ -25,7 +26,9 @@ int main(int argc, char *argv[])
         installer::readStandardInput,
         installer::writeStandardOutput,
         installer::writeStandardError,
-        std::make_shared<platform::SystemLogSink>(),
+        // Inside the application's bundle: its subsystem, a category of its own.
+        std::make_shared<platform::SystemLogSink>(contract::toQString(contract::kMenuBarBundleIdentifier),
+                                                  QStringLiteral("enroll")),
     };
     return installer::EnrollCommand(std::move(dependencies)).run(QCoreApplication::arguments());
 }

@@ -1,5 +1,6 @@
 #include "installer-pane/ui/EnrollerPlugin.h"
 
+#include "common/BundleIdentifiers.h"
 #include "installer-pane/registration/RegistrationHelper.h"
 #include "installer-pane/ui/RegistrationPane.h"
 #include "platform/AdministratorShell.h"
@@ -22,7 +23,8 @@ std::unique_ptr<platform::InstallerPane> createEnrollerPane(const EnrollerDepend
     if (!services.newRegistration) {
         std::shared_ptr<platform::LogSink> log = dependencies.log;
         if (!log)
-            log = std::make_shared<platform::SystemLogSink>();
+            log = std::make_shared<platform::SystemLogSink>(contract::toQString(contract::kEnrollerBundleIdentifier),
+                                                            QStringLiteral("registration"));
         // The lambda keeps the shell and the log alive for as long as a form may click.
         services.newRegistration = [paths, shell, log]() -> std::unique_ptr<AgentRegistration> {
             return std::make_unique<RegistrationHelper>(paths, *shell, *log);

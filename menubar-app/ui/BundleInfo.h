@@ -15,7 +15,6 @@ class BundleInfo
 public:
     static constexpr const char *kVersionKey = "CFBundleShortVersionString";
     static constexpr const char *kNameKey = "CFBundleName";
-    static constexpr const char *kIdentifierKey = "CFBundleIdentifier";
 
     // A malformed document gives an empty dictionary rather than an error: the About window then
     // shows its placeholders, which is all that depends on it.

@@ -90,7 +90,12 @@ std::unique_ptr<platform::InstallerPane> Tour::newPane() const
 {
     const contract::AgentPaths paths = m_box.paths();
     installer::EnrollerDependencies dependencies{
-        paths, std::make_shared<platform::SystemAdministratorShell>(paths.pkexec, paths.shell), {}, {}, {}, {"en"},
+        paths,
+        std::make_shared<platform::SystemAdministratorShell>(paths.pkexec, paths.shell),
+        {},
+        {},
+        {},
+        {"en"},
         std::make_shared<platform::FileLogSink>(m_box.logFile())};
     // The shipped plug-in, handed the sandbox's values instead of the installer's none.
     return platform::InstallerPluginLoader({QString::fromUtf8(tools::kEnrollerPlugin)}).createPane(&dependencies);

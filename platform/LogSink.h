@@ -15,12 +15,22 @@ public:
     virtual void write(LogLevel level, const QString &message) = 0;
 };
 
-// The operating system's log: syslog(3) on Linux, os_log on macOS. Lines are echoed to
-// standard error when that is a terminal, so a developer running the program sees them.
+// The operating system's log: syslog(3) on Linux; on macOS os_log under our own subsystem (the bundle
+// identifier) and category, so that `log show --predicate 'subsystem == "..."'` finds our lines, with info
+// lines at the default level, which macOS keeps on disk (its info level lives in memory only). Lines are
+// echoed to standard error when that is a terminal, so a developer running the program sees them.
 class SystemLogSink : public LogSink
 {
 public:
+    SystemLogSink(const QString &subsystem, const QString &category);
+    ~SystemLogSink() override;
+    SystemLogSink(const SystemLogSink &) = delete;
+    SystemLogSink &operator=(const SystemLogSink &) = delete;
+
     void write(LogLevel level, const QString &message) override;
+
+private:
+    void *m_log = nullptr; // macOS's log object (os_log_t), ours to release; Linux's syslog needs none
 };
 
 // Appends one line per message; for machines without a log daemon, which drop syslog lines.

@@ -6,6 +6,12 @@
 
 namespace platform {
 
+// syslog(3) has no subsystems: its lines carry the program's name.
+SystemLogSink::SystemLogSink(const QString &, const QString &)
+{}
+
+SystemLogSink::~SystemLogSink() = default;
+
 void SystemLogSink::write(LogLevel level, const QString &message)
 {
     const QByteArray text = message.toUtf8();

@@ -6,15 +6,25 @@
 
 namespace platform {
 
+// os_log_create(3), https://developer.apple.com/documentation/os/os_log_create: a log object that marks every
+// line with the subsystem and category, and that its creator releases.
+SystemLogSink::SystemLogSink(const QString &subsystem, const QString &category)
+    : m_log(os_log_create(subsystem.toUtf8().constData(), category.toUtf8().constData()))
+{}
+
+SystemLogSink::~SystemLogSink()
+{
+    os_release(m_log);
+}
+
 void SystemLogSink::write(LogLevel level, const QString &message)
 {
     const QByteArray text = message.toUtf8();
-    // The unified log has no warning type; its default type is the one it keeps without being asked to
-    // (os_log_with_type, OS_LOG_TYPE_DEFAULT, in Apple's documentation of the os framework).
-    const os_log_type_t type = level == LogLevel::Error     ? OS_LOG_TYPE_ERROR
-                               : level == LogLevel::Warning ? OS_LOG_TYPE_DEFAULT
-                                                            : OS_LOG_TYPE_INFO;
-    os_log_with_type(OS_LOG_DEFAULT, type, "%{public}s", text.constData());
+    // OS_LOG_TYPE_DEFAULT, not OS_LOG_TYPE_INFO: info lines are kept in memory only and are gone by the time a
+    // user collects the log (https://developer.apple.com/documentation/os/oslogtype/default). The unified log
+    // has no warning type: warnings take the default type too.
+    os_log_with_type(static_cast<os_log_t>(m_log), level == LogLevel::Error ? OS_LOG_TYPE_ERROR : OS_LOG_TYPE_DEFAULT,
+                     "%{public}s", text.constData());
     if (isatty(STDERR_FILENO))
         std::fprintf(stderr, "[%s] %s\n", qPrintable(logLevelName(level)), text.constData());
 }

@@ -1,4 +1,5 @@
 // osagent-enroll: enrols this machine from a script, as the registration page does from its window.
+#include "common/BundleIdentifiers.h"
 #include "installer-pane/enroll/EnrollCommand.h"
 #include "installer-pane/enroll/SystemDefaults.h"
 #include "platform/AdministratorShell.h"
@@ -16,7 +17,9 @@ int main(int argc, char *argv[])
     QCoreApplication application(argc, argv);
     platform::installTranslations(QLocale::system().uiLanguages());
     const contract::AgentPaths paths;
-    const auto log = std::make_shared<platform::SystemLogSink>();
+    // Inside the application's bundle: its subsystem, a category of its own.
+    const auto log = std::make_shared<platform::SystemLogSink>(contract::toQString(contract::kMenuBarBundleIdentifier),
+                                                               QStringLiteral("enroll"));
     installer::EnrollDependencies dependencies{
         paths,
         ::geteuid() == 0,

@@ -1,6 +1,7 @@
 #include "installer-pane/registration/RegistrationHelper.h"
 
 #include "installer-pane/registration/InstallCommand.h"
+#include "installer-pane/registration/LaunchdJob.h"
 #include "installer-pane/registration/OutputExcerpt.h"
 #include "installer-pane/registration/PasswordMask.h"
 #include "installer-pane/registration/RegistrationError.h"
@@ -14,6 +15,13 @@
 #include <unistd.h>
 
 namespace installer {
+
+namespace {
+
+// How long the menu-bar application may take to quit after "stop".
+constexpr std::chrono::seconds kGuiAgentExitBound{5};
+
+} // namespace
 
 RegistrationHelper::RegistrationHelper(contract::AgentPaths paths, platform::AdministratorShell &shell,
                                        platform::LogSink &log, GuiAgentSession agentSession)
@@ -119,6 +127,9 @@ void RegistrationHelper::restartGuiAgent() const
     const QString label = contract::toQString(contract::kGuiAgentLabel);
     ProcessHelper::runProcess(m_paths.launchctl,
                               m_agentSession.launchctlPrefix + QStringList{QStringLiteral("stop"), label});
+    // launchd's "stop" returns before the application has quit, and a "start" meanwhile is ignored, which
+    // would leave no menu-bar application. Past the bound the start is tried all the same.
+    LaunchdJob(m_paths.launchctl, m_agentSession.launchctlPrefix, label).waitUntilExited(kGuiAgentExitBound);
     ProcessHelper::runProcess(m_paths.launchctl,
                               m_agentSession.launchctlPrefix + QStringList{QStringLiteral("start"), label});
 }

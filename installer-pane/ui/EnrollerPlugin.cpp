@@ -1,5 +1,6 @@
 #include "installer-pane/ui/EnrollerPlugin.h"
 
+#include "common/BundleIdentifiers.h"
 #include "installer-pane/registration/RegistrationHelper.h"
 #include "installer-pane/ui/RegistrationPane.h"
 #include "platform/AdministratorShell.h"
@@ -18,12 +19,13 @@ std::unique_ptr<platform::InstallerPane> createEnrollerPane(const EnrollerDepend
     if (!shell)
         shell = std::make_shared<platform::SystemAdministratorShell>(paths.pkexec, paths.shell);
 
+    std::shared_ptr<platform::LogSink> log = dependencies.log;
+    if (!log)
+        log = std::make_shared<platform::SystemLogSink>(contract::toQString(contract::kEnrollerBundleIdentifier),
+                                                        QStringLiteral("registration"));
     FormServices services{dependencies.newRegistration, dependencies.alerts, dependencies.hostName,
                           dependencies.managedSettings};
     if (!services.newRegistration) {
-        std::shared_ptr<platform::LogSink> log = dependencies.log;
-        if (!log)
-            log = std::make_shared<platform::SystemLogSink>();
         // The lambda keeps the shell and the log alive for as long as a form may click.
         services.newRegistration = [paths, shell, log]() -> std::unique_ptr<AgentRegistration> {
             return std::make_unique<RegistrationHelper>(paths, *shell, *log);
@@ -31,10 +33,8 @@ std::unique_ptr<platform::InstallerPane> createEnrollerPane(const EnrollerDepend
     }
     if (!services.alerts)
         services.alerts = std::make_shared<platform::MessageBoxAlertPresenter>();
-    if (!services.managedSettings) {
-        services.managedSettings = std::make_shared<ManagedSettingsReader>(readSystemManagedSettings,
-                                                                           std::make_shared<platform::SystemLogSink>());
-    }
+    if (!services.managedSettings)
+        services.managedSettings = std::make_shared<ManagedSettingsReader>(readSystemManagedSettings, log);
     const QString language = platform::installTranslations(
         dependencies.preferredLanguages.isEmpty() ? QLocale::system().uiLanguages() : dependencies.preferredLanguages);
     return std::make_unique<RegistrationPane>(services, paneStringsTable(language));

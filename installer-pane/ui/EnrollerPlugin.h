@@ -26,8 +26,8 @@ struct EnrollerDependencies
     AgentRegistrationFactory newRegistration;                         // RegistrationHelper(paths, shell, log)
     HostNameProvider hostName;                                        // this machine's host name
     QStringList preferredLanguages;                                   // the system's
-    std::shared_ptr<platform::LogSink> log;                           // SystemLogSink
-    // readSystemManagedSettings, its warnings to the system log (SystemLogSink)
+    std::shared_ptr<platform::LogSink> log;                           // SystemLogSink, the Enroller's subsystem
+    // readSystemManagedSettings, its warnings to the log above
     std::shared_ptr<ManagedSettingsReader> managedSettings{};
 };
 

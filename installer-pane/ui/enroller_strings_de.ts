@@ -8,5 +8,9 @@
         <source>PaneTitle</source>
         <translation>Agent-Registrierung</translation>
     </message>
+    <message>
+        <source>InstallerSectionTitle</source>
+        <translation>Registrierung</translation>
+    </message>
 </context>
 </TS>

@@ -8,5 +8,9 @@
         <source>PaneTitle</source>
         <translation>Registro del agente</translation>
     </message>
+    <message>
+        <source>InstallerSectionTitle</source>
+        <translation>Registro</translation>
+    </message>
 </context>
 </TS>

@@ -8,5 +8,9 @@
         <source>PaneTitle</source>
         <translation>Enregistrement de l’agent</translation>
     </message>
+    <message>
+        <source>InstallerSectionTitle</source>
+        <translation>Enregistrement</translation>
+    </message>
 </context>
 </TS>

@@ -8,5 +8,9 @@
         <source>PaneTitle</source>
         <translation>エージェントの登録</translation>
     </message>
+    <message>
+        <source>InstallerSectionTitle</source>
+        <translation>登録</translation>
+    </message>
 </context>
 </TS>

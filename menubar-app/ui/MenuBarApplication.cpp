@@ -1,5 +1,6 @@
 #include "menubar-app/ui/MenuBarApplication.h"
 
+#include "common/BundleIdentifiers.h"
 #include "installer-pane/registration/RegistrationHelper.h"
 #include "menubar-app/service/ProcessHelper.h"
 #include "menubar-app/ui/BundleInfo.h"
@@ -24,7 +25,8 @@ InstallerPaneFactory registrationPaneFactory(installer::EnrollerDependencies dep
         dependencies.administratorShell =
             std::make_shared<platform::SystemAdministratorShell>(paths.pkexec, paths.shell);
     if (!dependencies.log)
-        dependencies.log = std::make_shared<platform::SystemLogSink>();
+        dependencies.log = std::make_shared<platform::SystemLogSink>(
+            contract::toQString(contract::kMenuBarBundleIdentifier), QStringLiteral("registration"));
     // The lambda keeps the shell and the log alive for as long as a page may click. No agent to restart:
     // the agent is this program.
     dependencies.newRegistration = [paths, shell = dependencies.administratorShell, log = dependencies.log] {

@@ -82,8 +82,9 @@ private slots:
         // Installed through pkexec only as a user; the agent reached in the console user's session only as root.
         QCOMPARE(contentOf(m_box.authoriseLog()).contains("mkdir -p"), mode == "user");
         const QString asUser = "asuser " + QString::number(::getuid()) + ' ' + m_box.paths().launchctl + ' ';
-        QCOMPARE(contentOf(m_box.asUserLog()),
-                 mode == "root" ? asUser + "stop " + kAgent + '\n' + asUser + "start " + kAgent + '\n' : QString());
+        QCOMPARE(contentOf(m_box.asUserLog()), mode == "root" ? asUser + "stop " + kAgent + '\n' + asUser + "list " +
+                                                                    kAgent + '\n' + asUser + "start " + kAgent + '\n'
+                                                              : QString());
 
         // The stand-in launchd relaunched the menu-bar application, which started the daemon.
         QTRY_VERIFY_WITH_TIMEOUT(m_box.isDaemonRunning(), 20000);

@@ -198,7 +198,7 @@ private slots:
         QCOMPARE(QFileInfo::exists(m_paths.stagedConfigFile), !installed);
         QString calls = installed ? "stop " + kLabel + "\n" : "";
         if (installed && fault != Fault::FailingStop)
-            calls += "start " + kLabel + "\n";
+            calls += "list " + kLabel + "\nstart " + kLabel + "\n"; // no "PID" listed: nothing to wait for
         QCOMPARE(m_dir->read("launchctl.calls"), calls.toUtf8());
     }
 

@@ -90,7 +90,8 @@ void ProcessSampler::readXResources(pid_t pid, ProcessSample &into) const
     for (long i = 0; i < count; ++i) {
         if (XResGetClientPid(&ids[i]) != pid)
             continue;
-        const XID client = ids[i].spec.client;
+        const auto &[clientAndMask, length, value] = ids[i];
+        const XID client = clientAndMask.client;
         int types = 0;
         XResType *resources = nullptr;
         // These two answer as Xlib does, non-zero for success; the query of the ids above answers with Success (0).

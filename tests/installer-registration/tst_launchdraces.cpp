@@ -12,7 +12,6 @@
 namespace {
 
 const QString kAgent = contract::toQString(contract::kGuiAgentLabel);
-const QString kDaemon = contract::toQString(contract::kServiceLabel);
 
 struct NoAdministratorShell : platform::AdministratorShell
 {
@@ -50,7 +49,6 @@ private slots:
         QVERIFY(QDir(m_dir->path()).mkpath("bin"));
         QVERIFY(QFile::copy(STANDIN_LAUNCHCTL, launchctl()));
         addJob(kAgent, "agent");
-        addJob(kDaemon, "daemon");
         QVERIFY(QFile(m_dir->filePath("launchd/" + kAgent + "/slow-exit")).open(QIODevice::WriteOnly));
         QCOMPARE(platform::runChildProcess({launchctl(), {"start", kAgent}, std::nullopt}).status, 0);
         QVERIFY(agentPid() > 0);

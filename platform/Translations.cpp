@@ -1,7 +1,6 @@
 #include "platform/Translations.h"
 
 #include <QCoreApplication>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
@@ -44,8 +43,8 @@ QString installTranslations(const QStringList &preferredLanguages)
     if (language == kEnglish)
         return language;
     installTranslator(QStringLiteral("kelvane_") + language, QStringLiteral(":/i18n"));
-    // The standard buttons of message boxes and of the setup assistant; absent on some systems.
-    installTranslator(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    // The standard buttons of message boxes and of the setup assistant, from Qt, embedded beside ours.
+    installTranslator(QStringLiteral("qtbase_") + language, QStringLiteral(":/i18n"));
     return language;
 }
 

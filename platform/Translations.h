@@ -14,8 +14,8 @@ inline const QStringList kShippedLanguages{QStringLiteral("de"), QStringLiteral(
 // code; "en" when English comes first or none of them is ours.
 QString chooseLanguage(const QStringList &preferredLanguages);
 
-// Puts our texts in that language into the application, with Qt's own texts (the standard buttons)
-// where the system has them, from the catalogues compiled into the program under :/i18n/. English
+// Puts our texts in that language into the application, with Qt's own texts (the standard buttons),
+// from the catalogues compiled into the program under :/i18n/. English
 // installs nothing. The translators belong to the application object. Returns the language used.
 QString installTranslations(const QStringList &preferredLanguages);
 

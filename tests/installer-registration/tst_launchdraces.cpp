@@ -12,7 +12,6 @@
 namespace {
 
 const QString kAgent = contract::toQString(contract::kGuiAgentLabel);
-const QString kDaemon = contract::toQString(contract::kServiceLabel);
 
 struct NoAdministratorShell : platform::AdministratorShell
 {
@@ -50,7 +49,6 @@ private slots:
         QVERIFY(QDir(m_dir->path()).mkpath("bin"));
         QVERIFY(QFile::copy(STANDIN_LAUNCHCTL, launchctl()));
         addJob(kAgent, "agent");
-        addJob(kDaemon, "daemon");
         QVERIFY(QFile(m_dir->filePath("launchd/" + kAgent + "/slow-exit")).open(QIODevice::WriteOnly));
         QCOMPARE(platform::runChildProcess({launchctl(), {"start", kAgent}, std::nullopt}).status, 0);
         QVERIFY(agentPid() > 0);
@@ -75,23 +73,6 @@ private slots:
         const qint64 after = agentPid();
         QVERIFY(after != 0 && after != before);
         QCOMPARE(::kill(pid_t(after), 0), 0);
-    }
-
-    // The postinstall as root, with a user at the console: it waits until the booted-out job is gone before
-    // it bootstraps it again, so that the new application runs and nothing is reported.
-    void postinstallReloadsTheApplicationOnceTheOldOneIsGone()
-    {
-        const qint64 before = agentPid();
-        m_dir->write("bin/stat", "echo 501"); // the owner of /dev/console
-        const QByteArray path = QFile::encodeName(m_dir->filePath("bin")) + ':' + qgetenv("PATH");
-        platform::ProcessEnvironment environment = platform::ProcessEnvironment::current();
-        environment.set("PATH", path);
-        const auto result = platform::runChildProcess({"/bin/sh", {POSTINSTALL}, environment, true});
-        QCOMPARE(result.output + result.errorOutput, QByteArray()); // no job reported left unloaded
-        QCOMPARE(result.status, 0);
-        const qint64 after = agentPid();
-        QVERIFY(after != 0 && after != before);
-        QCOMPARE(platform::runChildProcess({launchctl(), {"print", "system/" + kDaemon}, std::nullopt}).status, 0);
     }
 };
 

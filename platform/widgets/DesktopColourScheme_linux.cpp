@@ -47,8 +47,9 @@ std::optional<bool> preferenceOf(const QVariant &value)
     return scheme == 1;
 }
 
-// Listens to both on the scheme's behalf. Signals are matched by path and interface alone: a subscription
-// tied to a service's name misses the signals of a service that starts (on demand) while it is being made.
+// Listens to both on the scheme's behalf. The slot takes the whole message: a slot with a QDBusVariant
+// parameter is subscribed only if that type has been used in the process before, which on a fresh start it
+// has not (nor would a QDBusAbstractInterface's signal be). Signals are matched by path and interface alone.
 class DesktopListener : public QObject
 {
     Q_OBJECT
@@ -75,15 +76,13 @@ public:
     }
 
 public slots:
-    void portalSettingChanged(const QString &nameSpace, const QString &key, const QDBusVariant &value)
+    // The portal's SettingChanged and xfconf's PropertyChanged (group, key, value) and PropertyRemoved (group, key).
+    void changed(const QDBusMessage &message)
     {
-        take(nameSpace, key, value.variant());
+        const QList<QVariant> arguments = message.arguments();
+        if (arguments.size() >= 2)
+            take(arguments.at(0).toString(), arguments.at(1).toString(), arguments.value(2));
     }
-    void xfconfPropertyChanged(const QString &channel, const QString &property, const QDBusVariant &value)
-    {
-        take(channel, property, value.variant());
-    }
-    void xfconfPropertyRemoved(const QString &channel, const QString &property) { take(channel, property, {}); }
 
 private:
     void take(const QString &group, const QString &key, const QVariant &value)
@@ -119,11 +118,10 @@ void followDesktopColourScheme(DesktopColourScheme &scheme)
         return;
     auto *listener = new DesktopListener(scheme);
     bus.connect(QString(), kPortalPath, kPortalInterface, QStringLiteral("SettingChanged"), listener,
-                SLOT(portalSettingChanged(QString, QString, QDBusVariant)));
-    bus.connect(QString(), kXfconfPath, kXfconfInterface, QStringLiteral("PropertyChanged"), listener,
-                SLOT(xfconfPropertyChanged(QString, QString, QDBusVariant)));
-    bus.connect(QString(), kXfconfPath, kXfconfInterface, QStringLiteral("PropertyRemoved"), listener,
-                SLOT(xfconfPropertyRemoved(QString, QString)));
+                SLOT(changed(QDBusMessage)));
+    for (const char *change : {"PropertyChanged", "PropertyRemoved"})
+        bus.connect(QString(), kXfconfPath, kXfconfInterface, QLatin1String(change), listener,
+                    SLOT(changed(QDBusMessage)));
     // Asked once without waiting: a portal started on demand may take a while, and the palette serves till
     // then. Xfce's daemon is asked only where it runs: nowhere else has it anything to say.
     listener->read(kPortalService, kPortalPath, kPortalInterface, QStringLiteral("Read"), kAppearance, kColourScheme,

@@ -1,5 +1,7 @@
 #include "sandbox/tray/StatusNotifierWatcher.h"
 
+#include <QColor>
+#include <QDBusArgument>
 #include <QDBusVariant>
 
 namespace sandbox {
@@ -63,6 +65,25 @@ QVariant StatusNotifierWatcher::itemProperty(const QString &item, const QString 
 QString StatusNotifierWatcher::title(const QString &item) const
 {
     return itemProperty(item, QStringLiteral("Title")).toString();
+}
+
+int StatusNotifierWatcher::iconCentreLightness(const QString &item) const
+{
+    // The first pixmap of the item's (width, height, ARGB32 pixels in network byte order).
+    const auto pixmaps = qvariant_cast<QDBusArgument>(itemProperty(item, QStringLiteral("IconPixmap")));
+    int width = 0;
+    int height = 0;
+    QByteArray pixels;
+    pixmaps.beginArray();
+    if (!pixmaps.atEnd()) {
+        pixmaps.beginStructure();
+        pixmaps >> width >> height >> pixels;
+        pixmaps.endStructure();
+    }
+    const qsizetype centre = 4 * (qsizetype(height / 2) * width + width / 2);
+    if (centre + 3 >= pixels.size())
+        return -1;
+    return QColor(quint8(pixels[centre + 1]), quint8(pixels[centre + 2]), quint8(pixels[centre + 3])).lightness();
 }
 
 bool StatusNotifierWatcher::click(const QString &item, const QPoint &at, bool rightButton) const

@@ -5,6 +5,7 @@
 #include "sandbox/tray/XEmbedProxy.h"
 
 #include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QDBusVariant>
 #include <QProcess>
 #include <QSignalSpy>
@@ -109,6 +110,13 @@ private slots:
                  0);
     }
 
+    // The bus started none of the machine's services (a desktop's settings portal, say) for anyone.
+    void cleanupTestCase()
+    {
+        const QStringList names = QDBusConnection::sessionBus().interface()->registeredServiceNames();
+        QCOMPARE(names.filter(QRegularExpression("^[^:]")), QStringList{"org.freedesktop.DBus"});
+    }
+
     void itemAppearsWhicheverStartsFirst_data()
     {
         QTest::addColumn<bool>("trayFirst");
@@ -124,6 +132,11 @@ private slots:
     {
         QFETCH(bool, trayFirst);
         QFETCH(int, windowsAtStart);
+        SettingsPortal portal; // a light desktop
+        portal.scheme = 2;
+        QDBusConnection desktop = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "desktop");
+        QVERIFY(desktop.registerObject("/org/freedesktop/portal/desktop", &portal, QDBusConnection::ExportAllContents));
+        QVERIFY(desktop.registerService("org.freedesktop.portal.Desktop"));
         sandbox::StatusNotifierWatcher tray(QDBusConnection::sessionBus());
         if (trayFirst)
             QVERIFY(tray.start());
@@ -139,8 +152,13 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(tray.registeredItems().size(), 1, 10000);
         const QString item = tray.registeredItems().constFirst();
         QCOMPARE(tray.title(item), "Kelvane OS Agent");
+        // The icon drawn for a light panel, and for a dark one as soon as the desktop turns dark.
+        QTRY_VERIFY(tray.iconCentreLightness(item) >= 0 && tray.iconCentreLightness(item) < 128);
+        portal.setScheme(1);
+        QTRY_VERIFY(tray.iconCentreLightness(item) > 128);
         QTRY_COMPARE(windowsShown(app.processId()).size(), windowsAtStart);
         const QStringList before = windowsShown(app.processId());
+        xdotool({"mousemove", "500", "620"}); // on the item, which the host does not tell the item
         for (bool rightButton : {false, true}) {
             QVERIFY(tray.click(item, QPoint(500, 620), rightButton));
             QTRY_COMPARE(windowsShown(app.processId()).size(), windowsAtStart + 1);
@@ -154,6 +172,7 @@ private slots:
         QCOMPARE(logged("Password in "), windowsAtStart == 1);
         app.kill();
         app.waitForFinished();
+        QDBusConnection::disconnectFromBus("desktop");
     }
 
     void panelLookFollowsTheDesktop_data()

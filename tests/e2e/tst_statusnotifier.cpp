@@ -1,64 +1,15 @@
 #include "platform/widgets/DesktopColourScheme.h"
 #include "sandbox/Sandbox.h"
 #include "sandbox/SandboxTools.h"
+#include "sandbox/tray/DesktopSettings.h"
 #include "sandbox/tray/StatusNotifierWatcher.h"
 #include "sandbox/tray/XEmbedProxy.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
-#include <QDBusVariant>
 #include <QProcess>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-
-// The settings a desktop serves, each with its change signal: the portal's colour scheme, and Xfce's
-// panel and theme in xfconf.
-class SettingsPortal : public QObject
-{
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Settings")
-
-public:
-    uint scheme = 0;
-    void setScheme(uint value)
-    {
-        scheme = value;
-        emit SettingChanged("org.freedesktop.appearance", "color-scheme", QDBusVariant(value));
-    }
-
-public slots:
-    QDBusVariant Read(const QString &, const QString &) // the value in one more variant, as Read has it
-    {
-        return QDBusVariant(QVariant::fromValue(QDBusVariant(scheme)));
-    }
-
-signals:
-    void SettingChanged(const QString &nameSpace, const QString &key, const QDBusVariant &value);
-};
-
-class Xfconf : public QObject
-{
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.xfce.Xfconf")
-
-public:
-    QVariantMap properties; // by channel and property, as "xsettings/Net/ThemeName"
-    void set(const QString &channel, const QString &property, const QVariant &value)
-    {
-        properties[channel + property] = value;
-        emit PropertyChanged(channel, property, QDBusVariant(value));
-    }
-
-public slots:
-    QDBusVariant GetProperty(const QString &channel, const QString &property)
-    {
-        return QDBusVariant(properties.value(channel + property));
-    }
-
-signals:
-    void PropertyChanged(const QString &channel, const QString &property, const QDBusVariant &value);
-};
 
 // The menu-bar application, a real process, against a stand-in StatusNotifierItem tray on a private session
 // bus and a private X display without any XEmbed tray: the tray a KDE Plasma or GNOME panel offers.
@@ -132,11 +83,9 @@ private slots:
     {
         QFETCH(bool, trayFirst);
         QFETCH(int, windowsAtStart);
-        SettingsPortal portal; // a light desktop
-        portal.scheme = 2;
-        QDBusConnection desktop = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "desktop");
-        QVERIFY(desktop.registerObject("/org/freedesktop/portal/desktop", &portal, QDBusConnection::ExportAllContents));
-        QVERIFY(desktop.registerService("org.freedesktop.portal.Desktop"));
+        sandbox::SettingsPortal portal;
+        portal.scheme = 2; // a light desktop
+        QVERIFY(portal.start(QDBusConnection::connectToBus(QDBusConnection::SessionBus, "desktop")));
         sandbox::StatusNotifierWatcher tray(QDBusConnection::sessionBus());
         if (trayFirst)
             QVERIFY(tray.start());
@@ -158,7 +107,7 @@ private slots:
         QTRY_VERIFY(tray.iconCentreLightness(item) > 128);
         QTRY_COMPARE(windowsShown(app.processId()).size(), windowsAtStart);
         const QStringList before = windowsShown(app.processId());
-        xdotool({"mousemove", "500", "620"}); // on the item, which the host does not tell the item
+        xdotool({"mousemove", "500", "620"}); // where the item is: the host does not say
         for (bool rightButton : {false, true}) {
             QVERIFY(tray.click(item, QPoint(500, 620), rightButton));
             QTRY_COMPARE(windowsShown(app.processId()).size(), windowsAtStart + 1);
@@ -189,43 +138,30 @@ private slots:
         QTest::newRow("a host that states nothing") << 0 << -1 << "" << -1;
     }
 
-    // Read at start, and followed live even by a scheme that subscribed before the desktop's services were
-    // there, as at a login where the portal starts on demand.
+    // Read at start, and followed live.
     void panelLookFollowsTheDesktop()
     {
         QFETCH(int, portalScheme);
         QFETCH(int, darkMode);
         QFETCH(QString, theme);
         QFETCH(int, dark);
-        const std::optional<bool> expected = dark < 0 ? std::nullopt : std::optional<bool>(dark == 1);
-        platform::DesktopColourScheme early;
-        platform::followDesktopColourScheme(early);
-        SettingsPortal portal;
-        Xfconf xfconf;
-        QDBusConnection desktop = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "desktop");
-        if (portalScheme >= 0) {
-            QVERIFY(
-                desktop.registerObject("/org/freedesktop/portal/desktop", &portal, QDBusConnection::ExportAllContents));
-            QVERIFY(desktop.registerService("org.freedesktop.portal.Desktop"));
-        }
-        if (darkMode >= 0) {
-            QVERIFY(desktop.registerObject("/org/xfce/Xfconf", &xfconf, QDBusConnection::ExportAllContents));
-            QVERIFY(desktop.registerService("org.xfce.Xfconf"));
-        }
-        portal.setScheme(uint(std::max(portalScheme, 0)));
+        sandbox::SettingsPortal portal;
+        portal.scheme = uint(std::max(portalScheme, 0));
+        sandbox::Xfconf xfconf;
         xfconf.set("xfce4-panel", "/panels/dark-mode", darkMode == 1);
         xfconf.set("xsettings", "/Net/ThemeName", theme);
-        QTRY_COMPARE(early.prefersDark(), expected);
-        platform::DesktopColourScheme late;
-        platform::followDesktopColourScheme(late);
-        QTRY_COMPARE(late.prefersDark(), expected);
+        const QDBusConnection desktop = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "desktop");
+        QVERIFY(portalScheme < 0 || portal.start(desktop));
+        QVERIFY(darkMode < 0 || xfconf.start(desktop));
+        platform::DesktopColourScheme scheme;
+        platform::followDesktopColourScheme(scheme);
+        QTRY_COMPARE(scheme.prefersDark(), dark < 0 ? std::nullopt : std::optional<bool>(dark == 1));
         // And at once back to a light panel, whatever said it was dark.
         xfconf.set("xsettings", "/Net/ThemeName", "Adwaita");
         xfconf.set("xfce4-panel", "/panels/dark-mode", false);
         portal.setScheme(2);
         emit portal.SettingChanged("org.freedesktop.appearance", "contrast", QDBusVariant(1u)); // not ours
-        QTRY_COMPARE(late.prefersDark(), std::optional<bool>(false));
-        QTRY_COMPARE(early.prefersDark(), std::optional<bool>(false));
+        QTRY_COMPARE(scheme.prefersDark(), std::optional<bool>(false));
         QDBusConnection::disconnectFromBus("desktop");
     }
 

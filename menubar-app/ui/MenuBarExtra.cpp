@@ -107,13 +107,13 @@ void MenuBarExtra::makeTrayIcon()
     if (m_colourScheme)
         connect(m_colourScheme, &platform::DesktopColourScheme::changed, this, &MenuBarExtra::updateItem);
     updateItem();
-    m_trayIcon->show();
     // Plasma's proxy for XEmbed items hands an item to the tray's watcher once, when it docks: one docked
-    // before the watcher started is shown once it docks again.
+    // before the watcher started is shown once it docks again. Watched before the first docking.
     platform::whenTrayWatcherStarts(this, [this] {
         m_trayIcon->hide();
         m_trayIcon->show();
     });
+    m_trayIcon->show();
 }
 
 bool MenuBarExtra::eventFilter(QObject *watched, QEvent *event)

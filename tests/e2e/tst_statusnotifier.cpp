@@ -176,7 +176,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(proxy.dockedIcons(), 1, 10000);
         sandbox::StatusNotifierWatcher tray(QDBusConnection::sessionBus());
         QVERIFY(tray.start());
-        QTRY_COMPARE_WITH_TIMEOUT(tray.registeredItems().size(), 1, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(tray.registeredItems().size(), 1, 10000);
         app.kill();
         app.waitForFinished();
     }

@@ -117,8 +117,8 @@ private slots:
                 bool drawnDark;
             } panels[] = {{std::nullopt, dark, true}, {true, light, true}, {false, dark, false}};
             for (const auto &panel : panels) {
-                scene.scheme.setPrefersDark(panel.schemeDark);
                 QGuiApplication::setPalette(panel.palette);
+                scene.scheme.setPrefersDark(panel.schemeDark); // followed at once, not at the next check
                 QCOMPARE(rendered(scene.item.trayIcon()->icon()),
                          rendered(MenuBarExtra::iconNamed(name, panel.drawnDark)));
                 QCOMPARE(scene.menu.palette().color(QPalette::Window).lightness() < 128, panel.drawnDark);

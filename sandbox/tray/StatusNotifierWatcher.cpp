@@ -80,6 +80,7 @@ int StatusNotifierWatcher::iconCentreLightness(const QString &item) const
         pixmaps >> width >> height >> pixels;
         pixmaps.endStructure();
     }
+    pixmaps.endArray();
     const qsizetype centre = 4 * (qsizetype(height / 2) * width + width / 2);
     if (centre + 3 >= pixels.size())
         return -1;

@@ -22,8 +22,9 @@ namespace menubar {
 class ServicesController;
 
 // The item in the menu bar (system tray): the controller's icon, drawn for the panel's brightness, the
-// application's name and the state in words as tooltip, and the menu, which a left click opens as
-// well. Where no tray exists yet the program keeps running and makes the item once one appears.
+// application's name and the state in words as tooltip, and the menu. Where the tray does not open the menu
+// itself (Linux), every click opens this one menu beside the panel, in the panel's colours. Where no tray
+// exists yet the program keeps running and makes the item once one appears.
 // The controller publishes its state at every check; the item hands the tray a new icon or tooltip only
 // when that changes what it shows, and draws each icon once: the tray keeps what it is handed.
 class MenuBarExtra : public QObject
@@ -55,9 +56,10 @@ public:
     static QIcon iconNamed(const QString &name, bool darkPanel);
     static QString selfDescription();
     // Where a menu of this size opens for an item at this place (or for a click at this point, as a 1x1
-    // rectangle): below it in the upper half of the screen, above it in the lower half, so that it never
-    // covers the item.
-    static QPoint menuPosition(const QRect &item, const QSize &menu, const QRect &screen);
+    // rectangle): beside the panel's area, which lies outside the screen's work area, so that it covers
+    // neither the item nor the panel. Where the work area takes in the item, beside the item: below it in
+    // the upper half of the screen, above it in the lower half.
+    static QPoint menuPosition(const QRect &item, const QSize &menu, const QRect &screen, const QRect &workArea);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -4,10 +4,20 @@ namespace platform {
 
 void DesktopColourScheme::setPrefersDark(std::optional<bool> prefersDark)
 {
-    if (prefersDark == m_prefersDark)
-        return;
-    m_prefersDark = prefersDark;
-    emit changed();
+    update(m_desktopDark, prefersDark);
+}
+
+void DesktopColourScheme::setPanelDark(std::optional<bool> panelDark)
+{
+    update(m_panelDark, panelDark);
+}
+
+void DesktopColourScheme::update(std::optional<bool> &statement, std::optional<bool> value)
+{
+    const std::optional<bool> before = prefersDark();
+    statement = value;
+    if (prefersDark() != before)
+        emit changed();
 }
 
 } // namespace platform

@@ -6,8 +6,10 @@
 
 namespace platform {
 
-// The light or dark appearance that the desktop asks of applications, where it states one. A panel may be
-// dark while Qt's palette says light (Xfce's default), so this comes before the palette.
+// Whether the panel that shows the item is dark, as far as the desktop says so: first what the panel states
+// about itself (Xfce's panel), then the light or dark appearance the desktop asks of applications (Plasma,
+// GNOME). A panel may be dark while Qt's palette and the desktop's preference say light or nothing (Xfce
+// 4.18's default), so both come before the palette.
 class DesktopColourScheme : public QObject
 {
     Q_OBJECT
@@ -15,19 +17,26 @@ class DesktopColourScheme : public QObject
 public:
     using QObject::QObject;
 
-    // None while the desktop states no preference or cannot be asked: the palette decides then.
-    std::optional<bool> prefersDark() const { return m_prefersDark; }
+    // None while neither the panel nor the desktop states anything or can be asked: the palette decides then.
+    std::optional<bool> prefersDark() const { return m_panelDark ? m_panelDark : m_desktopDark; }
+    // The desktop's preference for applications.
     void setPrefersDark(std::optional<bool> prefersDark);
+    // What the panel states about itself.
+    void setPanelDark(std::optional<bool> panelDark);
 
 signals:
     void changed();
 
 private:
-    std::optional<bool> m_prefersDark;
+    void update(std::optional<bool> &statement, std::optional<bool> value);
+
+    std::optional<bool> m_panelDark;
+    std::optional<bool> m_desktopDark;
 };
 
-// Keeps the scheme up to date with the desktop, asking without blocking: on Linux the freedesktop settings
-// portal's "color-scheme" on the session bus; on macOS nothing, since the menu bar tints template images itself.
+// Keeps the scheme up to date with the desktop, asking without blocking: on Linux Xfce's panel settings
+// (xfconf, only where they are served already) and the freedesktop settings portal's "color-scheme" on the
+// session bus; on macOS nothing, since the menu bar tints template images itself.
 void followDesktopColourScheme(DesktopColourScheme &scheme);
 
 } // namespace platform

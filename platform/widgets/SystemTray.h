@@ -1,5 +1,9 @@
 #pragma once
 
+#include <functional>
+
+class QObject;
+
 namespace platform {
 
 // Whether a tray host is there now to show an item: on macOS the menu bar always is; on Linux a
@@ -11,5 +15,9 @@ bool isTrayHostAvailable();
 // Whether the tray opens an item's menu by itself on a plain click. macOS does; Linux trays open it
 // only on a right click and report a left click as an activation.
 bool trayOpensMenuOnClick();
+
+// Calls back, while the context lives, each time a StatusNotifierItem watcher starts on the session bus
+// (Linux; never on macOS).
+void whenTrayWatcherStarts(QObject *context, std::function<void()> started);
 
 } // namespace platform

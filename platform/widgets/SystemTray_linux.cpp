@@ -3,6 +3,7 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusServiceWatcher>
 #include <QDBusVariant>
 #include <QGuiApplication>
 
@@ -50,6 +51,16 @@ bool isTrayHostAvailable()
 bool trayOpensMenuOnClick()
 {
     return false;
+}
+
+void whenTrayWatcherStarts(QObject *context, std::function<void()> started)
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return;
+    auto *watcher = new QDBusServiceWatcher(kWatcherService, bus, QDBusServiceWatcher::WatchForRegistration, context);
+    QObject::connect(watcher, &QDBusServiceWatcher::serviceRegistered, context,
+                     [started = std::move(started)] { started(); });
 }
 
 } // namespace platform

@@ -12,4 +12,9 @@ bool trayOpensMenuOnClick()
     return true;
 }
 
+void whenTrayWatcherStarts(QObject *, std::function<void()>)
+{
+    // The menu bar is always there.
+}
+
 } // namespace platform

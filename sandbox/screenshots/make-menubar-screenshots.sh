@@ -29,11 +29,11 @@ backdrop=$(mktemp --suffix=.png)
 convert -size "${width}x${height}" gradient:'#6b83a6'-'#2e3f5c' "$backdrop"
 set_backdrop() { display -window root "$backdrop" || true; } # sets the background, then exits non-zero
 
-# A bar across the top in the given colour; the item sits at its right end.
+# A bar across the top (or the given edge) in the given colour; the item sits at its right end.
 tray_pid=
-start_tray() { # start_tray TINT
+start_tray() { # start_tray TINT [EDGE]
     [ -n "$tray_pid" ] && { kill "$tray_pid"; wait "$tray_pid" 2>/dev/null || true; }
-    trayer --edge top --align right --widthtype percent --width 100 --height 26 \
+    trayer --edge "${2:-top}" --align right --widthtype percent --width 100 --height 26 \
         --transparent true --alpha 0 --tint "$1" --SetDockType true --SetPartialStrut true &
     tray_pid=$!
     pids+=("$tray_pid")
@@ -56,7 +56,7 @@ demo_window() {
     return 1
 }
 
-shoot_menu() { # shoot_menu OUTPUT CROP-WIDTH[xCROP-HEIGHT] DEMO-ARGUMENTS...
+shoot_menu() { # shoot_menu OUTPUT CROP-WIDTH[xCROP-HEIGHT] DEMO-ARGUMENTS... (BUTTON=3: a right click; BOTTOM=1)
     local output=$1 crop=${2%x*} crop_height=170
     [[ $2 == *x* ]] && crop_height=${2#*x}
     shift 2
@@ -67,10 +67,12 @@ shoot_menu() { # shoot_menu OUTPUT CROP-WIDTH[xCROP-HEIGHT] DEMO-ARGUMENTS...
     item=$(demo_window "2[0-9]x2[0-9]") # the item, once embedded in the tray
     sleep 1 # the first status check lands and the icon follows it
     eval "$(xdotool getwindowgeometry --shell "$item")"
-    # A left click on the item opens the menu right under it.
-    xdotool mousemove $((X + 11)) $((Y + 11)) click 1
+    # A click on the item opens the menu right under it (right above it on a bottom panel).
+    xdotool mousemove $((X + 11)) $((Y + 11)) click "${BUTTON:-1}"
     sleep 1
-    import -window root -crop "${crop}x${crop_height}+$((width - crop))+0" +repage "$out/$output"
+    local top=0
+    [ -n "${BOTTOM:-}" ] && top=$((height - crop_height))
+    import -window root -crop "${crop}x${crop_height}+$((width - crop))+$top" +repage "$out/$output"
     kill "$pid"
     wait "$pid" 2>/dev/null || true
 }
@@ -83,6 +85,10 @@ shoot_menu menubar-unenrolled.png 340x200 stopped unenrolled
 start_tray 0x2b2b2b
 shoot_menu menubar-running-dark.png 340 running dark
 shoot_menu menubar-stopped-dark.png 340 stopped dark
+# Xfce 4.18's default: the panel says it is dark, the palette stays light; a right click on a bottom panel.
+shoot_menu menubar-running-dark-panel.png 340 running dark-panel
+start_tray 0x2b2b2b bottom
+BUTTON=3 BOTTOM=1 shoot_menu menubar-bottom-right-click.png 340 stopped dark-panel
 
 "$demo" running about &
 pid=$!

@@ -1,8 +1,9 @@
 // The menu-bar application on a scripted daemon state, for make-menubar-screenshots.sh.
-// Usage: menubar-screenshot-demo running|stopped [unenrolled] [about|register] [dark] [LANGUAGE]: the machine
-// is enrolled unless "unenrolled" is given; "register" opens the registration window; "dark" gives the
-// desktop a dark palette, as a dark panel's desktop has; LANGUAGE as "de". No administrator command can
-// run from here.
+// Usage: menubar-screenshot-demo running|stopped [unenrolled] [about|register] [dark|dark-panel] [LANGUAGE]: the
+// machine is enrolled unless "unenrolled" is given; "register" opens the registration window; "dark" gives the
+// desktop a dark palette, as a dark panel's desktop has; "dark-panel" keeps the light palette while the panel
+// states that it is dark, as Xfce 4.18's default panel does; LANGUAGE as "de". No administrator command can run
+// from here.
 #include "menubar-app/service/ProcessRunner.h"
 #include "menubar-app/ui/AppMenu.h"
 #include "menubar-app/ui/MainApp.h"
@@ -10,6 +11,7 @@
 #include "platform/LogSink.h"
 #include "platform/Translations.h"
 #include "platform/UrlOpener.h"
+#include "platform/widgets/DesktopColourScheme.h"
 #include "platform/widgets/MessageBoxAlertPresenter.h"
 #include "platform/widgets/SystemTray.h"
 
@@ -74,6 +76,9 @@ int main(int argc, char *argv[])
     installer::EnrollerDependencies page;
     page.paths = paths;
     page.preferredLanguages = {language};
+    platform::DesktopColourScheme scheme;
+    if (arguments.contains(QLatin1String("dark-panel")))
+        scheme.setPanelDark(true);
     menubar::MainApp mainApp({
         {runner, log, alerts, urls, paths, std::chrono::milliseconds(500)},
         menubar::BundleInfo::mainBundle(),
@@ -81,6 +86,7 @@ int main(int argc, char *argv[])
         [] { return platform::isTrayHostAvailable(); },
         settings,
         menubar::registrationPaneFactory(page),
+        &scheme,
     });
     if (arguments.contains(QLatin1String("about")))
         QTimer::singleShot(0, mainApp.menu().aboutAction(), &QAction::trigger);

@@ -1,8 +1,7 @@
 #include "sandbox/tray/StatusNotifierWatcher.h"
 
+#include <QColor>
 #include <QDBusArgument>
-#include <QDBusConnectionInterface>
-#include <QDBusObjectPath>
 #include <QDBusVariant>
 
 namespace sandbox {
@@ -13,50 +12,6 @@ const QString kWatcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
 const QString kWatcherPath = QStringLiteral("/StatusNotifierWatcher");
 const QString kItemInterface = QStringLiteral("org.kde.StatusNotifierItem");
 const QString kItemPath = QStringLiteral("/StatusNotifierItem");
-
-// A key sequence as dbusmenu sends it: a list of chords, each a list of key names.
-QString shortcutOf(const QVariant &value)
-{
-    if (!value.isValid())
-        return QString();
-    QStringList chords;
-    const auto argument = qvariant_cast<QDBusArgument>(value);
-    argument.beginArray();
-    while (!argument.atEnd()) {
-        QStringList keys;
-        argument >> keys;
-        chords << keys.join(u'+');
-    }
-    argument.endArray();
-    return chords.join(u", ");
-}
-
-// One (id, properties, children) layout node; each child is a variant holding another node.
-void readEntries(const QDBusArgument &node, QStringList &rows, bool isRoot)
-{
-    int id = 0;
-    QVariantMap properties;
-    node.beginStructure();
-    node >> id >> properties;
-    // A panel draws no entry that is not visible.
-    const bool drawn = !isRoot && properties.value(QStringLiteral("visible"), true).toBool();
-    if (drawn && properties.value(QStringLiteral("type")) == QLatin1String("separator")) {
-        rows << QStringLiteral("---");
-    } else if (drawn) {
-        rows << QStringLiteral("%1|%2|%3")
-                    .arg(properties.value(QStringLiteral("label")).toString(),
-                         properties.value(QStringLiteral("enabled"), true).toBool() ? "enabled" : "disabled",
-                         shortcutOf(properties.value(QStringLiteral("shortcut"))));
-    }
-    node.beginArray();
-    while (!node.atEnd()) {
-        QDBusVariant child;
-        node >> child;
-        readEntries(qvariant_cast<QDBusArgument>(child.variant()), rows, false);
-    }
-    node.endArray();
-    node.endStructure();
-}
 
 } // namespace
 
@@ -112,23 +67,31 @@ QString StatusNotifierWatcher::title(const QString &item) const
     return itemProperty(item, QStringLiteral("Title")).toString();
 }
 
-QStringList StatusNotifierWatcher::menu(const QString &item) const
+int StatusNotifierWatcher::iconCentreLightness(const QString &item) const
 {
-    const auto path = qvariant_cast<QDBusObjectPath>(itemProperty(item, QStringLiteral("Menu")));
-    QDBusMessage getLayout = QDBusMessage::createMethodCall(item, path.path(), QStringLiteral("com.canonical.dbusmenu"),
-                                                            QStringLiteral("GetLayout"));
-    getLayout << 0 << -1 << QStringList();
-    const QDBusMessage reply = m_bus.call(getLayout);
-    QStringList rows;
-    if (reply.type() == QDBusMessage::ReplyMessage && reply.arguments().size() == 2)
-        readEntries(qvariant_cast<QDBusArgument>(reply.arguments().at(1)), rows, true);
-    return rows;
+    // The first pixmap of the item's (width, height, ARGB32 pixels in network byte order).
+    const auto pixmaps = qvariant_cast<QDBusArgument>(itemProperty(item, QStringLiteral("IconPixmap")));
+    int width = 0;
+    int height = 0;
+    QByteArray pixels;
+    pixmaps.beginArray();
+    if (!pixmaps.atEnd()) {
+        pixmaps.beginStructure();
+        pixmaps >> width >> height >> pixels;
+        pixmaps.endStructure();
+    }
+    pixmaps.endArray();
+    const qsizetype centre = 4 * (qsizetype(height / 2) * width + width / 2);
+    if (centre + 3 >= pixels.size())
+        return -1;
+    return QColor(quint8(pixels[centre + 1]), quint8(pixels[centre + 2]), quint8(pixels[centre + 3])).lightness();
 }
 
-bool StatusNotifierWatcher::activate(const QString &item) const
+bool StatusNotifierWatcher::click(const QString &item, const QPoint &at, bool rightButton) const
 {
-    QDBusMessage click = QDBusMessage::createMethodCall(item, kItemPath, kItemInterface, QStringLiteral("Activate"));
-    click << 0 << 0;
+    QDBusMessage click = QDBusMessage::createMethodCall(
+        item, kItemPath, kItemInterface, rightButton ? QStringLiteral("ContextMenu") : QStringLiteral("Activate"));
+    click << at.x() << at.y();
     return m_bus.call(click).type() == QDBusMessage::ReplyMessage;
 }
 

@@ -3,12 +3,13 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QObject>
+#include <QPoint>
 #include <QStringList>
 
 namespace sandbox {
 
 // Stands in for a panel's tray on a session bus: the StatusNotifierItem watcher with a host registered,
-// and the host's side of an item: its title, its exported menu and a left click on it.
+// and the host's side of an item: its title and a click on it.
 class StatusNotifierWatcher : public QObject
 {
     Q_OBJECT
@@ -29,12 +30,12 @@ public:
     bool isHostRegistered() const { return true; }
     int protocolVersion() const { return 0; }
 
-    // As a host reads an item: its title, and its menu one line per entry ("---" for a separator,
-    // otherwise "label|enabled or disabled|shortcut").
+    // As a host reads an item: its title, and the lightness (0 to 255) of its icon's centre, where every icon
+    // of ours draws in its ink: dark for a light panel, light for a dark one.
     QString title(const QString &item) const;
-    QStringList menu(const QString &item) const;
-    // A left click on the item.
-    bool activate(const QString &item) const;
+    int iconCentreLightness(const QString &item) const;
+    // A left or right click on the item, at this point of the screen.
+    bool click(const QString &item, const QPoint &at, bool rightButton) const;
 
 public slots:
     void RegisterStatusNotifierItem(const QString &service, const QDBusMessage &message);

@@ -1,33 +1,15 @@
 #include "platform/widgets/DesktopColourScheme.h"
 #include "sandbox/Sandbox.h"
 #include "sandbox/SandboxTools.h"
+#include "sandbox/tray/DesktopSettings.h"
 #include "sandbox/tray/StatusNotifierWatcher.h"
+#include "sandbox/tray/XEmbedProxy.h"
 
 #include <QDBusConnection>
-#include <QDBusVariant>
+#include <QDBusConnectionInterface>
 #include <QProcess>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-
-// The settings portal as a desktop offers it: the colour scheme, and its change signal.
-class SettingsPortal : public QObject
-{
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Settings")
-
-public:
-    uint scheme = 1; // dark
-
-public slots:
-    QDBusVariant Read(const QString &, const QString &) // the value in one more variant, as Read has it
-    {
-        return QDBusVariant(QVariant::fromValue(QDBusVariant(scheme)));
-    }
-
-signals:
-    void SettingChanged(const QString &nameSpace, const QString &key, const QDBusVariant &value);
-};
 
 // The menu-bar application, a real process, against a stand-in StatusNotifierItem tray on a private session
 // bus and a private X display without any XEmbed tray: the tray a KDE Plasma or GNOME panel offers.
@@ -73,6 +55,17 @@ private slots:
         QVERIFY(m_box.create());
         // The window's page reads the sandbox's managed settings, and says in the log what it ignored there.
         m_box.setManagedSettings({{"Password", "not taken"}});
+        // As a window manager says it for a 40-pixel panel along the bottom edge.
+        QCOMPARE(QProcess::execute("xprop",
+                                   {"-root", "-f", "_NET_WORKAREA", "32c", "-set", "_NET_WORKAREA", "0,0,1024,600"}),
+                 0);
+    }
+
+    // The bus started none of the machine's services (a desktop's settings portal, say) for anyone.
+    void cleanupTestCase()
+    {
+        const QStringList names = QDBusConnection::sessionBus().interface()->registeredServiceNames();
+        QCOMPARE(names.filter(QRegularExpression("^[^:]")), QStringList{"org.freedesktop.DBus"});
     }
 
     void itemAppearsWhicheverStartsFirst_data()
@@ -83,13 +76,16 @@ private slots:
         QTest::newRow("application, then tray, as at a login") << false << 0;
     }
 
-    // The item registers, is titled with the application's name, exports the entries of its menu (the
-    // registration entry on top, the machine not being enrolled), and a left click opens that menu. The host
-    // does not say where the item is: on a bottom panel the menu opens above the click.
+    // The item registers and is titled with the application's name. The host does not say where the item is, but
+    // the window manager keeps a bottom panel out of the work area: a left click and a right click both open the
+    // one menu above the panel's area.
     void itemAppearsWhicheverStartsFirst()
     {
         QFETCH(bool, trayFirst);
         QFETCH(int, windowsAtStart);
+        sandbox::SettingsPortal portal;
+        portal.scheme = 2; // a light desktop
+        QVERIFY(portal.start(QDBusConnection::connectToBus(QDBusConnection::SessionBus, "desktop")));
         sandbox::StatusNotifierWatcher tray(QDBusConnection::sessionBus());
         if (trayFirst)
             QVERIFY(tray.start());
@@ -105,45 +101,84 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(tray.registeredItems().size(), 1, 10000);
         const QString item = tray.registeredItems().constFirst();
         QCOMPARE(tray.title(item), "Kelvane OS Agent");
-        // No configuration in the sandbox, so no daemon: Start is the enabled one.
-        QTRY_COMPARE(tray.menu(item),
-                     (QStringList{"Register This Computer…|enabled|", "---", "Start Kelvane OS Agent service|enabled|",
-                                  "Stop Kelvane OS Agent service|disabled|", "---", "About|enabled|",
-                                  "Open Application Log Directory|enabled|Control+L", "Exit|enabled|Control+Q"}));
+        // The icon drawn for a light panel, and for a dark one as soon as the desktop turns dark.
+        QTRY_VERIFY(tray.iconCentreLightness(item) >= 0 && tray.iconCentreLightness(item) < 128);
+        portal.setScheme(1);
+        QTRY_VERIFY(tray.iconCentreLightness(item) > 128);
         QTRY_COMPARE(windowsShown(app.processId()).size(), windowsAtStart);
         const QStringList before = windowsShown(app.processId());
-        // Low on the 640-pixel screen, though with room below: Qt would not move a menu opened there by itself.
-        QCOMPARE(QProcess::execute("xdotool", {"mousemove", "500", "400"}), 0);
-        QVERIFY(tray.activate(item));
-        QTRY_COMPARE(windowsShown(app.processId()).size(), windowsAtStart + 1);
-        const QStringList after = windowsShown(app.processId());
-        const QString menu =
-            *std::find_if(after.begin(), after.end(), [&](const QString &w) { return !before.contains(w); });
-        QVERIFY2(geometryOf(menu).bottom() < 400, qPrintable(QString::number(geometryOf(menu).bottom())));
+        xdotool({"mousemove", "500", "620"}); // where the item is: the host does not say
+        for (bool rightButton : {false, true}) {
+            QVERIFY(tray.click(item, QPoint(500, 620), rightButton));
+            QTRY_COMPARE(windowsShown(app.processId()).size(), windowsAtStart + 1);
+            const QStringList after = windowsShown(app.processId());
+            const QString menu =
+                *std::find_if(after.begin(), after.end(), [&](const QString &w) { return !before.contains(w); });
+            QVERIFY2(geometryOf(menu).bottom() < 600, qPrintable(QString::number(geometryOf(menu).bottom())));
+            xdotool({"key", "Escape"});
+            QTRY_COMPARE(windowsShown(app.processId()).size(), windowsAtStart);
+        }
         QCOMPARE(logged("Password in "), windowsAtStart == 1);
         app.kill();
         app.waitForFinished();
+        QDBusConnection::disconnectFromBus("desktop");
     }
 
-    // A dark panel whose palette says light (Xfce's default) is told by the desktop's stated preference.
-    void colourSchemeFollowsTheDesktop()
+    void panelLookFollowsTheDesktop_data()
     {
-        SettingsPortal portal;
-        QDBusConnection desktop = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "desktop");
-        QVERIFY(desktop.registerService("org.freedesktop.portal.Desktop"));
-        QVERIFY(desktop.registerObject("/org/freedesktop/portal/desktop", &portal,
-                                       QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals));
+        QTest::addColumn<int>("portalScheme"); // -1: no portal
+        QTest::addColumn<int>("darkMode");     // Xfce's panel; -1: no xfconf
+        QTest::addColumn<QString>("theme");
+        QTest::addColumn<int>("dark"); // the icon drawn for: 1 a dark panel, 0 a light one, -1 as the palette says
+        QTest::newRow("Debian's Xfce 4.18: dark panel, no preference") << 0 << 1 << "Xfce" << 1;
+        QTest::newRow("Xfce, light panel, the portal asking dark") << 1 << 0 << "Xfce" << 0;
+        QTest::newRow("Xfce, dark theme") << -1 << 0 << "Adwaita-dark" << 1;
+        QTest::newRow("Plasma, Breeze") << 2 << -1 << "" << 0;
+        QTest::newRow("Plasma, Breeze Dark") << 1 << -1 << "" << 1;
+        QTest::newRow("a host that states nothing") << 0 << -1 << "" << -1;
+    }
+
+    // Read at start, and followed live.
+    void panelLookFollowsTheDesktop()
+    {
+        QFETCH(int, portalScheme);
+        QFETCH(int, darkMode);
+        QFETCH(QString, theme);
+        QFETCH(int, dark);
+        sandbox::SettingsPortal portal;
+        portal.scheme = uint(std::max(portalScheme, 0));
+        sandbox::Xfconf xfconf;
+        xfconf.set("xfce4-panel", "/panels/dark-mode", darkMode == 1);
+        xfconf.set("xsettings", "/Net/ThemeName", theme);
+        const QDBusConnection desktop = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "desktop");
+        QVERIFY(portalScheme < 0 || portal.start(desktop));
+        QVERIFY(darkMode < 0 || xfconf.start(desktop));
         platform::DesktopColourScheme scheme;
         platform::followDesktopColourScheme(scheme);
-        QTRY_COMPARE(scheme.prefersDark(), std::optional<bool>(true));
-        QSignalSpy changes(&scheme, &platform::DesktopColourScheme::changed);
-        emit portal.SettingChanged("org.freedesktop.appearance", "contrast", QDBusVariant(0u)); // not ours
-        emit portal.SettingChanged("org.freedesktop.appearance", "color-scheme", QDBusVariant(2u));
+        QTRY_COMPARE(scheme.prefersDark(), dark < 0 ? std::nullopt : std::optional<bool>(dark == 1));
+        // And at once back to a light panel, whatever said it was dark.
+        xfconf.set("xsettings", "/Net/ThemeName", "Adwaita");
+        xfconf.set("xfce4-panel", "/panels/dark-mode", false);
+        portal.setScheme(2);
+        emit portal.SettingChanged("org.freedesktop.appearance", "contrast", QDBusVariant(1u)); // not ours
         QTRY_COMPARE(scheme.prefersDark(), std::optional<bool>(false));
-        QCOMPARE(changes.size(), 1);
-        emit portal.SettingChanged("org.freedesktop.appearance", "color-scheme", QDBusVariant(0u));
-        QTRY_COMPARE(scheme.prefersDark(), std::nullopt);
         QDBusConnection::disconnectFromBus("desktop");
+    }
+
+    // Plasma's tray started after the application while its proxy for XEmbed icons ran already: the item docked
+    // with the proxy before the tray's watcher was there, and docks again once it is.
+    void itemAppearsWhenPlasmasTrayStartsLast()
+    {
+        sandbox::XEmbedProxy proxy(QDBusConnection::sessionBus());
+        QVERIFY(proxy.start());
+        QProcess app;
+        app.start(QString::fromUtf8(sandbox::tools::kMenuBarApp), {m_box.root()});
+        QTRY_COMPARE_WITH_TIMEOUT(proxy.dockedIcons(), 1, 10000);
+        sandbox::StatusNotifierWatcher tray(QDBusConnection::sessionBus());
+        QVERIFY(tray.start());
+        QTRY_COMPARE_WITH_TIMEOUT(tray.registeredItems().size(), 1, 10000);
+        app.kill();
+        app.waitForFinished();
     }
 };
 

@@ -85,8 +85,8 @@ private slots:
     }
 
     // Starts running, as the controller does before its first check. The tooltip says the state in words;
-    // the icon is drawn for the panel: as the desktop's colour scheme asks, else as its palette is, and as a
-    // template image for the macOS menu bar.
+    // the icon is drawn for the panel, and the menu takes its colours: as the desktop's colour scheme asks, else
+    // as its palette is; the icon as a template image for the macOS menu bar.
     void entriesAndItemFollowTheStateOnTheSameActions()
     {
         Scene scene;
@@ -117,10 +117,11 @@ private slots:
                 bool drawnDark;
             } panels[] = {{std::nullopt, dark, true}, {true, light, true}, {false, dark, false}};
             for (const auto &panel : panels) {
-                scene.scheme.setPrefersDark(panel.schemeDark);
                 QGuiApplication::setPalette(panel.palette);
+                scene.scheme.setPrefersDark(panel.schemeDark); // followed at once, not at the next check
                 QCOMPARE(rendered(scene.item.trayIcon()->icon()),
                          rendered(MenuBarExtra::iconNamed(name, panel.drawnDark)));
+                QCOMPARE(scene.menu.palette().color(QPalette::Window).lightness() < 128, panel.drawnDark);
             }
             scene.scheme.setPrefersDark(std::nullopt);
             QGuiApplication::setPalette(light);
@@ -135,17 +136,22 @@ private slots:
     void menuOpensBesideTheItemNeverOverIt_data()
     {
         QTest::addColumn<QRect>("item"); // a 1x1 item: the click, where the tray gives no item position
+        QTest::addColumn<QRect>("workArea");
         QTest::addColumn<QPoint>("menu");
-        QTest::newRow("top panel: below") << QRect(900, 0, 24, 24) << QPoint(900, 24);
-        QTest::newRow("bottom panel: above") << QRect(900, 616, 24, 24) << QPoint(900, 466);
-        QTest::newRow("click low on the screen: above it") << QRect(500, 600, 1, 1) << QPoint(500, 450);
-        QTest::newRow("click high on the screen: below it") << QRect(500, 10, 1, 1) << QPoint(500, 11);
+        QTest::newRow("top panel") << QRect(1000, 4, 24, 24) << QRect(0, 32, 1024, 608) << QPoint(824, 32);
+        QTest::newRow("bottom panel") << QRect(900, 612, 24, 24) << QRect(0, 0, 1024, 600) << QPoint(824, 450);
+        QTest::newRow("left panel") << QRect(4, 600, 24, 24) << QRect(40, 0, 984, 640) << QPoint(40, 490);
+        QTest::newRow("right panel") << QRect(1000, 8, 24, 24) << QRect(0, 0, 984, 640) << QPoint(784, 8);
+        QTest::newRow("click in a bottom panel") << QRect(500, 630, 1, 1) << QRect(0, 0, 1024, 600) << QPoint(500, 450);
+        QTest::newRow("no panel area: below a high click")
+            << QRect(500, 10, 1, 1) << QRect(0, 0, 1024, 640) << QPoint(500, 11);
     }
 
     void menuOpensBesideTheItemNeverOverIt()
     {
         QFETCH(QRect, item);
-        QTEST(MenuBarExtra::menuPosition(item, QSize(200, 150), QRect(0, 0, 1024, 640)), "menu");
+        QFETCH(QRect, workArea);
+        QTEST(MenuBarExtra::menuPosition(item, QSize(200, 150), QRect(0, 0, 1024, 640), workArea), "menu");
     }
 
     // The item's icon changes with the menu when Start or Stop ends, not at the next poll.

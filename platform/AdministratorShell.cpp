@@ -2,6 +2,9 @@
 
 #include <QFile>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace platform {
 
 AdministratorShellError::AdministratorShellError(QString description)
@@ -14,9 +17,22 @@ SystemAdministratorShell::SystemAdministratorShell(QString pkexec, QString shell
     , m_shell(std::move(shell))
 {}
 
+uid_t SystemAdministratorShell::commandUser() const
+{
+    struct stat status = {};
+    if (::stat(QFile::encodeName(m_pkexec).constData(), &status) != 0)
+        return 0; // no pkexec there, as on macOS, whose dialog runs commands as root
+    return (status.st_mode & S_ISUID) != 0 ? status.st_uid : ::geteuid();
+}
+
 DirectAdministratorShell::DirectAdministratorShell(QString shell)
     : m_shell(std::move(shell))
 {}
+
+uid_t DirectAdministratorShell::commandUser() const
+{
+    return ::geteuid();
+}
 
 void DirectAdministratorShell::run(const QString &command)
 {

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <exception>
+#include <sys/types.h>
 
 namespace platform {
 
@@ -29,6 +30,8 @@ class AdministratorShell
 public:
     virtual ~AdministratorShell() = default;
     virtual void run(const QString &command) = 0;
+    // Whom the commands run as, and so whom a directory that only they may change must belong to: the superuser.
+    virtual uid_t commandUser() const { return 0; }
 };
 
 // In-process AppleScript on macOS; pkexec with the given tools elsewhere (both paths are
@@ -38,6 +41,9 @@ class SystemAdministratorShell : public AdministratorShell
 public:
     SystemAdministratorShell(QString pkexec, QString shell);
     void run(const QString &command) override;
+    // The superuser, as the real pkexec (set-user-ID root) and macOS's dialog give. A pkexec that is no
+    // set-user-ID program, as a stand-in, runs its commands as us.
+    uid_t commandUser() const override;
 
 private:
     QString m_pkexec;
@@ -51,6 +57,7 @@ class DirectAdministratorShell : public AdministratorShell
 public:
     explicit DirectAdministratorShell(QString shell);
     void run(const QString &command) override;
+    uid_t commandUser() const override;
 
 private:
     QString m_shell;

@@ -420,6 +420,26 @@ NodeName), können --address, --login und --name entfallen; angegeben, müssen s
         <source>Can&apos;t check the staged configuration file &apos;%1&apos;. Error: %2</source>
         <translation>Die bereitgestellte Konfigurationsdatei „%1“ kann nicht geprüft werden. Fehler: %2</translation>
     </message>
+    <message>
+        <source>The configuration directory &apos;%1&apos; is a symbolic link</source>
+        <translation>Das Konfigurationsverzeichnis „%1“ ist ein symbolischer Link</translation>
+    </message>
+    <message>
+        <source>The configuration directory &apos;%1&apos; belongs to another user</source>
+        <translation>Das Konfigurationsverzeichnis „%1“ gehört einem anderen Benutzer</translation>
+    </message>
+    <message>
+        <source>The configuration directory &apos;%1&apos; is not a directory</source>
+        <translation>Das Konfigurationsverzeichnis „%1“ ist kein Verzeichnis</translation>
+    </message>
+    <message>
+        <source>The configuration directory &apos;%1&apos; is writable by other users</source>
+        <translation>Das Konfigurationsverzeichnis „%1“ ist für andere Benutzer beschreibbar</translation>
+    </message>
+    <message>
+        <source>Can&apos;t check the configuration directory &apos;%1&apos;. Error: %2</source>
+        <translation>Das Konfigurationsverzeichnis „%1“ kann nicht geprüft werden. Fehler: %2</translation>
+    </message>
 </context>
 <context>
     <name>menubar::AboutView</name>

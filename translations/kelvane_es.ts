@@ -420,6 +420,26 @@ Login, NodeName), puede omitir --address, --login y --name; si los da, deben coi
         <source>Can&apos;t check the staged configuration file &apos;%1&apos;. Error: %2</source>
         <translation>No se puede comprobar el archivo de configuración temporal «%1». Error: %2</translation>
     </message>
+    <message>
+        <source>The configuration directory &apos;%1&apos; is a symbolic link</source>
+        <translation>La carpeta de configuración «%1» es un enlace simbólico</translation>
+    </message>
+    <message>
+        <source>The configuration directory &apos;%1&apos; belongs to another user</source>
+        <translation>La carpeta de configuración «%1» pertenece a otro usuario</translation>
+    </message>
+    <message>
+        <source>The configuration directory &apos;%1&apos; is not a directory</source>
+        <translation>La carpeta de configuración «%1» no es una carpeta</translation>
+    </message>
+    <message>
+        <source>The configuration directory &apos;%1&apos; is writable by other users</source>
+        <translation>Otros usuarios pueden escribir en la carpeta de configuración «%1»</translation>
+    </message>
+    <message>
+        <source>Can&apos;t check the configuration directory &apos;%1&apos;. Error: %2</source>
+        <translation>No se puede comprobar la carpeta de configuración «%1». Error: %2</translation>
+    </message>
 </context>
 <context>
     <name>menubar::AboutView</name>

@@ -421,6 +421,26 @@ correspondre.
         <source>Can&apos;t check the staged configuration file &apos;%1&apos;. Error: %2</source>
         <translation>Impossible de vérifier le fichier de configuration en transit «&#xa0;%1&#xa0;». Erreur&#xa0;: %2</translation>
     </message>
+    <message>
+        <source>The configuration directory &apos;%1&apos; is a symbolic link</source>
+        <translation>Le dossier de configuration «&#xa0;%1&#xa0;» est un lien symbolique</translation>
+    </message>
+    <message>
+        <source>The configuration directory &apos;%1&apos; belongs to another user</source>
+        <translation>Le dossier de configuration «&#xa0;%1&#xa0;» appartient à un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>The configuration directory &apos;%1&apos; is not a directory</source>
+        <translation>Le dossier de configuration «&#xa0;%1&#xa0;» n’est pas un dossier</translation>
+    </message>
+    <message>
+        <source>The configuration directory &apos;%1&apos; is writable by other users</source>
+        <translation>Le dossier de configuration «&#xa0;%1&#xa0;» est modifiable par d’autres utilisateurs</translation>
+    </message>
+    <message>
+        <source>Can&apos;t check the configuration directory &apos;%1&apos;. Error: %2</source>
+        <translation>Impossible de vérifier le dossier de configuration «&#xa0;%1&#xa0;». Erreur&#xa0;: %2</translation>
+    </message>
 </context>
 <context>
     <name>menubar::AboutView</name>

@@ -419,6 +419,26 @@ NodeName), --address, --login and --name may be left out; given, they must match
         <source>Can&apos;t create the staging directory &apos;%1&apos;. Error: %2</source>
         <translation>一時ディレクトリ「%1」を作成できません。エラー: %2</translation>
     </message>
+    <message>
+        <source>The configuration directory &apos;%1&apos; is a symbolic link</source>
+        <translation>設定ディレクトリ「%1」はシンボリックリンクです</translation>
+    </message>
+    <message>
+        <source>The configuration directory &apos;%1&apos; belongs to another user</source>
+        <translation>設定ディレクトリ「%1」は別のユーザの所有です</translation>
+    </message>
+    <message>
+        <source>The configuration directory &apos;%1&apos; is not a directory</source>
+        <translation>設定ディレクトリ「%1」はディレクトリではありません</translation>
+    </message>
+    <message>
+        <source>The configuration directory &apos;%1&apos; is writable by other users</source>
+        <translation>設定ディレクトリ「%1」は他のユーザが書き込めます</translation>
+    </message>
+    <message>
+        <source>Can&apos;t check the configuration directory &apos;%1&apos;. Error: %2</source>
+        <translation>設定ディレクトリ「%1」を確認できません。エラー: %2</translation>
+    </message>
 </context>
 <context>
     <name>menubar::AboutView</name>

@@ -52,7 +52,6 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     const int rounds = argc > 1 ? std::max(20, std::atoi(argv[1])) : 20;
 
-    // The staging directory goes unquoted into a shell command: keep the sandbox's path plain.
     QTemporaryDir scratch(QDir::tempPath() + QStringLiteral("/kelvane-bench-XXXXXX"));
     const sandbox::Sandbox box(scratch.filePath(QStringLiteral("sandbox")));
     const QString agentLabel = contract::toQString(contract::kGuiAgentLabel);

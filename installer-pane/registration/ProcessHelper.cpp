@@ -4,12 +4,14 @@
 #include "installer-pane/registration/RegistrationError.h"
 #include "platform/AdministratorShell.h"
 #include "platform/ChildProcess.h"
+#include "platform/LogSink.h"
 #include "platform/Utf8.h"
 
 namespace installer {
 
-ProcessHelper::ProcessHelper(platform::AdministratorShell &shell)
+ProcessHelper::ProcessHelper(platform::AdministratorShell &shell, platform::LogSink *log)
     : m_shell(shell)
+    , m_log(log)
 {}
 
 qint32 ProcessHelper::runProcess(const QString &path, const QStringList &arguments,
@@ -44,8 +46,16 @@ void ProcessHelper::runScriptAsRoot(const QString &command) const
     try {
         m_shell.run(command);
     } catch (const platform::AdministratorShellError &error) {
+        if (m_log)
+            m_log->write(platform::LogLevel::Error,
+                         QStringLiteral("Enroller.ProcessHelper Can't execute script ") + error.description());
         throw RegistrationError(tr("Can't execute script %1").arg(error.description()));
     }
+}
+
+uid_t ProcessHelper::scriptUser() const
+{
+    return m_shell.commandUser();
 }
 
 } // namespace installer

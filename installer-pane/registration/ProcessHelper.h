@@ -7,21 +7,25 @@
 #include <QStringList>
 
 #include <optional>
+#include <sys/types.h>
 
 namespace platform {
 class AdministratorShell;
-}
+class LogSink;
+} // namespace platform
 
 namespace installer {
 
 // Runs the installer pane's child processes and its administrator commands. Every failure is
-// thrown as RegistrationError with the message for the user. Holds nothing but the shell.
+// thrown as RegistrationError with the message for the user. Holds nothing but the shell and the log.
 class ProcessHelper
 {
     Q_DECLARE_TR_FUNCTIONS(installer::ProcessHelper)
 
 public:
-    explicit ProcessHelper(platform::AdministratorShell &shell);
+    // A failed administrator command is also logged, when there is a log: for an administrator, what a refused
+    // check of the command said is news.
+    explicit ProcessHelper(platform::AdministratorShell &shell, platform::LogSink *log = nullptr);
 
     // Runs the child to its end and returns its exit status; a child ended by a signal gives the
     // signal's number negated, as launchd shows it, so that it never reads as an exit status of its
@@ -37,9 +41,12 @@ public:
 
     // Runs one shell command line as the superuser after the system asks for credentials.
     void runScriptAsRoot(const QString &command) const;
+    // Whom runScriptAsRoot runs its commands as.
+    uid_t scriptUser() const;
 
 private:
     platform::AdministratorShell &m_shell;
+    platform::LogSink *m_log;
 };
 
 } // namespace installer

@@ -26,7 +26,7 @@ constexpr std::chrono::seconds kGuiAgentExitBound{5};
 RegistrationHelper::RegistrationHelper(contract::AgentPaths paths, platform::AdministratorShell &shell,
                                        platform::LogSink &log, GuiAgentSession agentSession)
     : m_paths(std::move(paths))
-    , m_processes(shell)
+    , m_processes(shell, &log)
     , m_log(log)
     , m_agentSession(std::move(agentSession))
 {}
@@ -57,7 +57,10 @@ void RegistrationHelper::runOsAgentWithArguments(const QStringList &arguments)
 
 void RegistrationHelper::runOsAgent(const QStringList &arguments, const QString &password)
 {
+    // Whatever would refuse the install is refused before the daemon runs: after it, a node is registered.
     prepareStaging();
+    installCommand();
+    verifyInstalledConfigDirectory(m_paths.installedConfigDirectory, m_processes.scriptUser());
 
     // The installer's own environment byte for byte: only the two paths are ours to set.
     platform::ProcessEnvironment environment = platform::ProcessEnvironment::current();
@@ -101,7 +104,7 @@ void RegistrationHelper::prepareStaging()
         // own does as well. The daemon is told where through the same two variables.
     }
     const QString fixed = m_paths.stagingDirectory;
-    m_paths.stagingDirectory = makePrivateStagingDirectory(QDir::tempPath());
+    m_paths.stagingDirectory = privateStagingDirectory(QDir::tempPath());
     m_paths.stagedConfigFile = m_paths.stagingDirectory + u'/' + QFileInfo(m_paths.stagedConfigFile).fileName();
     m_log.write(platform::LogLevel::Info,
                 selfDescription() + QStringLiteral(" staging directory %1 is another user's or unsafe; "
@@ -115,9 +118,15 @@ void RegistrationHelper::startService() const
         return;
     // Checked here too, so that a bad staging directory is refused before anyone is asked for a password.
     verifyStagingDirectory(m_paths.stagingDirectory);
-    m_processes.runScriptAsRoot(InstallCommand::build(
-        {m_paths.stagedConfigFile, m_paths.stagingDirectory, m_paths.installedConfigDirectory}, ::geteuid()));
+    m_processes.runScriptAsRoot(installCommand());
     restartGuiAgent();
+}
+
+QString RegistrationHelper::installCommand() const
+{
+    return InstallCommand::build(
+        {m_paths.stagedConfigFile, m_paths.stagingDirectory, m_paths.installedConfigDirectory, m_paths.launchctl},
+        {::geteuid(), m_processes.scriptUser()});
 }
 
 void RegistrationHelper::restartGuiAgent() const

@@ -27,7 +27,8 @@ struct GuiAgentSession
 // Enrols this machine through the agent daemon, installs the configuration the daemon staged and
 // restarts the menu-bar application's launch agent. Every failure is thrown as RegistrationError
 // whose reason is the message for the user; a normal return is success. The log gets what is news only
-// for an administrator: a staging directory passed by, and what the daemon wrote to standard error.
+// for an administrator: a staging directory passed by, what the daemon wrote to standard error, and why the root
+// command failed.
 class RegistrationHelper : public AgentRegistration
 {
     Q_DECLARE_TR_FUNCTIONS(installer::RegistrationHelper)
@@ -56,6 +57,8 @@ private:
     // As above; what the daemon writes is shown with the password taken out.
     void runOsAgent(const QStringList &arguments, const QString &password);
     void prepareStaging();
+    // Throws for a path that the root command cannot take.
+    QString installCommand() const;
 
     // The staging directory and file are the ones of this registration.
     contract::AgentPaths m_paths;

@@ -3,6 +3,7 @@
 #include "installer-pane/registration/RegistrationError.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 
 #include <cerrno>
@@ -17,7 +18,7 @@ namespace installer {
 namespace {
 
 // Whole sentences, one for each entry and each fault, so that every language can word them its own way.
-enum class Entry { StagingDirectory, StagedFile };
+enum class Entry { StagingDirectory, StagedFile, InstalledConfigDirectory };
 enum class Fault { SymbolicLink, AnotherUsers, Missing, NotADirectory, NotARegularFile, WritableByOthers };
 
 // The context of these messages in the catalogues.
@@ -31,8 +32,24 @@ QString systemMessage(int code)
     return QString::fromLocal8Bit(std::strerror(code));
 }
 
+QString installedConfigDirectoryMessage(Fault fault)
+{
+    switch (fault) {
+    case Fault::SymbolicLink:
+        return StagingDirectory::tr("The configuration directory '%1' is a symbolic link");
+    case Fault::AnotherUsers:
+        return StagingDirectory::tr("The configuration directory '%1' belongs to another user");
+    case Fault::NotADirectory:
+        return StagingDirectory::tr("The configuration directory '%1' is not a directory");
+    default:
+        return StagingDirectory::tr("The configuration directory '%1' is writable by other users");
+    }
+}
+
 QString faultMessage(Entry entry, Fault fault)
 {
+    if (entry == Entry::InstalledConfigDirectory)
+        return installedConfigDirectoryMessage(fault);
     const bool directory = entry == Entry::StagingDirectory;
     switch (fault) {
     case Fault::SymbolicLink:
@@ -55,9 +72,15 @@ QString faultMessage(Entry entry, Fault fault)
 
 QString checkFailedMessage(Entry entry)
 {
-    return entry == Entry::StagingDirectory
-               ? StagingDirectory::tr("Can't check the staging directory '%1'. Error: %2")
-               : StagingDirectory::tr("Can't check the staged configuration file '%1'. Error: %2");
+    switch (entry) {
+    case Entry::StagingDirectory:
+        return StagingDirectory::tr("Can't check the staging directory '%1'. Error: %2");
+    case Entry::StagedFile:
+        return StagingDirectory::tr("Can't check the staged configuration file '%1'. Error: %2");
+    case Entry::InstalledConfigDirectory:
+        return StagingDirectory::tr("Can't check the configuration directory '%1'. Error: %2");
+    }
+    return QString();
 }
 
 [[noreturn]] void refuse(Entry entry, const QString &path, Fault fault)
@@ -76,12 +99,22 @@ std::optional<struct stat> entryStatus(Entry entry, const QString &path)
     throw RegistrationError(checkFailedMessage(entry).arg(path, systemMessage(errno)));
 }
 
-void requireOwnEntry(Entry entry, const QString &path, const struct stat &status)
+void requireOwnEntry(Entry entry, const QString &path, const struct stat &status, uid_t owner)
 {
     if (S_ISLNK(status.st_mode))
         refuse(entry, path, Fault::SymbolicLink);
-    if (status.st_uid != ::geteuid())
+    if (status.st_uid != owner)
         refuse(entry, path, Fault::AnotherUsers);
+}
+
+// A real directory of the owner that only the owner may write.
+void requireOwnDirectory(Entry entry, const QString &path, const struct stat &status, uid_t owner)
+{
+    requireOwnEntry(entry, path, status, owner);
+    if (!S_ISDIR(status.st_mode))
+        refuse(entry, path, Fault::NotADirectory);
+    if ((status.st_mode & (S_IWGRP | S_IWOTH)) != 0)
+        refuse(entry, path, Fault::WritableByOthers);
 }
 
 void checkDirectory(const QString &path, bool createWhenMissing)
@@ -97,11 +130,7 @@ void checkDirectory(const QString &path, bool createWhenMissing)
     }
     if (!status)
         refuse(Entry::StagingDirectory, path, Fault::Missing);
-    requireOwnEntry(Entry::StagingDirectory, path, *status);
-    if (!S_ISDIR(status->st_mode))
-        refuse(Entry::StagingDirectory, path, Fault::NotADirectory);
-    if ((status->st_mode & (S_IWGRP | S_IWOTH)) != 0)
-        refuse(Entry::StagingDirectory, path, Fault::WritableByOthers);
+    requireOwnDirectory(Entry::StagingDirectory, path, *status, ::geteuid());
 }
 
 } // namespace
@@ -111,8 +140,19 @@ void prepareStagingDirectory(const QString &path)
     checkDirectory(path, true);
 }
 
-QString makePrivateStagingDirectory(const QString &parent)
+QString privateStagingDirectory(const QString &parent)
 {
+    const QStringList earlier = QDir(parent).entryList({QStringLiteral("osagent.??????")},
+                                                       QDir::Dirs | QDir::Hidden | QDir::NoSymLinks, QDir::Name);
+    for (const QString &name : earlier) {
+        QString path = parent + u'/' + name;
+        try {
+            verifyStagingDirectory(path);
+            return path;
+        } catch (const RegistrationError &) {
+            // Someone else's, or not safe: not one to stage in.
+        }
+    }
     QByteArray path = QFile::encodeName(parent + QStringLiteral("/osagent.XXXXXX"));
     if (::mkdtemp(path.data()) == nullptr) {
         throw RegistrationError(StagingDirectory::tr("Can't create the staging directory '%1'. Error: %2")
@@ -131,10 +171,16 @@ bool isStagedFilePresent(const QString &path)
     const std::optional<struct stat> status = entryStatus(Entry::StagedFile, path);
     if (!status)
         return false;
-    requireOwnEntry(Entry::StagedFile, path, *status);
+    requireOwnEntry(Entry::StagedFile, path, *status, ::geteuid());
     if (!S_ISREG(status->st_mode))
         refuse(Entry::StagedFile, path, Fault::NotARegularFile);
     return true;
+}
+
+void verifyInstalledConfigDirectory(const QString &path, uid_t owner)
+{
+    if (const std::optional<struct stat> status = entryStatus(Entry::InstalledConfigDirectory, path))
+        requireOwnDirectory(Entry::InstalledConfigDirectory, path, *status, owner);
 }
 
 } // namespace installer

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <sys/types.h>
+
 namespace installer {
 
 // The staging directory sits in a world-writable place under a fixed name, and its file is later
@@ -12,9 +14,10 @@ namespace installer {
 // symbolic link) owned by us and not writable by group or others.
 void prepareStagingDirectory(const QString &path);
 
-// A fresh directory of ours under the parent, mode 0700, under a name that no one had taken (mkdtemp):
-// where to stage when the fixed directory is someone else's.
-QString makePrivateStagingDirectory(const QString &parent);
+// Where to stage when the fixed directory is someone else's: a directory of ours under the parent, mode 0700, that
+// passes the checks above. One that a failed registration left is taken again, so that failures do not pile them
+// up; otherwise a fresh one, under a name that no one had taken (mkdtemp).
+QString privateStagingDirectory(const QString &parent);
 
 // The same checks on a directory that must already exist.
 void verifyStagingDirectory(const QString &path);
@@ -22,5 +25,9 @@ void verifyStagingDirectory(const QString &path);
 // False when nothing is at the path; true for a regular file of ours; throws for anything else
 // there (a link, a directory, another user's file).
 bool isStagedFilePresent(const QString &path);
+
+// The directory the configuration is installed into, which only its owner may change: missing (it is made then),
+// or a real directory of that owner that neither group nor others may write.
+void verifyInstalledConfigDirectory(const QString &path, uid_t owner);
 
 } // namespace installer

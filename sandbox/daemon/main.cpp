@@ -7,8 +7,9 @@
 // exits 1. The agent exits 6 at once while $KELVANE_SANDBOX/no-full-disk-access exists.
 //
 // Tests may also set, in the environment it inherits:
-//   QMX_STANDIN_RECORD_DIR   directory receiving "arguments" (argv[1..]) and "environment"
-//                            (NAME=value entries), each entry ended by a NUL byte;
+//   QMX_STANDIN_RECORD_DIR   directory receiving, for a run with arguments, "arguments" (argv[1..]) and
+//                            "environment" (NAME=value entries), each entry ended by a NUL byte (the
+//                            agent's runs are not recorded: a registration's start of it would overwrite);
 //   QMX_STANDIN_OUTPUT, QMX_STANDIN_EXIT_STATUS, QMX_STANDIN_SIGNAL: print this, then end with this
 //                            status or signal, instead of doing anything of the above;
 //   QMX_STANDIN_ERRORS, QMX_STANDIN_STAGE: with those, also print this on standard error, and write
@@ -184,7 +185,7 @@ int runAgent()
 // The environment comes as main's third argument, which Linux and macOS both pass.
 int main(int argc, char **argv, char **envp)
 {
-    if (const char *directory = std::getenv("QMX_STANDIN_RECORD_DIR")) {
+    if (const char *directory = std::getenv("QMX_STANDIN_RECORD_DIR"); directory != nullptr && argc > 1) {
         record(std::string(directory) + "/arguments", argv + 1);
         record(std::string(directory) + "/environment", envp);
     }

@@ -76,6 +76,9 @@ private slots:
             << QByteArray("printf 'bad Pa55w0rd\\n' >&2; printf 's3cret-Pa55w0rd'; head -c 3992 /dev/zero | "
                           "tr '\\0' y; exit 7")
             << failed + "********" + QString(3992, 'y') << "Enroller.RegistrationHelper qmx-osagent: bad ********";
+        QTest::newRow("daemon: a child left holding standard error")
+            << form << QByteArray("printf said >&2; { sleep 30; echo > \"$0.late\"; } >/dev/null & exit 7") << failed
+            << "Enroller.RegistrationHelper qmx-osagent: said";
         QTest::newRow("daemon: missing") << form << QByteArray("missing")
                                          << "Can't run process '@'. Error: No such file or directory" << QString();
         QTest::newRow("daemon: not executable")
@@ -115,6 +118,7 @@ private slots:
         QVERIFY(shell.commands.isEmpty());
         QCOMPARE(logged.entries().size(), log.isEmpty() ? 0 : 1);
         QVERIFY(log.isEmpty() || logged.entries().constFirst().message == log);
+        QVERIFY(!QFile::exists(dir.filePath("daemon.late"))); // the registration ended before a child left behind
     }
 
     void processTableFaultsCountAsStopped_data()

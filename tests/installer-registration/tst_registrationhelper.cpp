@@ -6,6 +6,7 @@
 #include "platform/ProcessEnvironment.h"
 #include "tests/support/ScriptDir.h"
 
+#include <QProcess>
 #include <QTest>
 
 #include <sys/stat.h>
@@ -21,6 +22,7 @@ enum class Fault { None, CancelledPrompt, FailingStop };
 // someone else runs first, as it could while the authorisation dialog is open.
 struct FakeAdministratorShell : platform::AdministratorShell
 {
+    uid_t commandUser() const override { return user; }
     void run(const QString &command) override
     {
         commands << command;
@@ -33,6 +35,7 @@ struct FakeAdministratorShell : platform::AdministratorShell
     QStringList commands;
     bool cancels = false;
     QString meanwhile; // a shell command line, run in the test's directory
+    uid_t user = ::geteuid();
 };
 
 QString reasonOf(const std::function<void()> &call)
@@ -87,9 +90,8 @@ class RegistrationHelperTest : public QObject
 private slots:
     void init()
     {
-        qunsetenv("QMX_STANDIN_SIGNAL"); // every other variable is set by the rows that need it
-        qunsetenv("QMX_STANDIN_STAGE");
-        qunsetenv("FAIL");
+        for (const char *name : {"QMX_STANDIN_SIGNAL", "QMX_STANDIN_STAGE", "QMX_STANDIN_OUTPUT", "FAIL"})
+            qunsetenv(name); // every other variable is set by the rows that need it
         m_dir = std::make_unique<ScriptDir>();
         m_shell = {};
         m_log = {};
@@ -165,7 +167,8 @@ private slots:
     }
 
     // Only a successful registration copies the staged file, even when a stale one lies there; the staging
-    // directory goes only once the file arrived; launchctl stops and starts the launch agent, in that order.
+    // directory goes only once the file arrived; root starts the daemon, then launchctl stops and starts the
+    // launch agent, in that order.
     void daemonStatusDecidesTheInstall()
     {
         QFETCH(int, status);
@@ -179,16 +182,21 @@ private slots:
         QCOMPARE(sh("mkdir -m 0700 staging && printf cfg > staging/.qmx-osagent.cfg"), 0);
         QCOMPARE(reasonOf([this] { helper().registerWithAddress("A", "L", "P", "N"); }),
                  reason.replace('@', m_paths.launchctl));
-        // Moved out of the user's reach, checked there, installed for root alone.
+        // Moved out of the user's reach, checked there, installed for root alone; then the daemon started.
         const QString install =
-            QString(R"(mkdir -p -m 755 "@/Application Support/osagent" && )"
-                    R"(t=$(mktemp -d "@/Application Support/osagent/.staged.XXXXXX") && trap 'rm -Rf "$t"' EXIT && )"
-                    R"(mv -f "@/staging/.qmx-osagent.cfg" "$t/.qmx-osagent.cfg" && )"
-                    R"x([ -n "$(find "$t/.qmx-osagent.cfg" -type f -links 1 -user UID)" ] && )x"
-                    R"(install -m 600 "$t/.qmx-osagent.cfg" "@/Application Support/osagent/.qmx-osagent.cfg" && )"
-                    R"(rm -Rf @/staging)")
-                .replace('@', m_dir->path())
-                .replace("UID", QString::number(::geteuid()));
+            QString(R"x(r() { echo "$1" >&2; exit 1; }; own=; d="@/Application Support/osagent"; s="@/staging"; )x"
+                    R"x(f=".qmx-osagent.cfg"; mkdir -p -m 755 "$d" && )x"
+                    R"x([ -n "$(find "$d" -prune -type d -user UID ! -perm -020 ! -perm -002)" ] || r "the )x"
+                    R"x(configuration directory $d is not a directory owned by UID that no one else can write"; )x"
+                    R"x(t=$(mktemp -d "$d/.staged.XXXXXX") || exit; )x"
+                    R"x(trap '[ -n "$own" ] || [ -L "$t/s" ] || [ ! -e "$t/s" ] && rm -Rf "$t"' EXIT; )x"
+                    R"x(mv "$s" "$t/s" && [ -n "$(find "$t/s" -prune -type d -user UID)" ] || )x"
+                    R"x(r "the staging directory $s is not a directory owned by UID"; own=1; )x"
+                    R"x(mv "$t/s/$f" "$t/$f" && [ -n "$(find "$t/$f" -prune -type f -links 1 -user UID)" ] || )x"
+                    R"x(r "the staged configuration is not a regular file with one link owned by UID"; )x"
+                    R"x(install -m 600 "$t/$f" "$d/$f" || exit; "@/launchctl" start com.kelvane.osagent || :)x")
+                .replace("UID", QString::number(::geteuid()))
+                .replace('@', m_dir->path());
         QCOMPARE(m_shell.commands, status == 0 ? QStringList{install} : QStringList());
         const bool installed = status == 0 && fault != Fault::CancelledPrompt;
         const QString installedFile = m_dir->filePath("Application Support/osagent/.qmx-osagent.cfg");
@@ -196,7 +204,7 @@ private slots:
         QCOMPARE(modeOf(installedFile), installed ? 0600 : -1); // root's alone, however it was before
         QCOMPARE(installedEntries(), installed ? QStringList{".qmx-osagent.cfg"} : QStringList());
         QCOMPARE(QFileInfo::exists(m_paths.stagedConfigFile), !installed);
-        QString calls = installed ? "stop " + kLabel + "\n" : "";
+        QString calls = installed ? "start com.kelvane.osagent\nstop " + kLabel + "\n" : "";
         if (installed && fault != Fault::FailingStop)
             calls += "list " + kLabel + "\nstart " + kLabel + "\n"; // no "PID" listed: nothing to wait for
         QCOMPARE(m_dir->read("launchctl.calls"), calls.toUtf8());
@@ -205,25 +213,43 @@ private slots:
     void whatWasCheckedIsWhatIsInstalled_data()
     {
         QTest::addColumn<QString>("meanwhile"); // what code running as the user does while the dialog is open
+        QTest::addColumn<QString>("refused");   // what root's command says; @ stands for the test's directory
         const QString swap = "rm staging/.qmx-osagent.cfg && ";
-        QTest::newRow("swapped for a link to another file") << swap + "ln -s \"$PWD/secret\" staging/.qmx-osagent.cfg";
+        const QString file = "the staged configuration is not a regular file with one link owned by UID";
+        QTest::newRow("the staging directory swapped for a link to the installed configuration's")
+            << "mv staging gone && ln -s \"$PWD/Application Support/osagent\" staging"
+            << "the staging directory @/staging is not a directory owned by UID";
+        QTest::newRow("swapped for a link to another file")
+            << swap + "ln -s \"$PWD/secret\" staging/.qmx-osagent.cfg" << file;
         // Linux forbids hard links to others' files to all but root; macOS does not.
         QTest::newRow("swapped for a hard link to another user's file")
-            << "{ [ \"$(id -u)\" != 0 ] || chown 65534 secret; } && " + swap + "ln secret staging/.qmx-osagent.cfg";
-        QTest::newRow("swapped for a directory") << swap + "mkdir staging/.qmx-osagent.cfg";
+            << "{ [ \"$(id -u)\" != 0 ] || chown 65534 secret; } && " + swap + "ln secret staging/.qmx-osagent.cfg"
+            << file;
+        QTest::newRow("swapped for a directory, which find does not enter")
+            << swap + "mkdir staging/.qmx-osagent.cfg && printf x > staging/.qmx-osagent.cfg/x" << file;
+        QTest::newRow("the installed configuration's directory swapped for a link")
+            << "mv 'Application Support/osagent' elsewhere && ln -s \"$PWD/elsewhere\" 'Application Support/osagent'"
+            << "the configuration directory @/Application Support/osagent is not a directory owned by UID that no "
+               "one else can write";
     }
 
-    // The user's checks pass; then, before root's command runs, the staged file is not what was checked.
+    // The user's checks pass; then, before root's command runs, what was checked is not what is there. Root's
+    // command says which check failed, and the installed configuration is as it was.
     void whatWasCheckedIsWhatIsInstalled()
     {
         QFETCH(QString, meanwhile);
+        QFETCH(QString, refused);
         QCOMPARE(sh("mkdir -m 0700 staging && printf cfg > staging/.qmx-osagent.cfg && printf s > secret && "
-                    "chmod 600 secret"),
+                    "chmod 600 secret && mkdir -p -m 755 'Application Support/osagent' && "
+                    "printf installed > 'Application Support/osagent/.qmx-osagent.cfg'"),
                  0);
         m_shell.meanwhile = "cd '" + m_dir->path() + "' && " + meanwhile;
+        refused.replace("UID", QString::number(::geteuid())).replace('@', m_dir->path());
         QCOMPARE(reasonOf([this] { helper().registerWithAddress("A", "L", "P", "N"); }),
-                 "Can't execute script exit status 1");
-        QCOMPARE(installedEntries(), QStringList()); // nothing installed, nothing left behind
+                 "Can't execute script " + refused);
+        QCOMPARE(m_log.entries().value(0).message, "Enroller.ProcessHelper Can't execute script " + refused);
+        QCOMPARE(installedEntries(), QStringList{".qmx-osagent.cfg"}); // nothing left behind
+        QCOMPARE(m_dir->read("Application Support/osagent/.qmx-osagent.cfg"), "installed");
         QCOMPARE(m_dir->read("secret"), "s");
         QCOMPARE(m_dir->read("launchctl.calls"), QByteArray());
     }
@@ -240,8 +266,9 @@ private slots:
                                         << "staging";
     }
 
-    // Whoever made the staging directory first cannot stop a registration: it stages in a fresh directory of
-    // our own, installs from there, removes it, and says so in the log only.
+    // Whoever made the staging directory first cannot stop a registration: it stages in a directory of our own,
+    // installs from there, removes it, and says so in the log only. The one a failed registration left is taken
+    // again, so that failures leave at most one.
     void someoneElsesStagingDirectoryIsPassedBy()
     {
         QFETCH(QString, setUp);
@@ -253,58 +280,88 @@ private slots:
         else
             QCOMPARE(sh(setUp), 0);
         qputenv("QMX_STANDIN_STAGE", "cfg");
+        qputenv("QMX_STANDIN_EXIT_STATUS", "1"); // a failed registration leaves one private directory
+        QCOMPARE(reasonOf([this] { helper().registerWithAddress("A", "L", "P", "N"); }),
+                 "Process failed with exit code: 1\n\n");
+        const auto privateDirectories = [] { return QDir::temp().entryList({"osagent.*"}, QDir::Dirs | QDir::Hidden); };
+        QCOMPARE(privateDirectories().size(), 1);
+        const QString privateDirectory = QDir::temp().filePath(privateDirectories().constFirst());
+        qputenv("QMX_STANDIN_EXIT_STATUS", "0"); // which the next takes again, and removes once installed
         QCOMPARE(reasonOf([this] { helper().registerWithAddress("A", "L", "P", "N"); }), "no error");
-
         const QByteArrayList environment = recorded("environment");
-        const auto dataPath = std::find_if(environment.begin(), environment.end(), [](const QByteArray &entry) {
-            return entry.startsWith("OS_AGENT_DATA_PATH=");
-        });
-        QVERIFY(dataPath != environment.end());
-        const QString privateDirectory = QFile::decodeName(dataPath->mid(19));
-        QCOMPARE(QFileInfo(privateDirectory).absolutePath(), QDir::tempPath());
-        QVERIFY2(QFileInfo(privateDirectory).fileName().startsWith("osagent."), qPrintable(privateDirectory));
-        QVERIFY(environment.contains("OS_AGENT_LOG_PATH=" + dataPath->mid(19)));
-        QVERIFY(!QFileInfo::exists(privateDirectory)); // removed once installed
+        for (const QByteArray variable : {"OS_AGENT_DATA_PATH=", "OS_AGENT_LOG_PATH="})
+            QVERIFY(environment.contains(variable + QFile::encodeName(privateDirectory)));
+        QCOMPARE(privateDirectories(), QStringList());
         QCOMPARE(m_dir->read("Application Support/osagent/.qmx-osagent.cfg"), "cfg");
         QVERIFY(squatted.isEmpty() || QDir(m_dir->filePath(squatted)).isEmpty()); // nothing written there
-        QCOMPARE(m_log.entries().size(), 1);
-        QCOMPARE(m_log.entries().constFirst().message,
+        QCOMPARE(m_log.entries().size(), 2);
+        QCOMPARE(m_log.entries().constLast().message,
                  "Enroller.RegistrationHelper staging directory " + m_paths.stagingDirectory +
                      " is another user's or unsafe; staging in " + privateDirectory + " instead");
     }
 
-    void unsafeStagingIsRefused_data()
+    void refusedSayingWhy_data()
     {
+        QTest::addColumn<QString>("staging");
         QTest::addColumn<QString>("setUp");
-        QTest::addColumn<QString>("reason"); // @ stands for the temporary directory
-        const QString dir = "The staging directory '@/staging' ";
+        QTest::addColumn<int>("commandUser");  // -1: ours
+        QTest::addColumn<bool>("afterTheRun"); // what only a run can leave: looked at with no run, before a dialog
+        QTest::addColumn<QString>("reason");   // @ stands for the test's directory
+        const auto row = [](const char *name, const char *staging, const QString &setUp, int user, bool after,
+                            const QString &reason) {
+            QTest::newRow(name) << staging << setUp << user << after << reason;
+        };
+        const QString directory = "mkdir -p 'Application Support' && mkdir -m ";
+        const QString installDirectory = "The configuration directory '@/Application Support/osagent' ";
+        row("the installed configuration's directory a link", "staging",
+            directory + "755 real && ln -s \"$PWD/real\" 'Application Support/osagent'", -1, false,
+            installDirectory + "is a symbolic link");
+        row("another user's", "staging", directory + "755 'Application Support/osagent'", 65534, false,
+            installDirectory + "belongs to another user");
+        row("a staging path that no shell quoting keeps", "st$ging", "true", -1, false,
+            "Can't install the configuration: the path '@/st$ging/.qmx-osagent.cfg' is not safe in a shell command");
+        row("a blank in the staging path, quoted: registered and installed", "stag ing", "true", -1, false, "no error");
         const QString file = "The staged configuration file '@/staging/.qmx-osagent.cfg' ";
-        const QString staging = "mkdir -m 0700 staging && ";
-        const QString staged = " staging/.qmx-osagent.cfg";
-        QTest::newRow("file is a link") << staging + "ln -s \"$PWD/x\"" + staged << file + "is a symbolic link";
-        QTest::newRow("directory opened after the run")
-            << "mkdir -m 0777 staging && touch" + staged << dir + "is writable by other users";
-        QTest::newRow("file is a directory") << staging + "mkdir" + staged << file + "is not a regular file";
-        QTest::newRow("file is a pipe") << staging + "mkfifo" + staged << file + "is not a regular file";
-        QTest::newRow("a blank in the directory's path, which the root command could split")
-            << "blank"
-            << "Can't install the configuration: the path '@/stag ing' is not safe in a shell command";
+        const QString staged = "mkdir -m 0700 staging && ";
+        row("file is a link", "staging", staged + "ln -s \"$PWD/x\" staging/.qmx-osagent.cfg", -1, true,
+            file + "is a symbolic link");
+        row("directory opened after the run", "staging", "mkdir -m 0777 staging && touch staging/.qmx-osagent.cfg", -1,
+            true, "The staging directory '@/staging' is writable by other users");
+        row("file is a directory", "staging", staged + "mkdir staging/.qmx-osagent.cfg", -1, true,
+            file + "is not a regular file");
     }
 
-    // Checked, with a staged file in place, before anyone is asked to authorise the copy as root.
-    void unsafeStagingIsRefused()
+    // What would refuse the install refuses the registration before the daemon runs, so that the stand-in server's
+    // count of nodes stays as it was; what a run leaves behind is refused before anyone is asked to authorise.
+    void refusedSayingWhy()
     {
+        QFETCH(QString, staging);
         QFETCH(QString, setUp);
+        QFETCH(int, commandUser);
+        QFETCH(bool, afterTheRun);
         QFETCH(QString, reason);
-        if (setUp == "blank") {
-            m_paths.stagingDirectory = m_dir->filePath("stag ing");
-            m_paths.stagedConfigFile = m_dir->filePath("stag ing/.qmx-osagent.cfg");
-            QCOMPARE(sh("mkdir -m 0700 'stag ing' && touch 'stag ing/.qmx-osagent.cfg'"), 0);
-        } else {
-            QCOMPARE(sh("touch x && " + setUp), 0);
+        QCOMPARE(sh(R"(touch x && printf 'L\tP\n' > accounts && )" + setUp), 0);
+        reason.replace('@', m_dir->path());
+        if (afterTheRun) {
+            QCOMPARE(reasonOf([this] { helper().startService(); }), reason);
+            QVERIFY(m_shell.commands.isEmpty());
+            return;
         }
-        QCOMPARE(reasonOf([this] { helper().startService(); }), reason.replace('@', m_dir->path()));
-        QVERIFY(m_shell.commands.isEmpty());
+        QProcess server; // registers the nodes in "agents"
+        server.start(SANDBOX_SERVER, {m_dir->path()});
+        QTRY_VERIFY(QFile::exists(m_dir->filePath("port")));
+        qunsetenv("QMX_STANDIN_EXIT_STATUS"); // the stand-in registers for real
+        m_paths.stagingDirectory = m_dir->filePath(staging);
+        m_paths.stagedConfigFile = m_dir->filePath(staging + "/.qmx-osagent.cfg");
+        m_shell.user = commandUser < 0 ? ::geteuid() : uid_t(commandUser);
+        QCOMPARE(reasonOf([this] {
+                     helper().registerWithAddress("127.0.0.1:" + QString(m_dir->read("port")), "L", "P", "N");
+                 }),
+                 reason);
+        QCOMPARE(m_dir->read("agents").count('\n'), reason == "no error" ? 1 : 0);
+        QCOMPARE(m_dir->read("Application Support/osagent/.qmx-osagent.cfg").isEmpty(), reason != "no error");
+        server.terminate();
+        QVERIFY(server.waitForFinished());
     }
 };
 

@@ -158,7 +158,8 @@ void RegistrationPane::applyManagedSettings()
                 note << label + QLatin1Char(' ') + *value;
         }
     }
-    m_managedNoteLabel->setText(note.join(QLatin1Char('\n')));
+    if (!note.isEmpty()) // a hidden label keeps its text: it is still read out as a name
+        m_managedNoteLabel->setText(note.join(QLatin1Char('\n')));
     m_managedNoteLabel->setVisible(!note.isEmpty());
 }
 

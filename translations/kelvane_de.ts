@@ -293,6 +293,10 @@ Beispiel, als root aus einem Skript der Geräteverwaltung:
         <source>Set by your organisation:</source>
         <translation>Von Ihrer Organisation festgelegt:</translation>
     </message>
+    <message>
+        <source>It was last ended by signal %1.</source>
+        <translation>Er wurde zuletzt durch das Signal %1 beendet.</translation>
+    </message>
 </context>
 <context>
     <name>installer::InstallCommand</name>

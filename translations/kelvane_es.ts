@@ -295,6 +295,10 @@ Ejemplo, como root desde un script de gestión de dispositivos:
         <source>Set by your organisation:</source>
         <translation>Fijado por su organización:</translation>
     </message>
+    <message>
+        <source>It was last ended by signal %1.</source>
+        <translation>La última vez lo terminó la señal %1.</translation>
+    </message>
 </context>
 <context>
     <name>installer::InstallCommand</name>

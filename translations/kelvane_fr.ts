@@ -294,6 +294,10 @@ Exemple, en tant que root depuis un script de gestion des appareils&#xa0;:
         <source>Set by your organisation:</source>
         <translation>Défini par votre organisation&#xa0;:</translation>
     </message>
+    <message>
+        <source>It was last ended by signal %1.</source>
+        <translation>Il a été arrêté la dernière fois par le signal %1.</translation>
+    </message>
 </context>
 <context>
     <name>installer::InstallCommand</name>

@@ -293,6 +293,10 @@ Example, as root from a device-management script:
         <source>Set by your organisation:</source>
         <translation>組織による設定:</translation>
     </message>
+    <message>
+        <source>It was last ended by signal %1.</source>
+        <translation>前回はシグナル %1 で終了しました。</translation>
+    </message>
 </context>
 <context>
     <name>installer::InstallCommand</name>

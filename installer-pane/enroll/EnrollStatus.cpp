@@ -50,8 +50,10 @@ EnrollOutcome EnrollStatus::outcome(const AgentStatus &status)
         lines << (status.daemonRunning ? tr("The agent daemon is running.") : tr("The agent daemon is not running."));
     const qint64 lastStatus =
         status.jobLine ? menubar::ServicesController::parseStartServiceOutput(*status.jobLine).lastErrorCode : 0;
-    if (!status.daemonRunning && lastStatus != 0)
+    if (!status.daemonRunning && lastStatus > 0)
         lines << tr("It last ended with exit status %1.").arg(lastStatus);
+    else if (!status.daemonRunning && lastStatus < 0) // launchd shows a signal's number negated
+        lines << tr("It was last ended by signal %1.").arg(-lastStatus);
     if (!status.jobLine)
         lines << tr("Its job is not in the job list.");
 

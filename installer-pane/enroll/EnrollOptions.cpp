@@ -76,6 +76,23 @@ const Command *findCommand(const QString &word)
     return found == kCommands.end() ? nullptr : &*found;
 }
 
+// The first option the command requires that is neither given nor managed, said as a script needs it: where the
+// administrator's value was meant to stand in, with what kept it out.
+std::optional<QString> missingOption(const QCommandLineParser &parser, const Command &command,
+                                     const ManagedSettings &managed)
+{
+    const std::array<ManagedOption, 3> options = managedOptions(managed);
+    for (const QString &name : command.required) {
+        const ManagedOption *setting = managedOption(options, name);
+        if (parser.isSet(name) || (setting && setting->value))
+            continue;
+        const QString why = setting ? managed.whyMissing(contract::toQString(setting->key)) : QString();
+        return why.isEmpty() ? EnrollOptions::tr("--%1 is missing").arg(name)
+                             : EnrollOptions::tr("--%1 is missing (%2)").arg(name, why);
+    }
+    return std::nullopt;
+}
+
 // Why the options given do not fit the command, or nothing when they do.
 std::optional<QString> misfit(const QCommandLineParser &parser, const Command &command, const ManagedSettings &managed)
 {
@@ -87,23 +104,15 @@ std::optional<QString> misfit(const QCommandLineParser &parser, const Command &c
             return EnrollOptions::tr("--%1 is given more than once").arg(name);
         seen << name;
     }
-    const std::array<ManagedOption, 3> options = managedOptions(managed);
-    for (const QString &name : command.required) {
-        const ManagedOption *setting = managedOption(options, name);
-        if (parser.isSet(name) || (setting && setting->value))
-            continue;
-        // Where the administrator's value was meant to stand in, what kept it out is what a script needs to know.
-        const QString why = setting ? managed.whyMissing(contract::toQString(setting->key)) : QString();
-        return why.isEmpty() ? EnrollOptions::tr("--%1 is missing").arg(name)
-                             : EnrollOptions::tr("--%1 is missing (%2)").arg(name, why);
-    }
+    if (std::optional<QString> missing = missingOption(parser, command, managed))
+        return missing;
     if (command.takesPassword && parser.isSet(kPasswordStdin) == parser.isSet(kPasswordFile)) {
         return parser.isSet(kPasswordStdin)
                    ? EnrollOptions::tr("Give the password through --password-stdin or --password-file, not both")
                    : EnrollOptions::tr("Give the password through --password-stdin or --password-file");
     }
     // The administrator's value wins, and quietly taking either one would surprise whoever relied on the other.
-    for (const ManagedOption &option : options) {
+    for (const ManagedOption &option : managedOptions(managed)) {
         if (option.value && parser.isSet(option.option) &&
             RegistrationFields::trimmedValue(parser.value(option.option)) != *option.value) {
             return EnrollOptions::tr("--%1 differs from %2, which your organisation has set; leave --%1 out")

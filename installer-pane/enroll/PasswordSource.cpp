@@ -44,6 +44,22 @@ private:
     throw PasswordSourceError(EnrollExit::NoPermission, message);
 }
 
+// The opened file as fstat describes it: refused unless it is one private regular file of ours or root's.
+void refuseUntrusted(const struct stat &status, const QString &path)
+{
+    if (!S_ISREG(status.st_mode))
+        refuse(PasswordSource::tr("The password file '%1' is not a regular file").arg(path));
+    // Another name may lie in a directory that others can reach, or stay behind when this one is removed.
+    if (status.st_nlink > 1)
+        refuse(PasswordSource::tr("The password file '%1' has more than one link").arg(path));
+    if (status.st_uid != ::geteuid() && status.st_uid != 0)
+        refuse(PasswordSource::tr("The password file '%1' belongs to another user").arg(path));
+    if ((status.st_mode & (S_IRGRP | S_IROTH)) != 0)
+        refuse(PasswordSource::tr("The password file '%1' can be read by other users").arg(path));
+    if ((status.st_mode & (S_IWGRP | S_IWOTH)) != 0)
+        refuse(PasswordSource::tr("The password file '%1' can be changed by other users").arg(path));
+}
+
 } // namespace
 
 PasswordSourceError::PasswordSourceError(EnrollExit status, QString message)
@@ -70,17 +86,7 @@ QByteArray PasswordSource::readFile(const QString &path)
         throw PasswordSourceError(EnrollExit::Failure,
                                   tr("Can't check the password file '%1'. Error: %2").arg(path, systemMessage(errno)));
     }
-    if (!S_ISREG(status.st_mode))
-        refuse(tr("The password file '%1' is not a regular file").arg(path));
-    // Another name may lie in a directory that others can reach, or stay behind when this one is removed.
-    if (status.st_nlink > 1)
-        refuse(tr("The password file '%1' has more than one link").arg(path));
-    if (status.st_uid != ::geteuid() && status.st_uid != 0)
-        refuse(tr("The password file '%1' belongs to another user").arg(path));
-    if ((status.st_mode & (S_IRGRP | S_IROTH)) != 0)
-        refuse(tr("The password file '%1' can be read by other users").arg(path));
-    if ((status.st_mode & (S_IWGRP | S_IWOTH)) != 0)
-        refuse(tr("The password file '%1' can be changed by other users").arg(path));
+    refuseUntrusted(status, path);
 
     QByteArray content;
     char buffer[4096];

@@ -62,7 +62,7 @@ QByteArray readStandardInput(int input, const QByteArray &prompt)
         ::close(terminal);
     }
     // The terminal hands over one line at a time: read to its end, and no further.
-    const QByteArray line = readFrom(input, true);
+    QByteArray line = readFrom(input, true);
     if (silenced)
         ::tcsetattr(input, TCSANOW, &typed);
     return line;

@@ -21,8 +21,24 @@
 
 using namespace installer;
 
+// One run of the command as a script makes it: what goes in, what comes out; the rest as a stopped daemon's
+// enrolled machine has it.
+struct Script
+{
+    QString arguments{}; // separated by '|'
+    int status = 0;
+    QString out{}; // ending in "…": only its beginning
+    QString err{};
+    QString managed{};                             // KEY=VALUE, separated by ';'
+    QByteArray input{};                            // standard input
+    QString daemon = "|0";                         // the stand-in daemon's scripted output, '|', its exit status
+    QString daemonArguments{};                     // separated by '|'; empty: it never ran
+    QString jobLine = "-\t0\tcom.kelvane.osagent"; // launchctl's line for the job; empty: none
+};
+
 Q_DECLARE_METATYPE(EnrollRequest)
 Q_DECLARE_METATYPE(EnrollExit)
+Q_DECLARE_METATYPE(Script)
 
 class EnrollCommandTest : public QObject
 {
@@ -145,138 +161,115 @@ private slots:
 
     void runsAsScriptsExpect_data()
     {
-        QTest::addColumn<QString>("arguments"); // separated by '|'
-        QTest::addColumn<QByteArray>("input");
-        QTest::addColumn<QString>("daemon"); // its scripted output, '|', its exit status
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("out"); // ending in "…": only its beginning
-        QTest::addColumn<QString>("err");
-        QTest::addColumn<QString>("daemonArguments"); // separated by '|'; empty: it never ran
-        QTest::addColumn<QString>("managed");         // KEY=VALUE, separated by ';'
+        QTest::addColumn<Script>("script");
         const QString usage = "Usage:\n  osagent-enroll register   --address HOST:PORT…";
-        const QString daemonDown = "|0";
         const QString cut = "register|--address|h:1|--login|l|--password-stdin";
-        QTest::newRow("help on standard output") << "register|--help" << QByteArray() << daemonDown << 0 << usage << ""
-                                                 << ""
-                                                 << "";
+        const QString statusJson = "{\"daemonRunning\":false,\"enrolled\":true,\"job\":\"-\\t0\\tcom.kelvane.osagent\","
+                                   "\"managed\":{%1},\"message\":\"This machine is enrolled.\\nThe agent daemon is "
+                                   "not running.%2\",\"ok\":true,\"status\":0}\n";
+        QTest::newRow("help on standard output") << Script{"register|--help", 0, usage};
         QTest::newRow("usage error: one line on standard error, and where to read more")
-            << "register|--login|l" << QByteArray() << daemonDown << 64 << ""
-            << "--address is missing\nTry 'osagent-enroll --help'\n"
-            << ""
-            << "";
-        QTest::newRow("a misspelt setting named where the address is missing, for scripts")
-            << "register|--login|l|--password-stdin|--json" << QByteArray() << daemonDown << 64
-            << "{\"message\":\"--address is missing (ServerAdress in profile ignored: no such setting; the closest is "
-               "ServerAddress)\",\"ok\":false,\"status\":64}\n"
-            << ""
-            << ""
-            << "ServerAdress=m:1";
-        QTest::newRow("a voided source's fault where the address is missing")
-            << "register|--password-stdin" << QByteArray() << daemonDown << 64 << ""
-            << "--address is missing (Managed settings in profile ignored: NodeName is empty)\n"
-               "Try 'osagent-enroll --help'\n"
-            << ""
-            << "ServerAddress=m:1;NodeName= ";
-        QTest::newRow("an empty password named by where it came from")
-            << cut << QByteArray("\n") << daemonDown << 65 << ""
-            << "The password from standard input is empty\n"
-            << ""
-            << "";
-        QTest::newRow("a password file not there, for scripts")
-            << cut.section('|', 0, 4) + "|--password-file|/nonexistent/pw|--json" << QByteArray() << daemonDown << 66
-            << "{\"message\":\"Can't open the password file '/nonexistent/pw'. Error: No such file or directory\","
-               "\"ok\":false,\"status\":66}\n"
-            << ""
-            << ""
-            << "";
-        QTest::newRow("uninstall as a user") << "uninstall" << QByteArray() << daemonDown << 77 << ""
-                                             << "Only root can uninstall Kelvane OS Agent: run it with sudo\n"
-                                             << ""
-                                             << "";
+            << Script{"register|--login|l", 64, "", "--address is missing\nTry 'osagent-enroll --help'\n"};
         QTest::newRow("parse error for scripts: JSON on standard output")
-            << "register|--json|--pasword=s3cret" << QByteArray() << daemonDown << 64
-            << "{\"message\":\"Unknown option 'pasword'.\",\"ok\":false,\"status\":64}\n"
-            << ""
-            << ""
-            << "";
-        QTest::newRow("the name reaches the daemon, trimmed")
-            << "register|--address|h:1|--login|l|--name| Node 7 |--password-stdin" << QByteArray("pw") << "|0" << 0
-            << ""
-            << "Registration success\n"
-            << "-r|l|h:1|pw|-n|Node 7"
-            << "";
-        QTest::newRow("the trimmed password masked where the daemon repeats it")
-            << cut << QByteArray(" s3cret-pw \n") << "bad s3cret-pw|7" << 1 << ""
-            << "Process failed with exit code: 7\n\nbad ********\n"
-            << "-r|l|h:1|s3cret-pw|-n|host"
-            << "";
-        QTest::newRow("status for scripts: enrolled, the daemon stopped")
-            << "status|--json" << QByteArray() << daemonDown << 0
-            << "{\"daemonRunning\":false,\"enrolled\":true,\"job\":\"-\\t0\\tcom.kelvane.osagent\",\"managed\":{},"
-               "\"message\":\"This machine is enrolled.\\nThe agent daemon is not "
-               "running.\",\"ok\":true,\"status\":0}\n"
-            << ""
-            << ""
-            << "";
-        QTest::newRow("status for scripts: a voided source's fault, and a misspelt setting")
-            << "status|--json" << QByteArray() << daemonDown << 0
-            << "{\"daemonRunning\":false,\"enrolled\":true,\"job\":\"-\\t0\\tcom.kelvane.osagent\",\"managed\":{"
-               "\"error\":"
-               "\"Managed settings in profile ignored: Login is empty\",\"warnings\":[\"Logn in profile ignored: "
-               "no such setting; the closest is Login\"]},\"message\":\"This machine is enrolled.\\nThe agent daemon "
-               "is "
-               "not running.\\nManaged settings in profile ignored: Login is empty\\nLogn in profile ignored: no "
-               "such setting; the closest is Login\",\"ok\":true,\"status\":0}\n"
-            << ""
-            << ""
-            << "Login= ;Logn=x";
+            << Script{"register|--json|--pasword=s3cret", 64,
+                      "{\"message\":\"Unknown option 'pasword'.\",\"ok\":false,\"status\":64}\n"};
+        QTest::newRow("a misspelt setting named where the address is missing, for scripts")
+            << Script{"register|--login|l|--password-stdin|--json", 64,
+                      "{\"message\":\"--address is missing (ServerAdress in profile ignored: no such setting; the "
+                      "closest is ServerAddress)\",\"ok\":false,\"status\":64}\n",
+                      "", "ServerAdress=m:1"};
+        QTest::newRow("a voided source's fault where the address is missing")
+            << Script{"register|--password-stdin", 64, "",
+                      "--address is missing (Managed settings in profile ignored: NodeName is empty)\n"
+                      "Try 'osagent-enroll --help'\n",
+                      "ServerAddress=m:1;NodeName= "};
         QTest::newRow("a login other than the managed one, for scripts")
-            << "register|--login|other|--address|a:1|--password-stdin|--json" << QByteArray() << daemonDown << 64
-            << "{\"message\":\"--login differs from Login, which your organisation has set; leave --login out\","
-               "\"ok\":false,\"status\":64}\n"
-            << ""
-            << ""
-            << "Login=fleet";
+            << Script{"register|--login|other|--address|a:1|--password-stdin|--json", 64,
+                      "{\"message\":\"--login differs from Login, which your organisation has set; leave --login "
+                      "out\",\"ok\":false,\"status\":64}\n",
+                      "", "Login=fleet"};
+        QTest::newRow("an empty password named by where it came from")
+            << Script{cut, 65, "", "The password from standard input is empty\n", "", "\n"};
+        QTest::newRow("a password file not there, for scripts")
+            << Script{cut.section('|', 0, 4) + "|--password-file|/nonexistent/pw|--json", 66,
+                      "{\"message\":\"Can't open the password file '/nonexistent/pw'. Error: No such file or "
+                      "directory\",\"ok\":false,\"status\":66}\n"};
+        QTest::newRow("the name reaches the daemon, trimmed")
+            << Script{"register|--address|h:1|--login|l|--name| Node 7 |--password-stdin",
+                      0,
+                      "",
+                      "Registration success\n",
+                      "",
+                      "pw",
+                      "|0",
+                      "-r|l|h:1|pw|-n|Node 7"};
+        QTest::newRow("the trimmed password masked where the daemon repeats it")
+            << Script{cut,
+                      1,
+                      "",
+                      "Process failed with exit code: 7\n\nbad ********\n",
+                      "",
+                      " s3cret-pw \n",
+                      "bad s3cret-pw|7",
+                      "-r|l|h:1|s3cret-pw|-n|host"};
+        QTest::newRow("uninstall as a user")
+            << Script{"uninstall", 77, "", "Only root can uninstall Kelvane OS Agent: run it with sudo\n"};
+        QTest::newRow("status for scripts: the raw job line, nothing managed")
+            << Script{"status|--json", 0, statusJson.arg("", "")};
+        QTest::newRow("status for scripts: a voided source's fault, and a misspelt setting")
+            << Script{"status|--json", 0,
+                      statusJson.arg("\"error\":\"Managed settings in profile ignored: Login is empty\",\"warnings\":"
+                                     "[\"Logn in profile ignored: no such setting; the closest is Login\"]",
+                                     "\\nManaged settings in profile ignored: Login is empty\\nLogn in profile "
+                                     "ignored: no such setting; the closest is Login"),
+                      "", "Login= ;Logn=x"};
         QTest::newRow("status names what is managed, each on a line of its own")
-            << "status" << QByteArray() << daemonDown << 0
-            << "This machine is enrolled.\nThe agent daemon is not running.\nSet by your organisation:\n"
-               "  Login: fleet\n  NodeName: Reception, desk 2\n"
-            << ""
-            << ""
-            << "Login=fleet;NodeName=Reception, desk 2";
+            << Script{"status", 0,
+                      "This machine is enrolled.\nThe agent daemon is not running.\nSet by your organisation:\n"
+                      "  Login: fleet\n  NodeName: Reception, desk 2\n",
+                      "", "Login=fleet;NodeName=Reception, desk 2"};
+        // The process table always holds a qmx-osagent: where there is a job line, it is not the daemon's.
+        QTest::newRow("status in words: the job's own process")
+            << Script{.arguments = "status",
+                      .out = "This machine is enrolled.\nThe agent daemon is running (process ID 412).\n",
+                      .jobLine = "412\t0\tcom.kelvane.osagent"};
+        QTest::newRow("status in words: the job without one, however the process table looks")
+            << Script{.arguments = "status",
+                      .out = "This machine is enrolled.\nThe agent daemon is not running.\nIt last ended with exit "
+                             "status 6.\n",
+                      .jobLine = "-\t6\tcom.kelvane.osagent"};
+        QTest::newRow("status without a job line: the process table") << Script{
+            .arguments = "status",
+            .out = "This machine is enrolled.\nThe agent daemon is running.\nIts job is not in the job list.\n",
+            .jobLine = ""};
     }
 
     // The command as a script meets it: arguments and standard input in, the exit status, both streams and what
     // reached the daemon out. The stand-in daemon runs for real with a scripted end and stages nothing; ps and
-    // launchctl are scripts of an enrolled machine whose daemon is stopped.
+    // launchctl are scripts of an enrolled machine.
     void runsAsScriptsExpect()
     {
-        QFETCH(QString, arguments);
-        QFETCH(QByteArray, input);
-        QFETCH(QString, daemon);
-        QFETCH(QString, out);
-        QFETCH(QString, err);
-        QFETCH(QString, daemonArguments);
-        QFETCH(QString, managed);
+        QFETCH(Script, script);
         ScriptDir dir;
         qputenv("QMX_STANDIN_RECORD_DIR", QFile::encodeName(dir.path()));
-        qputenv("QMX_STANDIN_OUTPUT", daemon.section('|', 0, 0).toUtf8());
-        qputenv("QMX_STANDIN_EXIT_STATUS", daemon.section('|', 1).toUtf8());
+        qputenv("QMX_STANDIN_OUTPUT", script.daemon.section('|', 0, 0).toUtf8());
+        qputenv("QMX_STANDIN_EXIT_STATUS", script.daemon.section('|', 1).toUtf8());
         contract::AgentPaths paths;
         paths.daemonExecutable = STANDIN_DAEMON;
         paths.stagingDirectory = dir.filePath("staging");
         paths.stagedConfigFile = dir.filePath("staging/.qmx-osagent.cfg");
         paths.installedConfigFile = dir.write("installed.cfg", "");
-        paths.ps = dir.write("ps", "printf 'COMM\\nqmx-osagent\\n'"); // not ours: the job line says none runs
-        paths.launchctl = dir.write("launchctl", "printf 'PID\\tStatus\\tLabel\\n-\\t0\\tcom.kelvane.osagent\\n'");
+        paths.ps = dir.write("ps", "printf 'COMM\\nqmx-osagent\\n'");
+        paths.launchctl =
+            dir.write("launchctl", "printf 'PID\\tStatus\\tLabel\\n%s\\n' '" + script.jobLine.toUtf8() + "'");
         QByteArray standardOutput, standardError;
         QVariantMap managedValues;
-        for (const QString &setting : managed.split(';', Qt::SkipEmptyParts))
+        for (const QString &setting : script.managed.split(';', Qt::SkipEmptyParts))
             managedValues.insert(setting.section('=', 0, 0), setting.section('=', 1));
         installer::EnrollCommand command(
             {paths, false, std::make_shared<platform::DirectAdministratorShell>("/bin/false"),
              [] { return std::nullopt; }, [] { return QList<uint>(); }, [] { return QString("host"); },
-             [&input](const QByteArray &) { return input; },
+             [&script](const QByteArray &) { return script.input; },
              [&standardOutput](const QByteArray &bytes) { standardOutput += bytes; },
              [&standardError](const QByteArray &bytes) { standardError += bytes; },
              std::make_shared<platform::CapturingLogSink>(),
@@ -286,43 +279,16 @@ private slots:
                  },
                  nullptr)});
 
-        QTEST(command.run(QStringList{"osagent-enroll"} + arguments.split('|')), "status");
-        for (const auto &[shown, expected] : {std::pair{standardOutput, out}, std::pair{standardError, err}}) {
+        QCOMPARE(command.run(QStringList{"osagent-enroll"} + script.arguments.split('|')), script.status);
+        for (const auto &[shown, expected] :
+             {std::pair{standardOutput, script.out}, std::pair{standardError, script.err}}) {
             if (expected.endsWith(QChar(0x2026))) // …
                 QVERIFY2(QString::fromUtf8(shown).startsWith(expected.chopped(1)), shown);
             else
                 QCOMPARE(QString::fromUtf8(shown), expected);
         }
         QCOMPARE(QString::fromUtf8(dir.read("arguments")).split(QChar(0)).join('|'),
-                 daemonArguments.isEmpty() ? daemonArguments : daemonArguments + '|');
-    }
-
-    void statusTrustsTheJobLineOverTheProcessTable_data()
-    {
-        QTest::addColumn<QString>("jobLine"); // empty: no line for the job, as a user's launchctl shows it
-        QTest::addColumn<QString>("said");
-        QTest::newRow("a process of the job's own") << "412\t0\tcom.kelvane.osagent"
-                                                    << "The agent daemon is running (process ID 412).";
-        QTest::newRow("none: another user's qmx-osagent is not the daemon")
-            << "-\t6\tcom.kelvane.osagent"
-            << "The agent daemon is not running.\nIt last ended with exit status 6.";
-        QTest::newRow("no job line: the process table")
-            << ""
-            << "The agent daemon is running.\nIts job is not in the job list.";
-    }
-
-    // The process table holds a qmx-osagent throughout.
-    void statusTrustsTheJobLineOverTheProcessTable()
-    {
-        QFETCH(QString, jobLine);
-        ScriptDir dir;
-        contract::AgentPaths paths;
-        paths.installedConfigFile = dir.filePath("none");
-        paths.ps = dir.write("ps", "printf 'COMM\\nqmx-osagent\\n'");
-        paths.launchctl = dir.write("launchctl", "printf 'PID\\tStatus\\tLabel\\n%s\\n' '" + jobLine.toUtf8() + "'");
-        const AgentStatus status = EnrollStatus::probe(paths);
-        QTEST(EnrollStatus::outcome(status).message.section('\n', 1), "said");
-        QCOMPARE(status.jobLine.value_or(""), jobLine);
+                 script.daemonArguments.isEmpty() ? script.daemonArguments : script.daemonArguments + '|');
     }
 
     void passwordFileIsTrustedOnlyWhenPrivate_data()

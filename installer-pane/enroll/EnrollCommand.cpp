@@ -103,8 +103,8 @@ EnrollOutcome EnrollCommand::uninstall(const EnrollRequest &request) const
         return {
             EnrollExit::NoPermission, tr("Only root can uninstall Kelvane OS Agent: run it with sudo"), QString(), {}};
     QList<uint> users = m_dependencies.loggedInUsers();
-    if (const std::optional<uint> console = m_dependencies.consoleUser(); console && !users.contains(*console))
-        users << *console;
+    if (const std::optional<uint> console = m_dependencies.consoleUser())
+        users << *console; // listed twice at most: a job booted out is not found loaded the second time
     return Uninstall(m_dependencies.paths).run(users, request.keepConfiguration);
 }
 

@@ -48,14 +48,15 @@ EnrollOutcome EnrollStatus::outcome(const AgentStatus &status)
         lines << tr("The agent daemon is running (process ID %1).").arg(processId);
     else
         lines << (status.daemonRunning ? tr("The agent daemon is running.") : tr("The agent daemon is not running."));
-    const qint64 lastStatus =
-        status.jobLine ? menubar::ServicesController::parseStartServiceOutput(*status.jobLine).lastErrorCode : 0;
-    if (!status.daemonRunning && lastStatus > 0)
-        lines << tr("It last ended with exit status %1.").arg(lastStatus);
-    else if (!status.daemonRunning && lastStatus < 0) // launchd shows a signal's number negated
-        lines << tr("It was last ended by signal %1.").arg(-lastStatus);
-    if (!status.jobLine)
+    if (!status.jobLine) {
         lines << tr("Its job is not in the job list.");
+    } else if (!status.daemonRunning) {
+        const qint64 last = menubar::ServicesController::parseStartServiceOutput(*status.jobLine).lastErrorCode;
+        if (last > 0)
+            lines << tr("It last ended with exit status %1.").arg(last);
+        else if (last < 0) // launchd shows a signal's number negated
+            lines << tr("It was last ended by signal %1.").arg(-last);
+    }
 
     // By the settings' own names, which a script or an administrator looks for; each on a line of its own, so
     // that a comma in a value is only a comma.

@@ -86,8 +86,7 @@ CheckedManagedSettings checkManagedSettings(const ManagedSettingsSource &source)
         const QString warning =
             QStringLiteral("%1 in %2 ignored: no such setting; the closest is %3").arg(shown, source.origin, closest);
         checked.warnings << warning;
-        if (!checked.settings.unknownKeys.contains(closest))
-            checked.settings.unknownKeys.insert(closest, warning);
+        checked.settings.unknownKeys.insert(closest, warning); // of two keys near one setting, the later in order
     }
     if (!source.unreadable.isEmpty()) {
         checked.settings.error =

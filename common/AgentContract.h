@@ -77,6 +77,15 @@ inline constexpr std::string_view kInstalledConfigFile =
     detail::join<kInstalledConfigDirectory, detail::kSlash, kConfigFileName>;
 inline constexpr std::string_view kLogDirectory = "/Library/Logs/osagent";
 
+// What the package installs besides the application (packaging/macos/build-package): each job's property list,
+// named after its label, and the package's receipt.
+inline constexpr std::string_view kDaemonJobDirectory = "/Library/LaunchDaemons/";
+inline constexpr std::string_view kAgentJobDirectory = "/Library/LaunchAgents/";
+inline constexpr std::string_view kJobFileSuffix = ".plist";
+inline constexpr std::string_view kDaemonJobFile = detail::join<kDaemonJobDirectory, kServiceLabel, kJobFileSuffix>;
+inline constexpr std::string_view kAgentJobFile = detail::join<kAgentJobDirectory, kGuiAgentLabel, kJobFileSuffix>;
+inline constexpr std::string_view kPackageIdentifier = "com.kelvane.osagent.pkg";
+
 inline constexpr int kExitEnrolled = 0;
 inline constexpr int kExitServerUnreachable = 3;
 inline constexpr int kExitCredentialsRefused = 4;
@@ -88,6 +97,7 @@ inline constexpr std::string_view kPsTool = "/bin/ps";
 inline constexpr std::string_view kOsascriptTool = "/usr/bin/osascript";
 inline constexpr std::string_view kPkexecTool = "/usr/bin/pkexec";
 inline constexpr std::string_view kShellTool = "/bin/sh";
+inline constexpr std::string_view kPkgutilTool = "/usr/sbin/pkgutil";
 // Owned by the user logged in at the console, by root while no one is.
 inline constexpr std::string_view kConsoleDevice = "/dev/console";
 

@@ -21,11 +21,15 @@ struct AgentPaths
     QString installedConfigDirectory = toQString(kInstalledConfigDirectory);
     QString installedConfigFile = toQString(kInstalledConfigFile);
     QString logDirectory = toQString(kLogDirectory);
+    QString applicationBundle = toQString(kApplicationBundle);
+    QString daemonJobFile = toQString(kDaemonJobFile);
+    QString agentJobFile = toQString(kAgentJobFile);
     QString launchctl = toQString(kLaunchctlTool);
     QString ps = toQString(kPsTool);
     QString osascript = toQString(kOsascriptTool);
     QString pkexec = toQString(kPkexecTool);
     QString shell = toQString(kShellTool);
+    QString pkgutil = toQString(kPkgutilTool);
 };
 
 } // namespace contract

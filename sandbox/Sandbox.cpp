@@ -53,7 +53,11 @@ contract::AgentPaths Sandbox::paths() const
     paths.installedConfigDirectory = m_root + toQString(contract::kInstalledConfigDirectory);
     paths.installedConfigFile = m_root + toQString(contract::kInstalledConfigFile);
     paths.logDirectory = m_root + toQString(contract::kLogDirectory);
+    paths.applicationBundle = m_root + toQString(contract::kApplicationBundle);
+    paths.daemonJobFile = m_root + toQString(contract::kDaemonJobFile);
+    paths.agentJobFile = m_root + toQString(contract::kAgentJobFile);
     paths.launchctl = binDirectory() + QStringLiteral("/launchctl");
+    paths.pkgutil = binDirectory() + QStringLiteral("/pkgutil");
     paths.osascript = binDirectory() + QStringLiteral("/no-osascript"); // never there: pkexec is used
     paths.pkexec = binDirectory() + QStringLiteral("/pkexec");
     return paths;
@@ -69,11 +73,17 @@ bool Sandbox::create() const
     const QByteArray environment = "export KELVANE_SANDBOX=" + quoted(m_root) + '\n';
     bool ok =
         QDir().mkpath(m_root + QStringLiteral("/tmp")) && QDir().mkpath(agent.logDirectory) &&
+        QDir().mkpath(QFileInfo(agent.daemonJobFile).absolutePath()) &&
+        QDir().mkpath(QFileInfo(agent.agentJobFile).absolutePath()) &&
         QDir().mkpath(QFileInfo(logFile()).absolutePath()) && QDir().mkpath(serverDirectory()) &&
         copyExecutable(tools::kDaemon, agent.daemonExecutable) && copyExecutable(tools::kAuthorise, agent.pkexec) &&
         copyExecutable(tools::kAuthoriseDialog, binDirectory() + QStringLiteral("/pkexec-dialog")) &&
         copyExecutable(tools::kLaunchctl, agent.launchctl) &&
         copyExecutable(tools::kSudo, binDirectory() + QStringLiteral("/sudo")) &&
+        copyExecutable(tools::kPkgutil, agent.pkgutil) &&
+        writeFile(receiptsFile(), contract::toQString(contract::kPackageIdentifier).toUtf8() + '\n') &&
+        QFile::copy(tools::kDaemonJobFile, agent.daemonJobFile) &&
+        QFile::copy(tools::kAgentJobFile, agent.agentJobFile) &&
         writeFile(jobDirectory(serviceLabel) + QStringLiteral("/kind"), "daemon") &&
         writeFile(jobDirectory(serviceLabel) + QStringLiteral("/run"),
                   "#!/bin/sh\n" + environment + "exec " + quoted(agent.daemonExecutable) + '\n', true) &&

@@ -12,9 +12,9 @@ struct ManagedSettingsSource;
 
 namespace sandbox {
 
-// A directory that plays the machine: the contract's paths re-rooted under it, stand-ins for
-// launchctl, sudo and pkexec in its bin/, launchd's jobs in its launchd/, and the stand-in
-// server's data in its server/.
+// A directory that plays the machine: the contract's paths re-rooted under it (the jobs' property lists
+// too), stand-ins for launchctl, sudo, pkexec and pkgutil in its bin/, launchd's jobs in its launchd/,
+// the package's receipt in its receipts, and the stand-in server's data in its server/.
 class Sandbox
 {
 public:
@@ -32,6 +32,8 @@ public:
     QString authoriseLog() const { return m_root + QStringLiteral("/authorise.log"); }
     // The stand-in launchctl's "asuser" calls, one line each.
     QString asUserLog() const { return m_root + QStringLiteral("/asuser.log"); }
+    // The package receipts that the stand-in pkgutil keeps, one identifier a line.
+    QString receiptsFile() const { return m_root + QStringLiteral("/receipts"); }
     // The system settings file of managed values, re-rooted; a fresh sandbox has none.
     QString managedSettingsFile() const;
     // That file as the programs' source of managed values, in place of the system's.

@@ -1,5 +1,6 @@
-// The enrol command on a sandbox: the shipped wiring with the sandbox's paths, its authorisation stand-in
-// and its managed settings file, whose warnings go to the sandbox's log.
+// The enrol command on a sandbox: the shipped wiring with the sandbox's paths (its application, jobs, logs and
+// package receipts too), its authorisation stand-in and its managed settings file, whose warnings go to the
+// sandbox's log.
 // Usage: sandbox-osagent-enroll SANDBOX MODE COMMAND [OPTIONS...], MODE one of
 //   root             as the superuser, with the caller logged in at the console;
 //   root-no-console  as the superuser while no one is logged in;
@@ -37,8 +38,9 @@ int main(int argc, char *argv[])
                 return std::nullopt;
             return uint(::getuid());
         },
+        [] { return QList<uint>(); }, // the console's user alone
         [] { return QSysInfo::machineHostName(); },
-        installer::readStandardInput,
+        [](const QByteArray &prompt) { return installer::readStandardInput(STDIN_FILENO, prompt); },
         installer::writeStandardOutput,
         installer::writeStandardError,
         log,

@@ -107,6 +107,18 @@ Möchten Sie die erforderliche Berechtigung jetzt erteilen?</translation>
         <source>No one is logged in, so the menu-bar application starts at the next login.</source>
         <translation>Niemand ist angemeldet; die Menüleisten-App startet bei der nächsten Anmeldung.</translation>
     </message>
+    <message>
+        <source>Try &apos;osagent-enroll --help&apos;</source>
+        <translation>Siehe &apos;osagent-enroll --help&apos;</translation>
+    </message>
+    <message>
+        <source>Only root can uninstall Kelvane OS Agent: run it with sudo</source>
+        <translation>Nur root kann Kelvane OS Agent deinstallieren: Führen Sie es mit sudo aus</translation>
+    </message>
+    <message>
+        <source>Password: </source>
+        <translation>Passwort: </translation>
+    </message>
 </context>
 <context>
     <name>installer::EnrollOptions</name>
@@ -131,16 +143,24 @@ Möchten Sie die erforderliche Berechtigung jetzt erteilen?</translation>
         <translation>Geben Sie das Passwort mit --password-stdin oder --password-file an</translation>
     </message>
     <message>
-        <source>Name a command: register, reregister or status</source>
-        <translation>Nennen Sie einen Befehl: register, reregister oder status</translation>
-    </message>
-    <message>
-        <source>Unknown command; the commands are register, reregister and status</source>
-        <translation>Unbekannter Befehl; die Befehle sind register, reregister und status</translation>
-    </message>
-    <message>
         <source>Unexpected argument after %1 (not shown: a password is never given as an argument)</source>
         <translation>Unerwartetes Argument nach %1 (nicht angezeigt: ein Passwort wird nie als Argument übergeben)</translation>
+    </message>
+    <message>
+        <source>--%1 differs from %2, which your organisation has set; leave --%1 out</source>
+        <translation>--%1 weicht von %2 ab, das Ihre Organisation festgelegt hat; lassen Sie --%1 weg</translation>
+    </message>
+    <message>
+        <source>--%1 is missing (%2)</source>
+        <translation>--%1 fehlt (%2)</translation>
+    </message>
+    <message>
+        <source>Name a command: register, reregister, status or uninstall</source>
+        <translation>Nennen Sie einen Befehl: register, reregister, status oder uninstall</translation>
+    </message>
+    <message>
+        <source>Unknown command; the commands are register, reregister, status and uninstall</source>
+        <translation>Unbekannter Befehl; die Befehle sind register, reregister, status und uninstall</translation>
     </message>
     <message>
         <source>Usage:
@@ -148,64 +168,90 @@ Möchten Sie die erforderliche Berechtigung jetzt erteilen?</translation>
   osagent-enroll reregister --guid GUID --address HOST:PORT --login LOGIN [--name NAME]
                             PASSWORD-SOURCE [--json]
   osagent-enroll status     [--json]
+  osagent-enroll uninstall  [--keep-configuration] [--json]
 
-Registers this machine with the backup server as the installer&apos;s registration page does, or
-tells whether it is enrolled and whether the agent daemon runs.
+Commands:
+  register    enrols this machine with the backup server as a new node, as the installer&apos;s
+              registration page does
+  reregister  enrols it again under the GUID of an agent that the server already knows
+  status      tells whether this machine is enrolled and whether the agent daemon runs
+  uninstall   removes Kelvane OS Agent: its jobs, the application, the logs, the package receipt
+              and the configuration (as root)
 
-PASSWORD-SOURCE is one of:
-  --password-stdin       read the password from standard input, up to its end
-  --password-file FILE   read it from FILE, which no one but its owner (you or root) may read
+Options:
+  --address HOST:PORT   the backup server&apos;s address, e.g. --address backup.example.com:7443
+  --login LOGIN         the account on the backup server, e.g. --login fleet-enrolment
+  --guid GUID           the GUID of the agent to enrol again,
+                        e.g. --guid 6f1c9a52-3d4e-4b8a-9c07-2e5d8f1a4b36
+  --name NAME           the node&apos;s name, this machine&apos;s host name when left out,
+                        e.g. --name &quot;Reception, desk 2&quot;
+  --password-stdin      read the password from standard input, up to its end; from a terminal,
+                        one line typed without echo,
+                        e.g. printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --password-stdin
+  --password-file FILE  read it from FILE, which no one but its owner (you or root) may read or
+                        change, e.g. --password-file /var/root/enrol.pw
+  --keep-configuration  uninstall all but the configuration, which a new installation then
+                        finds enrolled, e.g. uninstall --keep-configuration
+  --json                print one JSON object on standard output instead of the messages on
+                        standard error, e.g. status --json
+  -h, --help            print this text
 
-  --name NAME   the node&apos;s name; this machine&apos;s host name when left out
-  --json        print one JSON object on standard output instead of the message on
-                standard error
-  -h, --help    print this text
+The password is never an argument: give one PASSWORD-SOURCE. Where your organisation has set the
+server address, login or node name (ServerAddress, Login, NodeName), --address, --login and --name
+may be left out; given, they must match.
 
 Exit status: 0 success, 3 can&apos;t connect to the server, 4 incorrect credentials, 5 incorrect
-address, 64 usage error, 65 empty field, 77 password file permissions, 1 anything else.
+address, 64 usage error, 65 empty field, 66 no password file, 71 or 74 something the uninstall
+could not remove, 77 an unsafe password file or not root, 1 anything else.
 
 Example, as root from a device-management script:
   printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --address backup.example.com:7443 \
-      --login fleet --password-stdin
+      --login fleet-enrolment --password-stdin --json
 </source>
         <translation>Aufruf:
   osagent-enroll register   --address HOST:PORT --login LOGIN [--name NAME] PASSWORD-SOURCE [--json]
   osagent-enroll reregister --guid GUID --address HOST:PORT --login LOGIN [--name NAME]
                             PASSWORD-SOURCE [--json]
   osagent-enroll status     [--json]
+  osagent-enroll uninstall  [--keep-configuration] [--json]
 
-Registriert diesen Computer beim Backup-Server, wie es die Registrierungsseite des Installationsprogramms tut,
-oder gibt an, ob er registriert ist und ob der Agent-Dienst läuft.
+Befehle:
+  register    registriert diesen Computer als neuen Knoten beim Backup-Server, wie es die
+              Registrierungsseite des Installationsprogramms tut
+  reregister  registriert ihn erneut unter der GUID eines Agenten, den der Server schon kennt
+  status      gibt an, ob dieser Computer registriert ist und ob der Agent-Dienst läuft
+  uninstall   entfernt Kelvane OS Agent: seine Jobs, die App, die Protokolle, den Paketbeleg
+              und die Konfiguration (als root)
 
-PASSWORD-SOURCE ist eines von:
-  --password-stdin       das Passwort aus der Standardeingabe lesen, bis zu ihrem Ende
-  --password-file FILE   es aus FILE lesen, das niemand außer seinem Besitzer (Sie oder root) lesen darf
+Optionen:
+  --address HOST:PORT   die Adresse des Backup-Servers, z. B. --address backup.example.com:7443
+  --login LOGIN         das Konto auf dem Backup-Server, z. B. --login fleet-enrolment
+  --guid GUID           die GUID des erneut zu registrierenden Agenten,
+                        z. B. --guid 6f1c9a52-3d4e-4b8a-9c07-2e5d8f1a4b36
+  --name NAME           der Name des Knotens, ohne Angabe der Hostname dieses Computers,
+                        z. B. --name &quot;Reception, desk 2&quot;
+  --password-stdin      das Passwort aus der Standardeingabe lesen, bis zu ihrem Ende; von einem
+                        Terminal eine Zeile, ohne Echo eingegeben,
+                        z. B. printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --password-stdin
+  --password-file FILE  es aus FILE lesen, das niemand außer seinem Besitzer (Sie oder root) lesen
+                        oder ändern darf, z. B. --password-file /var/root/enrol.pw
+  --keep-configuration  alles außer der Konfiguration deinstallieren, sodass eine neue Installation
+                        registriert ist, z. B. uninstall --keep-configuration
+  --json                ein JSON-Objekt auf der Standardausgabe ausgeben statt der Meldungen auf der
+                        Standardfehlerausgabe, z. B. status --json
+  -h, --help            diesen Text ausgeben
 
-  --name NAME   der Name des Knotens; ohne Angabe der Hostname dieses Computers
-  --json        ein JSON-Objekt auf der Standardausgabe ausgeben statt der Meldung auf der
-                Standardfehlerausgabe
-  -h, --help    diesen Text ausgeben
+Das Passwort ist nie ein Argument: Geben Sie eine PASSWORD-SOURCE an. Hat Ihre Organisation
+Serveradresse, Anmeldename oder Knotenname festgelegt (ServerAddress, Login, NodeName), können
+--address, --login und --name entfallen; angegeben, müssen sie übereinstimmen.
 
 Exit-Status: 0 Erfolg, 3 keine Verbindung zum Server, 4 falsche Anmeldedaten, 5 falsche Adresse,
-64 Aufruffehler, 65 leeres Feld, 77 Rechte der Passwortdatei, 1 alles andere.
+64 Aufruffehler, 65 leeres Feld, 66 keine Passwortdatei, 71 oder 74 etwas, das die Deinstallation
+nicht entfernen konnte, 77 eine unsichere Passwortdatei oder nicht root, 1 alles andere.
 
 Beispiel, als root aus einem Skript der Geräteverwaltung:
   printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --address backup.example.com:7443 \
-      --login fleet --password-stdin
-</translation>
-    </message>
-    <message>
-        <source>--%1 differs from %2, which your organisation has set; leave --%1 out</source>
-        <translation>--%1 weicht von %2 ab, das Ihre Organisation festgelegt hat; lassen Sie --%1 weg</translation>
-    </message>
-    <message>
-        <source>
-Where your organisation has set the server address, login or node name (ServerAddress, Login,
-NodeName), --address, --login and --name may be left out; given, they must match.
-</source>
-        <translation>
-Hat Ihre Organisation Serveradresse, Anmeldename oder Knotenname festgelegt (ServerAddress, Login,
-NodeName), können --address, --login und --name entfallen; angegeben, müssen sie übereinstimmen.
+      --login fleet-enrolment --password-stdin --json
 </translation>
     </message>
 </context>
@@ -232,16 +278,24 @@ NodeName), können --address, --login und --name entfallen; angegeben, müssen s
         <translation>Der Agent-Dienst läuft nicht.</translation>
     </message>
     <message>
-        <source>Its job in the job list: %1</source>
-        <translation>Sein Eintrag in der Jobliste: %1</translation>
-    </message>
-    <message>
         <source>Its job is not in the job list.</source>
         <translation>Sein Job steht nicht in der Jobliste.</translation>
     </message>
     <message>
-        <source>Set by your organisation: %1</source>
-        <translation>Von Ihrer Organisation festgelegt: %1</translation>
+        <source>The agent daemon is running (process ID %1).</source>
+        <translation>Der Agent-Dienst läuft (Prozess-ID %1).</translation>
+    </message>
+    <message>
+        <source>It last ended with exit status %1.</source>
+        <translation>Er endete zuletzt mit dem Exit-Status %1.</translation>
+    </message>
+    <message>
+        <source>Set by your organisation:</source>
+        <translation>Von Ihrer Organisation festgelegt:</translation>
+    </message>
+    <message>
+        <source>It was last ended by signal %1.</source>
+        <translation>Er wurde zuletzt durch das Signal %1 beendet.</translation>
     </message>
 </context>
 <context>
@@ -290,8 +344,24 @@ NodeName), können --address, --login und --name entfallen; angegeben, müssen s
         <translation>Die Passwortdatei „%1“ kann nicht gelesen werden. Fehler: %2</translation>
     </message>
     <message>
-        <source>The password is not valid UTF-8 text</source>
-        <translation>Das Passwort ist kein gültiger UTF-8-Text</translation>
+        <source>The password file &apos;%1&apos; has more than one link</source>
+        <translation>Die Passwortdatei „%1“ hat mehr als einen Link</translation>
+    </message>
+    <message>
+        <source>The password in the file &apos;%1&apos; is not valid UTF-8 text</source>
+        <translation>Das Passwort in der Datei „%1“ ist kein gültiger UTF-8-Text</translation>
+    </message>
+    <message>
+        <source>The password from standard input is not valid UTF-8 text</source>
+        <translation>Das Passwort aus der Standardeingabe ist kein gültiger UTF-8-Text</translation>
+    </message>
+    <message>
+        <source>The password in the file &apos;%1&apos; is empty</source>
+        <translation>Das Passwort in der Datei „%1“ ist leer</translation>
+    </message>
+    <message>
+        <source>The password from standard input is empty</source>
+        <translation>Das Passwort aus der Standardeingabe ist leer</translation>
     </message>
 </context>
 <context>
@@ -375,6 +445,13 @@ NodeName), können --address, --login und --name entfallen; angegeben, müssen s
     </message>
 </context>
 <context>
+    <name>installer::RegistrationPane</name>
+    <message>
+        <source>Your organisation&apos;s settings for this page were ignored: %1</source>
+        <translation>Die Einstellungen Ihrer Organisation für diese Seite wurden nicht verwendet: %1</translation>
+    </message>
+</context>
+<context>
     <name>installer::StagingDirectory</name>
     <message>
         <source>The staging directory &apos;%1&apos; is a symbolic link</source>
@@ -439,6 +516,53 @@ NodeName), können --address, --login und --name entfallen; angegeben, müssen s
     <message>
         <source>Can&apos;t check the configuration directory &apos;%1&apos;. Error: %2</source>
         <translation>Das Konfigurationsverzeichnis „%1“ kann nicht geprüft werden. Fehler: %2</translation>
+    </message>
+</context>
+<context>
+    <name>installer::Uninstall</name>
+    <message>
+        <source>Unloaded the job %1 of user %2</source>
+        <translation>Job %1 des Benutzers %2 entladen</translation>
+    </message>
+    <message>
+        <source>Unloaded the job %1</source>
+        <translation>Job %1 entladen</translation>
+    </message>
+    <message>
+        <source>Kept %1</source>
+        <translation>%1 behalten</translation>
+    </message>
+    <message>
+        <source>Nothing left to remove.</source>
+        <translation>Nichts mehr zu entfernen.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t unload the job %1</source>
+        <translation>Job %1 kann nicht entladen werden</translation>
+    </message>
+    <message>
+        <source>it is still loaded</source>
+        <translation>er ist noch geladen</translation>
+    </message>
+    <message>
+        <source>Removed %1</source>
+        <translation>%1 entfernt</translation>
+    </message>
+    <message>
+        <source>Can&apos;t remove %1</source>
+        <translation>%1 kann nicht entfernt werden</translation>
+    </message>
+    <message>
+        <source>Can&apos;t list the package receipts</source>
+        <translation>Die Paketbelege können nicht aufgelistet werden</translation>
+    </message>
+    <message>
+        <source>Can&apos;t forget the package receipt %1</source>
+        <translation>Der Paketbeleg %1 kann nicht vergessen werden</translation>
+    </message>
+    <message>
+        <source>Forgot the package receipt %1</source>
+        <translation>Paketbeleg %1 vergessen</translation>
     </message>
 </context>
 <context>
@@ -514,6 +638,10 @@ NodeName), können --address, --login und --name entfallen; angegeben, müssen s
     <message>
         <source>Done</source>
         <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Not Now</source>
+        <translation>Nicht jetzt</translation>
     </message>
 </context>
 <context>

@@ -107,6 +107,18 @@ Do you want to enable required permission now?</source>
         <source>No one is logged in, so the menu-bar application starts at the next login.</source>
         <translation>No hay nadie con la sesión iniciada, así que la aplicación de la barra de menús se iniciará en el próximo inicio de sesión.</translation>
     </message>
+    <message>
+        <source>Try &apos;osagent-enroll --help&apos;</source>
+        <translation>Consulte &apos;osagent-enroll --help&apos;</translation>
+    </message>
+    <message>
+        <source>Only root can uninstall Kelvane OS Agent: run it with sudo</source>
+        <translation>Solo root puede desinstalar Kelvane OS Agent: ejecútelo con sudo</translation>
+    </message>
+    <message>
+        <source>Password: </source>
+        <translation>Contraseña: </translation>
+    </message>
 </context>
 <context>
     <name>installer::EnrollOptions</name>
@@ -131,16 +143,24 @@ Do you want to enable required permission now?</source>
         <translation>Indique la contraseña con --password-stdin o con --password-file</translation>
     </message>
     <message>
-        <source>Name a command: register, reregister or status</source>
-        <translation>Indique un comando: register, reregister o status</translation>
-    </message>
-    <message>
-        <source>Unknown command; the commands are register, reregister and status</source>
-        <translation>Comando desconocido; los comandos son register, reregister y status</translation>
-    </message>
-    <message>
         <source>Unexpected argument after %1 (not shown: a password is never given as an argument)</source>
         <translation>Argumento inesperado después de %1 (no se muestra: una contraseña nunca se da como argumento)</translation>
+    </message>
+    <message>
+        <source>--%1 differs from %2, which your organisation has set; leave --%1 out</source>
+        <translation>--%1 difiere de %2, que ha fijado su organización; omita --%1</translation>
+    </message>
+    <message>
+        <source>--%1 is missing (%2)</source>
+        <translation>Falta --%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Name a command: register, reregister, status or uninstall</source>
+        <translation>Indique un comando: register, reregister, status o uninstall</translation>
+    </message>
+    <message>
+        <source>Unknown command; the commands are register, reregister, status and uninstall</source>
+        <translation>Comando desconocido; los comandos son register, reregister, status y uninstall</translation>
     </message>
     <message>
         <source>Usage:
@@ -148,64 +168,92 @@ Do you want to enable required permission now?</source>
   osagent-enroll reregister --guid GUID --address HOST:PORT --login LOGIN [--name NAME]
                             PASSWORD-SOURCE [--json]
   osagent-enroll status     [--json]
+  osagent-enroll uninstall  [--keep-configuration] [--json]
 
-Registers this machine with the backup server as the installer&apos;s registration page does, or
-tells whether it is enrolled and whether the agent daemon runs.
+Commands:
+  register    enrols this machine with the backup server as a new node, as the installer&apos;s
+              registration page does
+  reregister  enrols it again under the GUID of an agent that the server already knows
+  status      tells whether this machine is enrolled and whether the agent daemon runs
+  uninstall   removes Kelvane OS Agent: its jobs, the application, the logs, the package receipt
+              and the configuration (as root)
 
-PASSWORD-SOURCE is one of:
-  --password-stdin       read the password from standard input, up to its end
-  --password-file FILE   read it from FILE, which no one but its owner (you or root) may read
+Options:
+  --address HOST:PORT   the backup server&apos;s address, e.g. --address backup.example.com:7443
+  --login LOGIN         the account on the backup server, e.g. --login fleet-enrolment
+  --guid GUID           the GUID of the agent to enrol again,
+                        e.g. --guid 6f1c9a52-3d4e-4b8a-9c07-2e5d8f1a4b36
+  --name NAME           the node&apos;s name, this machine&apos;s host name when left out,
+                        e.g. --name &quot;Reception, desk 2&quot;
+  --password-stdin      read the password from standard input, up to its end; from a terminal,
+                        one line typed without echo,
+                        e.g. printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --password-stdin
+  --password-file FILE  read it from FILE, which no one but its owner (you or root) may read or
+                        change, e.g. --password-file /var/root/enrol.pw
+  --keep-configuration  uninstall all but the configuration, which a new installation then
+                        finds enrolled, e.g. uninstall --keep-configuration
+  --json                print one JSON object on standard output instead of the messages on
+                        standard error, e.g. status --json
+  -h, --help            print this text
 
-  --name NAME   the node&apos;s name; this machine&apos;s host name when left out
-  --json        print one JSON object on standard output instead of the message on
-                standard error
-  -h, --help    print this text
+The password is never an argument: give one PASSWORD-SOURCE. Where your organisation has set the
+server address, login or node name (ServerAddress, Login, NodeName), --address, --login and --name
+may be left out; given, they must match.
 
 Exit status: 0 success, 3 can&apos;t connect to the server, 4 incorrect credentials, 5 incorrect
-address, 64 usage error, 65 empty field, 77 password file permissions, 1 anything else.
+address, 64 usage error, 65 empty field, 66 no password file, 71 or 74 something the uninstall
+could not remove, 77 an unsafe password file or not root, 1 anything else.
 
 Example, as root from a device-management script:
   printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --address backup.example.com:7443 \
-      --login fleet --password-stdin
+      --login fleet-enrolment --password-stdin --json
 </source>
         <translation>Uso:
   osagent-enroll register   --address HOST:PORT --login LOGIN [--name NAME] PASSWORD-SOURCE [--json]
   osagent-enroll reregister --guid GUID --address HOST:PORT --login LOGIN [--name NAME]
                             PASSWORD-SOURCE [--json]
   osagent-enroll status     [--json]
+  osagent-enroll uninstall  [--keep-configuration] [--json]
 
-Registra este equipo en el servidor de copias de seguridad como lo hace la página de registro del
-instalador, o indica si está registrado y si el servicio del agente está en ejecución.
+Comandos:
+  register    registra este equipo como nuevo nodo en el servidor de copias de seguridad, como
+              lo hace la página de registro del instalador
+  reregister  lo vuelve a registrar con el GUID de un agente que el servidor ya conoce
+  status      indica si este equipo está registrado y si el servicio del agente está en ejecución
+  uninstall   elimina Kelvane OS Agent: sus trabajos, la aplicación, los registros, el recibo del
+              paquete y la configuración (como root)
 
-PASSWORD-SOURCE es una de estas opciones:
-  --password-stdin       leer la contraseña de la entrada estándar, hasta su final
-  --password-file FILE   leerla de FILE, que nadie salvo su propietario (usted o root) puede leer
+Opciones:
+  --address HOST:PORT   la dirección del servidor de copias de seguridad,
+                        p. ej. --address backup.example.com:7443
+  --login LOGIN         la cuenta en el servidor de copias de seguridad, p. ej. --login fleet-enrolment
+  --guid GUID           el GUID del agente que se vuelve a registrar,
+                        p. ej. --guid 6f1c9a52-3d4e-4b8a-9c07-2e5d8f1a4b36
+  --name NAME           el nombre del nodo; si se omite, el nombre de host de este equipo,
+                        p. ej. --name &quot;Reception, desk 2&quot;
+  --password-stdin      leer la contraseña de la entrada estándar, hasta su final; desde un
+                        terminal, una línea escrita sin eco,
+                        p. ej. printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --password-stdin
+  --password-file FILE  leerla de FILE, que nadie salvo su propietario (usted o root) puede leer ni
+                        modificar, p. ej. --password-file /var/root/enrol.pw
+  --keep-configuration  desinstalar todo salvo la configuración, con la que una nueva instalación
+                        queda registrada, p. ej. uninstall --keep-configuration
+  --json                escribir un objeto JSON en la salida estándar en lugar de los mensajes en la
+                        salida de error, p. ej. status --json
+  -h, --help            mostrar este texto
 
-  --name NAME   el nombre del nodo; si se omite, el nombre de host de este equipo
-  --json        escribir un objeto JSON en la salida estándar en lugar del mensaje en la
-                salida de error
-  -h, --help    mostrar este texto
+La contraseña nunca es un argumento: indique una PASSWORD-SOURCE. Si su organización ha fijado la
+dirección del servidor, el usuario o el nombre del nodo (ServerAddress, Login, NodeName), puede
+omitir --address, --login y --name; si los da, deben coincidir.
 
 Estado de salida: 0 correcto, 3 no se puede conectar con el servidor, 4 credenciales incorrectas,
-5 dirección incorrecta, 64 error de uso, 65 campo vacío, 77 permisos del archivo de contraseña, 1 cualquier otro error.
+5 dirección incorrecta, 64 error de uso, 65 campo vacío, 66 no hay archivo de contraseña, 71 o 74
+algo que la desinstalación no pudo eliminar, 77 un archivo de contraseña inseguro o no es root,
+1 cualquier otro error.
 
 Ejemplo, como root desde un script de gestión de dispositivos:
   printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --address backup.example.com:7443 \
-      --login fleet --password-stdin
-</translation>
-    </message>
-    <message>
-        <source>--%1 differs from %2, which your organisation has set; leave --%1 out</source>
-        <translation>--%1 difiere de %2, que ha fijado su organización; omita --%1</translation>
-    </message>
-    <message>
-        <source>
-Where your organisation has set the server address, login or node name (ServerAddress, Login,
-NodeName), --address, --login and --name may be left out; given, they must match.
-</source>
-        <translation>
-Si su organización ha fijado la dirección del servidor, el usuario o el nombre del nodo (ServerAddress,
-Login, NodeName), puede omitir --address, --login y --name; si los da, deben coincidir.
+      --login fleet-enrolment --password-stdin --json
 </translation>
     </message>
 </context>
@@ -232,16 +280,24 @@ Login, NodeName), puede omitir --address, --login y --name; si los da, deben coi
         <translation>El servicio del agente no está en ejecución.</translation>
     </message>
     <message>
-        <source>Its job in the job list: %1</source>
-        <translation>Su trabajo en la lista de trabajos: %1</translation>
-    </message>
-    <message>
         <source>Its job is not in the job list.</source>
         <translation>Su trabajo no está en la lista de trabajos.</translation>
     </message>
     <message>
-        <source>Set by your organisation: %1</source>
-        <translation>Fijado por su organización: %1</translation>
+        <source>The agent daemon is running (process ID %1).</source>
+        <translation>El servicio del agente está en ejecución (ID de proceso %1).</translation>
+    </message>
+    <message>
+        <source>It last ended with exit status %1.</source>
+        <translation>La última vez terminó con el estado de salida %1.</translation>
+    </message>
+    <message>
+        <source>Set by your organisation:</source>
+        <translation>Fijado por su organización:</translation>
+    </message>
+    <message>
+        <source>It was last ended by signal %1.</source>
+        <translation>La última vez lo terminó la señal %1.</translation>
     </message>
 </context>
 <context>
@@ -290,8 +346,24 @@ Login, NodeName), puede omitir --address, --login y --name; si los da, deben coi
         <translation>No se puede leer el archivo de contraseña «%1». Error: %2</translation>
     </message>
     <message>
-        <source>The password is not valid UTF-8 text</source>
-        <translation>La contraseña no es un texto UTF-8 válido</translation>
+        <source>The password file &apos;%1&apos; has more than one link</source>
+        <translation>El archivo de contraseña «%1» tiene más de un enlace</translation>
+    </message>
+    <message>
+        <source>The password in the file &apos;%1&apos; is not valid UTF-8 text</source>
+        <translation>La contraseña del archivo «%1» no es un texto UTF-8 válido</translation>
+    </message>
+    <message>
+        <source>The password from standard input is not valid UTF-8 text</source>
+        <translation>La contraseña de la entrada estándar no es un texto UTF-8 válido</translation>
+    </message>
+    <message>
+        <source>The password in the file &apos;%1&apos; is empty</source>
+        <translation>La contraseña del archivo «%1» está vacía</translation>
+    </message>
+    <message>
+        <source>The password from standard input is empty</source>
+        <translation>La contraseña de la entrada estándar está vacía</translation>
     </message>
 </context>
 <context>
@@ -375,6 +447,13 @@ Login, NodeName), puede omitir --address, --login y --name; si los da, deben coi
     </message>
 </context>
 <context>
+    <name>installer::RegistrationPane</name>
+    <message>
+        <source>Your organisation&apos;s settings for this page were ignored: %1</source>
+        <translation>Se han ignorado los ajustes de su organización para esta página: %1</translation>
+    </message>
+</context>
+<context>
     <name>installer::StagingDirectory</name>
     <message>
         <source>The staging directory &apos;%1&apos; is a symbolic link</source>
@@ -439,6 +518,53 @@ Login, NodeName), puede omitir --address, --login y --name; si los da, deben coi
     <message>
         <source>Can&apos;t check the configuration directory &apos;%1&apos;. Error: %2</source>
         <translation>No se puede comprobar la carpeta de configuración «%1». Error: %2</translation>
+    </message>
+</context>
+<context>
+    <name>installer::Uninstall</name>
+    <message>
+        <source>Unloaded the job %1 of user %2</source>
+        <translation>Descargado el trabajo %1 del usuario %2</translation>
+    </message>
+    <message>
+        <source>Unloaded the job %1</source>
+        <translation>Descargado el trabajo %1</translation>
+    </message>
+    <message>
+        <source>Kept %1</source>
+        <translation>Conservado %1</translation>
+    </message>
+    <message>
+        <source>Nothing left to remove.</source>
+        <translation>No queda nada que eliminar.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t unload the job %1</source>
+        <translation>No se puede descargar el trabajo %1</translation>
+    </message>
+    <message>
+        <source>it is still loaded</source>
+        <translation>sigue cargado</translation>
+    </message>
+    <message>
+        <source>Removed %1</source>
+        <translation>Eliminado %1</translation>
+    </message>
+    <message>
+        <source>Can&apos;t remove %1</source>
+        <translation>No se puede eliminar %1</translation>
+    </message>
+    <message>
+        <source>Can&apos;t list the package receipts</source>
+        <translation>No se pueden listar los recibos de los paquetes</translation>
+    </message>
+    <message>
+        <source>Can&apos;t forget the package receipt %1</source>
+        <translation>No se puede olvidar el recibo del paquete %1</translation>
+    </message>
+    <message>
+        <source>Forgot the package receipt %1</source>
+        <translation>Olvidado el recibo del paquete %1</translation>
     </message>
 </context>
 <context>
@@ -514,6 +640,10 @@ Login, NodeName), puede omitir --address, --login y --name; si los da, deben coi
     <message>
         <source>Done</source>
         <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Not Now</source>
+        <translation>Ahora no</translation>
     </message>
 </context>
 <context>

@@ -107,6 +107,18 @@ Voulez-vous accorder l’autorisation nécessaire maintenant&#xa0;?</translation
         <source>No one is logged in, so the menu-bar application starts at the next login.</source>
         <translation>Personne n’est connecté&#xa0;: l’application de barre des menus démarrera à la prochaine ouverture de session.</translation>
     </message>
+    <message>
+        <source>Try &apos;osagent-enroll --help&apos;</source>
+        <translation>Voir &apos;osagent-enroll --help&apos;</translation>
+    </message>
+    <message>
+        <source>Only root can uninstall Kelvane OS Agent: run it with sudo</source>
+        <translation>Seul root peut désinstaller Kelvane OS Agent&#xa0;: lancez-le avec sudo</translation>
+    </message>
+    <message>
+        <source>Password: </source>
+        <translation>Mot de passe&#xa0;: </translation>
+    </message>
 </context>
 <context>
     <name>installer::EnrollOptions</name>
@@ -131,16 +143,24 @@ Voulez-vous accorder l’autorisation nécessaire maintenant&#xa0;?</translation
         <translation>Donnez le mot de passe avec --password-stdin ou --password-file</translation>
     </message>
     <message>
-        <source>Name a command: register, reregister or status</source>
-        <translation>Indiquez une commande&#xa0;: register, reregister ou status</translation>
-    </message>
-    <message>
-        <source>Unknown command; the commands are register, reregister and status</source>
-        <translation>Commande inconnue&#xa0;; les commandes sont register, reregister et status</translation>
-    </message>
-    <message>
         <source>Unexpected argument after %1 (not shown: a password is never given as an argument)</source>
         <translation>Argument inattendu après %1 (non affiché&#xa0;: un mot de passe n’est jamais donné en argument)</translation>
+    </message>
+    <message>
+        <source>--%1 differs from %2, which your organisation has set; leave --%1 out</source>
+        <translation>--%1 diffère de %2, que votre organisation a défini&#xa0;; omettez --%1</translation>
+    </message>
+    <message>
+        <source>--%1 is missing (%2)</source>
+        <translation>--%1 manque (%2)</translation>
+    </message>
+    <message>
+        <source>Name a command: register, reregister, status or uninstall</source>
+        <translation>Indiquez une commande&#xa0;: register, reregister, status ou uninstall</translation>
+    </message>
+    <message>
+        <source>Unknown command; the commands are register, reregister, status and uninstall</source>
+        <translation>Commande inconnue&#xa0;; les commandes sont register, reregister, status et uninstall</translation>
     </message>
     <message>
         <source>Usage:
@@ -148,65 +168,91 @@ Voulez-vous accorder l’autorisation nécessaire maintenant&#xa0;?</translation
   osagent-enroll reregister --guid GUID --address HOST:PORT --login LOGIN [--name NAME]
                             PASSWORD-SOURCE [--json]
   osagent-enroll status     [--json]
+  osagent-enroll uninstall  [--keep-configuration] [--json]
 
-Registers this machine with the backup server as the installer&apos;s registration page does, or
-tells whether it is enrolled and whether the agent daemon runs.
+Commands:
+  register    enrols this machine with the backup server as a new node, as the installer&apos;s
+              registration page does
+  reregister  enrols it again under the GUID of an agent that the server already knows
+  status      tells whether this machine is enrolled and whether the agent daemon runs
+  uninstall   removes Kelvane OS Agent: its jobs, the application, the logs, the package receipt
+              and the configuration (as root)
 
-PASSWORD-SOURCE is one of:
-  --password-stdin       read the password from standard input, up to its end
-  --password-file FILE   read it from FILE, which no one but its owner (you or root) may read
+Options:
+  --address HOST:PORT   the backup server&apos;s address, e.g. --address backup.example.com:7443
+  --login LOGIN         the account on the backup server, e.g. --login fleet-enrolment
+  --guid GUID           the GUID of the agent to enrol again,
+                        e.g. --guid 6f1c9a52-3d4e-4b8a-9c07-2e5d8f1a4b36
+  --name NAME           the node&apos;s name, this machine&apos;s host name when left out,
+                        e.g. --name &quot;Reception, desk 2&quot;
+  --password-stdin      read the password from standard input, up to its end; from a terminal,
+                        one line typed without echo,
+                        e.g. printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --password-stdin
+  --password-file FILE  read it from FILE, which no one but its owner (you or root) may read or
+                        change, e.g. --password-file /var/root/enrol.pw
+  --keep-configuration  uninstall all but the configuration, which a new installation then
+                        finds enrolled, e.g. uninstall --keep-configuration
+  --json                print one JSON object on standard output instead of the messages on
+                        standard error, e.g. status --json
+  -h, --help            print this text
 
-  --name NAME   the node&apos;s name; this machine&apos;s host name when left out
-  --json        print one JSON object on standard output instead of the message on
-                standard error
-  -h, --help    print this text
+The password is never an argument: give one PASSWORD-SOURCE. Where your organisation has set the
+server address, login or node name (ServerAddress, Login, NodeName), --address, --login and --name
+may be left out; given, they must match.
 
 Exit status: 0 success, 3 can&apos;t connect to the server, 4 incorrect credentials, 5 incorrect
-address, 64 usage error, 65 empty field, 77 password file permissions, 1 anything else.
+address, 64 usage error, 65 empty field, 66 no password file, 71 or 74 something the uninstall
+could not remove, 77 an unsafe password file or not root, 1 anything else.
 
 Example, as root from a device-management script:
   printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --address backup.example.com:7443 \
-      --login fleet --password-stdin
+      --login fleet-enrolment --password-stdin --json
 </source>
         <translation>Utilisation&#xa0;:
   osagent-enroll register   --address HOST:PORT --login LOGIN [--name NAME] PASSWORD-SOURCE [--json]
   osagent-enroll reregister --guid GUID --address HOST:PORT --login LOGIN [--name NAME]
                             PASSWORD-SOURCE [--json]
   osagent-enroll status     [--json]
+  osagent-enroll uninstall  [--keep-configuration] [--json]
 
-Enregistre cet ordinateur auprès du serveur de sauvegarde comme le fait la page d’enregistrement du
-programme d’installation, ou indique s’il est enregistré et si le service de l’agent fonctionne.
+Commandes&#xa0;:
+  register    enregistre cet ordinateur comme nouveau nœud auprès du serveur de sauvegarde, comme
+              le fait la page d’enregistrement du programme d’installation
+  reregister  l’enregistre de nouveau sous le GUID d’un agent que le serveur connaît déjà
+  status      indique si cet ordinateur est enregistré et si le service de l’agent fonctionne
+  uninstall   supprime Kelvane OS Agent&#xa0;: ses tâches, l’application, les journaux, le reçu du
+              paquet et la configuration (en tant que root)
 
-PASSWORD-SOURCE est l’une de ces options&#xa0;:
-  --password-stdin       lire le mot de passe sur l’entrée standard, jusqu’à sa fin
-  --password-file FILE   le lire dans FILE, que seul son propriétaire (vous ou root) peut lire
+Options&#xa0;:
+  --address HOST:PORT   l’adresse du serveur de sauvegarde, p. ex. --address backup.example.com:7443
+  --login LOGIN         le compte sur le serveur de sauvegarde, p. ex. --login fleet-enrolment
+  --guid GUID           le GUID de l’agent à enregistrer de nouveau,
+                        p. ex. --guid 6f1c9a52-3d4e-4b8a-9c07-2e5d8f1a4b36
+  --name NAME           le nom du nœud, à défaut le nom d’hôte de cet ordinateur,
+                        p. ex. --name &quot;Reception, desk 2&quot;
+  --password-stdin      lire le mot de passe sur l’entrée standard, jusqu’à sa fin&#xa0;; depuis un
+                        terminal, une ligne tapée sans écho,
+                        p. ex. printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --password-stdin
+  --password-file FILE  le lire dans FILE, que seul son propriétaire (vous ou root) peut lire ou
+                        modifier, p. ex. --password-file /var/root/enrol.pw
+  --keep-configuration  tout désinstaller sauf la configuration, qu’une nouvelle installation trouve
+                        alors enregistrée, p. ex. uninstall --keep-configuration
+  --json                écrire un objet JSON sur la sortie standard au lieu des messages sur la
+                        sortie d’erreur, p. ex. status --json
+  -h, --help            afficher ce texte
 
-  --name NAME   le nom du nœud&#xa0;; à défaut, le nom d’hôte de cet ordinateur
-  --json        écrire un objet JSON sur la sortie standard au lieu du message sur la
-                sortie d’erreur
-  -h, --help    afficher ce texte
+Le mot de passe n’est jamais un argument&#xa0;: donnez une PASSWORD-SOURCE. Si votre organisation a
+défini l’adresse du serveur, l’identifiant ou le nom du nœud (ServerAddress, Login, NodeName),
+--address, --login et --name peuvent être omis&#xa0;; s’ils sont donnés, ils doivent correspondre.
 
 Code de sortie&#xa0;: 0 succès, 3 connexion au serveur impossible, 4 identifiants incorrects, 5 adresse
-incorrecte, 64 erreur d’utilisation, 65 champ vide, 77 droits du fichier de mot de passe, 1 tout le reste.
+incorrecte, 64 erreur d’utilisation, 65 champ vide, 66 aucun fichier de mot de passe, 71 ou 74 un
+élément que la désinstallation n’a pas pu supprimer, 77 un fichier de mot de passe non sûr ou pas
+root, 1 tout le reste.
 
 Exemple, en tant que root depuis un script de gestion des appareils&#xa0;:
   printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --address backup.example.com:7443 \
-      --login fleet --password-stdin
-</translation>
-    </message>
-    <message>
-        <source>--%1 differs from %2, which your organisation has set; leave --%1 out</source>
-        <translation>--%1 diffère de %2, que votre organisation a défini&#xa0;; omettez --%1</translation>
-    </message>
-    <message>
-        <source>
-Where your organisation has set the server address, login or node name (ServerAddress, Login,
-NodeName), --address, --login and --name may be left out; given, they must match.
-</source>
-        <translation>
-Si votre organisation a défini l’adresse du serveur, l’identifiant ou le nom du nœud (ServerAddress,
-Login, NodeName), --address, --login et --name peuvent être omis&#xa0;; s’ils sont donnés, ils doivent
-correspondre.
+      --login fleet-enrolment --password-stdin --json
 </translation>
     </message>
 </context>
@@ -233,16 +279,24 @@ correspondre.
         <translation>Le service de l’agent ne fonctionne pas.</translation>
     </message>
     <message>
-        <source>Its job in the job list: %1</source>
-        <translation>Sa tâche dans la liste des tâches&#xa0;: %1</translation>
-    </message>
-    <message>
         <source>Its job is not in the job list.</source>
         <translation>Sa tâche n’est pas dans la liste des tâches.</translation>
     </message>
     <message>
-        <source>Set by your organisation: %1</source>
-        <translation>Défini par votre organisation&#xa0;: %1</translation>
+        <source>The agent daemon is running (process ID %1).</source>
+        <translation>Le service de l’agent fonctionne (identifiant de processus %1).</translation>
+    </message>
+    <message>
+        <source>It last ended with exit status %1.</source>
+        <translation>Il s’est terminé la dernière fois avec le code de sortie %1.</translation>
+    </message>
+    <message>
+        <source>Set by your organisation:</source>
+        <translation>Défini par votre organisation&#xa0;:</translation>
+    </message>
+    <message>
+        <source>It was last ended by signal %1.</source>
+        <translation>Il a été arrêté la dernière fois par le signal %1.</translation>
     </message>
 </context>
 <context>
@@ -291,8 +345,24 @@ correspondre.
         <translation>Impossible de lire le fichier de mot de passe «&#xa0;%1&#xa0;». Erreur&#xa0;: %2</translation>
     </message>
     <message>
-        <source>The password is not valid UTF-8 text</source>
-        <translation>Le mot de passe n’est pas un texte UTF-8 valide</translation>
+        <source>The password file &apos;%1&apos; has more than one link</source>
+        <translation>Le fichier de mot de passe «&#xa0;%1&#xa0;» a plus d’un lien</translation>
+    </message>
+    <message>
+        <source>The password in the file &apos;%1&apos; is not valid UTF-8 text</source>
+        <translation>Le mot de passe du fichier «&#xa0;%1&#xa0;» n’est pas un texte UTF-8 valide</translation>
+    </message>
+    <message>
+        <source>The password from standard input is not valid UTF-8 text</source>
+        <translation>Le mot de passe lu sur l’entrée standard n’est pas un texte UTF-8 valide</translation>
+    </message>
+    <message>
+        <source>The password in the file &apos;%1&apos; is empty</source>
+        <translation>Le mot de passe du fichier «&#xa0;%1&#xa0;» est vide</translation>
+    </message>
+    <message>
+        <source>The password from standard input is empty</source>
+        <translation>Le mot de passe lu sur l’entrée standard est vide</translation>
     </message>
 </context>
 <context>
@@ -376,6 +446,13 @@ correspondre.
     </message>
 </context>
 <context>
+    <name>installer::RegistrationPane</name>
+    <message>
+        <source>Your organisation&apos;s settings for this page were ignored: %1</source>
+        <translation>Les réglages de votre organisation pour cette page ont été ignorés&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
     <name>installer::StagingDirectory</name>
     <message>
         <source>The staging directory &apos;%1&apos; is a symbolic link</source>
@@ -440,6 +517,53 @@ correspondre.
     <message>
         <source>Can&apos;t check the configuration directory &apos;%1&apos;. Error: %2</source>
         <translation>Impossible de vérifier le dossier de configuration «&#xa0;%1&#xa0;». Erreur&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>installer::Uninstall</name>
+    <message>
+        <source>Unloaded the job %1 of user %2</source>
+        <translation>Tâche %1 de l’utilisateur %2 déchargée</translation>
+    </message>
+    <message>
+        <source>Unloaded the job %1</source>
+        <translation>Tâche %1 déchargée</translation>
+    </message>
+    <message>
+        <source>Kept %1</source>
+        <translation>%1 conservé</translation>
+    </message>
+    <message>
+        <source>Nothing left to remove.</source>
+        <translation>Plus rien à supprimer.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t unload the job %1</source>
+        <translation>Impossible de décharger la tâche %1</translation>
+    </message>
+    <message>
+        <source>it is still loaded</source>
+        <translation>elle est toujours chargée</translation>
+    </message>
+    <message>
+        <source>Removed %1</source>
+        <translation>%1 supprimé</translation>
+    </message>
+    <message>
+        <source>Can&apos;t remove %1</source>
+        <translation>Impossible de supprimer %1</translation>
+    </message>
+    <message>
+        <source>Can&apos;t list the package receipts</source>
+        <translation>Impossible de lister les reçus des paquets</translation>
+    </message>
+    <message>
+        <source>Can&apos;t forget the package receipt %1</source>
+        <translation>Impossible d’oublier le reçu du paquet %1</translation>
+    </message>
+    <message>
+        <source>Forgot the package receipt %1</source>
+        <translation>Reçu du paquet %1 oublié</translation>
     </message>
 </context>
 <context>
@@ -515,6 +639,10 @@ correspondre.
     <message>
         <source>Done</source>
         <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Not Now</source>
+        <translation>Pas maintenant</translation>
     </message>
 </context>
 <context>

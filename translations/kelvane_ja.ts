@@ -107,6 +107,18 @@ Do you want to enable required permission now?</source>
         <source>No one is logged in, so the menu-bar application starts at the next login.</source>
         <translation>ログインしているユーザがいないため、メニューバーアプリケーションは次回のログイン時に起動します。</translation>
     </message>
+    <message>
+        <source>Try &apos;osagent-enroll --help&apos;</source>
+        <translation>&apos;osagent-enroll --help&apos; を参照してください</translation>
+    </message>
+    <message>
+        <source>Only root can uninstall Kelvane OS Agent: run it with sudo</source>
+        <translation>Kelvane OS Agent をアンインストールできるのは root だけです。sudo で実行してください</translation>
+    </message>
+    <message>
+        <source>Password: </source>
+        <translation>パスワード: </translation>
+    </message>
 </context>
 <context>
     <name>installer::EnrollOptions</name>
@@ -131,16 +143,24 @@ Do you want to enable required permission now?</source>
         <translation>パスワードを --password-stdin または --password-file で指定してください</translation>
     </message>
     <message>
-        <source>Name a command: register, reregister or status</source>
-        <translation>コマンドを指定してください: register、reregister、status</translation>
-    </message>
-    <message>
-        <source>Unknown command; the commands are register, reregister and status</source>
-        <translation>不明なコマンドです。コマンドは register、reregister、status です</translation>
-    </message>
-    <message>
         <source>Unexpected argument after %1 (not shown: a password is never given as an argument)</source>
         <translation>%1 の後に予期しない引数があります（表示しません。パスワードを引数で渡すことはありません）</translation>
+    </message>
+    <message>
+        <source>--%1 differs from %2, which your organisation has set; leave --%1 out</source>
+        <translation>--%1 は組織が設定した %2 と異なります。--%1 を省略してください</translation>
+    </message>
+    <message>
+        <source>--%1 is missing (%2)</source>
+        <translation>--%1 がありません (%2)</translation>
+    </message>
+    <message>
+        <source>Name a command: register, reregister, status or uninstall</source>
+        <translation>コマンドを指定してください: register、reregister、status、uninstall</translation>
+    </message>
+    <message>
+        <source>Unknown command; the commands are register, reregister, status and uninstall</source>
+        <translation>不明なコマンドです。コマンドは register、reregister、status、uninstall です</translation>
     </message>
     <message>
         <source>Usage:
@@ -148,63 +168,90 @@ Do you want to enable required permission now?</source>
   osagent-enroll reregister --guid GUID --address HOST:PORT --login LOGIN [--name NAME]
                             PASSWORD-SOURCE [--json]
   osagent-enroll status     [--json]
+  osagent-enroll uninstall  [--keep-configuration] [--json]
 
-Registers this machine with the backup server as the installer&apos;s registration page does, or
-tells whether it is enrolled and whether the agent daemon runs.
+Commands:
+  register    enrols this machine with the backup server as a new node, as the installer&apos;s
+              registration page does
+  reregister  enrols it again under the GUID of an agent that the server already knows
+  status      tells whether this machine is enrolled and whether the agent daemon runs
+  uninstall   removes Kelvane OS Agent: its jobs, the application, the logs, the package receipt
+              and the configuration (as root)
 
-PASSWORD-SOURCE is one of:
-  --password-stdin       read the password from standard input, up to its end
-  --password-file FILE   read it from FILE, which no one but its owner (you or root) may read
+Options:
+  --address HOST:PORT   the backup server&apos;s address, e.g. --address backup.example.com:7443
+  --login LOGIN         the account on the backup server, e.g. --login fleet-enrolment
+  --guid GUID           the GUID of the agent to enrol again,
+                        e.g. --guid 6f1c9a52-3d4e-4b8a-9c07-2e5d8f1a4b36
+  --name NAME           the node&apos;s name, this machine&apos;s host name when left out,
+                        e.g. --name &quot;Reception, desk 2&quot;
+  --password-stdin      read the password from standard input, up to its end; from a terminal,
+                        one line typed without echo,
+                        e.g. printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --password-stdin
+  --password-file FILE  read it from FILE, which no one but its owner (you or root) may read or
+                        change, e.g. --password-file /var/root/enrol.pw
+  --keep-configuration  uninstall all but the configuration, which a new installation then
+                        finds enrolled, e.g. uninstall --keep-configuration
+  --json                print one JSON object on standard output instead of the messages on
+                        standard error, e.g. status --json
+  -h, --help            print this text
 
-  --name NAME   the node&apos;s name; this machine&apos;s host name when left out
-  --json        print one JSON object on standard output instead of the message on
-                standard error
-  -h, --help    print this text
+The password is never an argument: give one PASSWORD-SOURCE. Where your organisation has set the
+server address, login or node name (ServerAddress, Login, NodeName), --address, --login and --name
+may be left out; given, they must match.
 
 Exit status: 0 success, 3 can&apos;t connect to the server, 4 incorrect credentials, 5 incorrect
-address, 64 usage error, 65 empty field, 77 password file permissions, 1 anything else.
+address, 64 usage error, 65 empty field, 66 no password file, 71 or 74 something the uninstall
+could not remove, 77 an unsafe password file or not root, 1 anything else.
 
 Example, as root from a device-management script:
   printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --address backup.example.com:7443 \
-      --login fleet --password-stdin
+      --login fleet-enrolment --password-stdin --json
 </source>
         <translation>使い方:
   osagent-enroll register   --address HOST:PORT --login LOGIN [--name NAME] PASSWORD-SOURCE [--json]
   osagent-enroll reregister --guid GUID --address HOST:PORT --login LOGIN [--name NAME]
                             PASSWORD-SOURCE [--json]
   osagent-enroll status     [--json]
+  osagent-enroll uninstall  [--keep-configuration] [--json]
 
-インストーラの登録ページと同じように、このコンピュータをバックアップサーバに登録します。
-または、登録済みかどうかとエージェントのデーモンが実行中かどうかを表示します。
+コマンド:
+  register    インストーラの登録ページと同じように、このコンピュータを新しいノードとして
+              バックアップサーバに登録する
+  reregister  サーバが既に知っているエージェントの GUID で再登録する
+  status      このコンピュータが登録済みかどうかと、エージェントのデーモンが実行中かどうかを表示する
+  uninstall   Kelvane OS Agent を削除する: ジョブ、アプリケーション、ログ、パッケージの受領記録、
+              構成（root として実行）
 
-PASSWORD-SOURCE には次のいずれかを指定します:
-  --password-stdin       パスワードを標準入力から最後まで読み取る
-  --password-file FILE   パスワードを FILE から読み取る（所有者であるあなたまたは root 以外は読み取れないこと）
+オプション:
+  --address HOST:PORT   バックアップサーバのアドレス。例: --address backup.example.com:7443
+  --login LOGIN         バックアップサーバのアカウント。例: --login fleet-enrolment
+  --guid GUID           再登録するエージェントの GUID。
+                        例: --guid 6f1c9a52-3d4e-4b8a-9c07-2e5d8f1a4b36
+  --name NAME           ノード名。省略するとこのコンピュータのホスト名。
+                        例: --name &quot;Reception, desk 2&quot;
+  --password-stdin      パスワードを標準入力から最後まで読み取る。端末からは、エコーなしで
+                        入力された 1 行を読み取る。
+                        例: printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --password-stdin
+  --password-file FILE  パスワードを FILE から読み取る（所有者であるあなたまたは root 以外は
+                        読み取りも変更もできないこと）。例: --password-file /var/root/enrol.pw
+  --keep-configuration  構成以外をすべてアンインストールする。新しくインストールすると登録済みに
+                        なる。例: uninstall --keep-configuration
+  --json                メッセージを標準エラー出力に書く代わりに、JSON オブジェクトを 1 つ
+                        標準出力に書く。例: status --json
+  -h, --help            このテキストを表示する
 
-  --name NAME   ノード名。省略するとこのコンピュータのホスト名
-  --json        メッセージを標準エラー出力に書く代わりに、JSON オブジェクトを 1 つ標準出力に書く
-  -h, --help    このテキストを表示する
+パスワードを引数で渡すことはありません。PASSWORD-SOURCE を 1 つ指定してください。組織がサーバー
+アドレス、ログイン、ノード名 (ServerAddress、Login、NodeName) を設定している場合は、--address、
+--login、--name を省略できます。指定する場合は、設定と一致している必要があります。
 
 終了ステータス: 0 成功、3 サーバに接続できない、4 資格情報が正しくない、5 アドレスが正しくない、
-64 使い方の誤り、65 空のフィールド、77 パスワードファイルのアクセス権、1 その他。
+64 使い方の誤り、65 空のフィールド、66 パスワードファイルがない、71 または 74 アンインストールで
+削除できないものがあった、77 安全でないパスワードファイルまたは root でない、1 その他。
 
 例（デバイス管理のスクリプトから root として実行）:
   printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --address backup.example.com:7443 \
-      --login fleet --password-stdin
-</translation>
-    </message>
-    <message>
-        <source>--%1 differs from %2, which your organisation has set; leave --%1 out</source>
-        <translation>--%1 は組織が設定した %2 と異なります。--%1 を省略してください</translation>
-    </message>
-    <message>
-        <source>
-Where your organisation has set the server address, login or node name (ServerAddress, Login,
-NodeName), --address, --login and --name may be left out; given, they must match.
-</source>
-        <translation>
-組織がサーバーアドレス、ログイン、ノード名 (ServerAddress、Login、NodeName) を設定している場合は、
---address、--login、--name を省略できます。指定する場合は、設定と一致している必要があります。
+      --login fleet-enrolment --password-stdin --json
 </translation>
     </message>
 </context>
@@ -231,16 +278,24 @@ NodeName), --address, --login and --name may be left out; given, they must match
         <translation>エージェントのデーモンは実行されていません。</translation>
     </message>
     <message>
-        <source>Its job in the job list: %1</source>
-        <translation>ジョブ一覧でのジョブ: %1</translation>
-    </message>
-    <message>
         <source>Its job is not in the job list.</source>
         <translation>ジョブはジョブ一覧にありません。</translation>
     </message>
     <message>
-        <source>Set by your organisation: %1</source>
-        <translation>組織による設定: %1</translation>
+        <source>The agent daemon is running (process ID %1).</source>
+        <translation>エージェントのデーモンは実行中です（プロセス ID %1）。</translation>
+    </message>
+    <message>
+        <source>It last ended with exit status %1.</source>
+        <translation>前回は終了ステータス %1 で終了しました。</translation>
+    </message>
+    <message>
+        <source>Set by your organisation:</source>
+        <translation>組織による設定:</translation>
+    </message>
+    <message>
+        <source>It was last ended by signal %1.</source>
+        <translation>前回はシグナル %1 で終了しました。</translation>
     </message>
 </context>
 <context>
@@ -289,8 +344,24 @@ NodeName), --address, --login and --name may be left out; given, they must match
         <translation>パスワードファイル「%1」を読み取れません。エラー: %2</translation>
     </message>
     <message>
-        <source>The password is not valid UTF-8 text</source>
-        <translation>パスワードが有効な UTF-8 テキストではありません</translation>
+        <source>The password file &apos;%1&apos; has more than one link</source>
+        <translation>パスワードファイル「%1」には複数のリンクがあります</translation>
+    </message>
+    <message>
+        <source>The password in the file &apos;%1&apos; is not valid UTF-8 text</source>
+        <translation>ファイル「%1」のパスワードが有効な UTF-8 テキストではありません</translation>
+    </message>
+    <message>
+        <source>The password from standard input is not valid UTF-8 text</source>
+        <translation>標準入力のパスワードが有効な UTF-8 テキストではありません</translation>
+    </message>
+    <message>
+        <source>The password in the file &apos;%1&apos; is empty</source>
+        <translation>ファイル「%1」のパスワードが空です</translation>
+    </message>
+    <message>
+        <source>The password from standard input is empty</source>
+        <translation>標準入力のパスワードが空です</translation>
     </message>
 </context>
 <context>
@@ -374,6 +445,13 @@ NodeName), --address, --login and --name may be left out; given, they must match
     </message>
 </context>
 <context>
+    <name>installer::RegistrationPane</name>
+    <message>
+        <source>Your organisation&apos;s settings for this page were ignored: %1</source>
+        <translation>このページに対する組織の設定は無視されました: %1</translation>
+    </message>
+</context>
+<context>
     <name>installer::StagingDirectory</name>
     <message>
         <source>The staging directory &apos;%1&apos; is a symbolic link</source>
@@ -438,6 +516,53 @@ NodeName), --address, --login and --name may be left out; given, they must match
     <message>
         <source>Can&apos;t check the configuration directory &apos;%1&apos;. Error: %2</source>
         <translation>設定ディレクトリ「%1」を確認できません。エラー: %2</translation>
+    </message>
+</context>
+<context>
+    <name>installer::Uninstall</name>
+    <message>
+        <source>Unloaded the job %1 of user %2</source>
+        <translation>ユーザ %2 のジョブ %1 をアンロードしました</translation>
+    </message>
+    <message>
+        <source>Unloaded the job %1</source>
+        <translation>ジョブ %1 をアンロードしました</translation>
+    </message>
+    <message>
+        <source>Kept %1</source>
+        <translation>%1 を残しました</translation>
+    </message>
+    <message>
+        <source>Nothing left to remove.</source>
+        <translation>削除するものは残っていません。</translation>
+    </message>
+    <message>
+        <source>Can&apos;t unload the job %1</source>
+        <translation>ジョブ %1 をアンロードできません</translation>
+    </message>
+    <message>
+        <source>it is still loaded</source>
+        <translation>まだロードされています</translation>
+    </message>
+    <message>
+        <source>Removed %1</source>
+        <translation>%1 を削除しました</translation>
+    </message>
+    <message>
+        <source>Can&apos;t remove %1</source>
+        <translation>%1 を削除できません</translation>
+    </message>
+    <message>
+        <source>Can&apos;t list the package receipts</source>
+        <translation>パッケージの受領記録を一覧できません</translation>
+    </message>
+    <message>
+        <source>Can&apos;t forget the package receipt %1</source>
+        <translation>パッケージの受領記録 %1 を削除できません</translation>
+    </message>
+    <message>
+        <source>Forgot the package receipt %1</source>
+        <translation>パッケージの受領記録 %1 を削除しました</translation>
     </message>
 </context>
 <context>
@@ -513,6 +638,10 @@ NodeName), --address, --login and --name may be left out; given, they must match
     <message>
         <source>Done</source>
         <translation>完了</translation>
+    </message>
+    <message>
+        <source>Not Now</source>
+        <translation>後で</translation>
     </message>
 </context>
 <context>

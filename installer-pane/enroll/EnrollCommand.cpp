@@ -3,6 +3,7 @@
 #include "installer-pane/enroll/EnrollOptions.h"
 #include "installer-pane/enroll/EnrollStatus.h"
 #include "installer-pane/enroll/PasswordSource.h"
+#include "installer-pane/enroll/Uninstall.h"
 #include "installer-pane/registration/RegistrationError.h"
 #include "installer-pane/registration/RegistrationFields.h"
 #include "platform/AdministratorShell.h"
@@ -19,11 +20,12 @@ int EnrollCommand::run(const QStringList &arguments)
         m_dependencies.managedSettings ? m_dependencies.managedSettings->read() : ManagedSettings{};
     const std::variant<EnrollRequest, EnrollUsageError> parsed = EnrollOptions::parse(arguments, managed);
     if (const auto *error = std::get_if<EnrollUsageError>(&parsed)) {
-        const EnrollOutcome outcome{EnrollExit::Usage, error->message, QString(), {}};
+        // One line, where a person sees it, and where to read more.
+        const EnrollOutcome outcome{EnrollExit::Usage, error->message, tr("Try 'osagent-enroll --help'"), {}};
         if (error->json)
-            m_dependencies.writeStandardOutput(jsonReport(outcome));
+            m_dependencies.writeStandardOutput(jsonReport({outcome.status, outcome.message, QString(), {}}));
         else
-            m_dependencies.writeStandardError(textReport(outcome) + '\n' + EnrollOptions::usage().toUtf8());
+            m_dependencies.writeStandardError(textReport(outcome));
         return int(outcome.status);
     }
 
@@ -32,10 +34,13 @@ int EnrollCommand::run(const QStringList &arguments)
         m_dependencies.writeStandardOutput(EnrollOptions::usage().toUtf8());
         return int(EnrollExit::Success);
     }
-    const EnrollOutcome outcome = request.action == EnrollAction::Status ? status(managed) : enrol(request);
+    const EnrollOutcome outcome = request.action == EnrollAction::Status      ? status(managed)
+                                  : request.action == EnrollAction::Uninstall ? uninstall(request)
+                                                                              : enrol(request);
+    const bool report = request.action == EnrollAction::Status || request.action == EnrollAction::Uninstall;
     if (request.json)
         m_dependencies.writeStandardOutput(jsonReport(outcome));
-    else if (request.action == EnrollAction::Status && outcome.status == EnrollExit::Success)
+    else if (report && outcome.status == EnrollExit::Success)
         m_dependencies.writeStandardOutput(textReport(outcome));
     else
         m_dependencies.writeStandardError(textReport(outcome));
@@ -51,11 +56,17 @@ EnrollOutcome EnrollCommand::enrol(const EnrollRequest &request) const
         return {error.status(), error.message(), QString(), {}};
     }
 
-    // The page's rules: the first empty field in the fixed order, then every value trimmed.
+    // The page's rules: the first empty field in the fixed order, then every value trimmed. The password has no
+    // field here: its message names where it came from.
     const RegistrationValues typed{request.agentGuid, request.address, request.login, password,
                                    request.name ? *request.name : m_dependencies.hostName()};
-    if (const std::optional<RegistrationField> empty = RegistrationFields::firstEmptyField(typed))
-        return {EnrollExit::EmptyField, RegistrationFields::emptyFieldMessage(*empty), QString(), {}};
+    if (const std::optional<RegistrationField> empty = RegistrationFields::firstEmptyField(typed)) {
+        return {EnrollExit::EmptyField,
+                *empty == RegistrationField::Password ? PasswordSource::emptyMessage(request.passwordFile)
+                                                      : RegistrationFields::emptyFieldMessage(*empty),
+                QString(),
+                {}};
+    }
     const RegistrationValues values = RegistrationFields::trimmed(typed);
 
     const GuiAgentSession session = agentSession();
@@ -86,10 +97,22 @@ EnrollOutcome EnrollCommand::status(const ManagedSettings &managed) const
     }
 }
 
+EnrollOutcome EnrollCommand::uninstall(const EnrollRequest &request) const
+{
+    if (!m_dependencies.runsAsRoot)
+        return {
+            EnrollExit::NoPermission, tr("Only root can uninstall Kelvane OS Agent: run it with sudo"), QString(), {}};
+    QList<uint> users = m_dependencies.loggedInUsers();
+    if (const std::optional<uint> console = m_dependencies.consoleUser())
+        users << *console; // listed twice at most: a job booted out is not found loaded the second time
+    return Uninstall(m_dependencies.paths).run(users, request.keepConfiguration);
+}
+
 QString EnrollCommand::readPassword(const EnrollRequest &request) const
 {
     return PasswordSource::decode(request.passwordFile ? PasswordSource::readFile(*request.passwordFile)
-                                                       : m_dependencies.readStandardInput());
+                                                       : m_dependencies.readStandardInput(tr("Password: ").toUtf8()),
+                                  request.passwordFile);
 }
 
 GuiAgentSession EnrollCommand::agentSession() const

@@ -33,8 +33,11 @@ struct EnrollDependencies
     std::shared_ptr<platform::AdministratorShell> administratorShell; // used only when not run as root
     // The user logged in at the console, whose launch agent a superuser restarts; none when no one is.
     std::function<std::optional<uint>()> consoleUser;
+    // Every user logged in, whose launch agents the uninstall boots out (the console's user too, if not listed).
+    std::function<QList<uint>()> loggedInUsers;
     std::function<QString()> hostName; // the node name when none is given
-    std::function<QByteArray()> readStandardInput;
+    // The password on standard input; the prompt is for a terminal.
+    std::function<QByteArray(const QByteArray &prompt)> readStandardInput;
     std::function<void(const QByteArray &)> writeStandardOutput;
     std::function<void(const QByteArray &)> writeStandardError;
     // For what only an administrator needs (the registration's notes, what was ignored of the managed
@@ -44,8 +47,8 @@ struct EnrollDependencies
     std::shared_ptr<ManagedSettingsReader> managedSettings{};
 };
 
-// osagent-enroll: the registration page's enrolment for scripts, without a window. The password never
-// reaches its output or the log.
+// osagent-enroll: the registration page's enrolment for scripts, without a window, and the uninstall. The
+// password never reaches its output or the log.
 class EnrollCommand
 {
     Q_DECLARE_TR_FUNCTIONS(installer::EnrollCommand)
@@ -59,6 +62,7 @@ public:
 private:
     EnrollOutcome enrol(const EnrollRequest &request) const;
     EnrollOutcome status(const ManagedSettings &managed) const;
+    EnrollOutcome uninstall(const EnrollRequest &request) const;
     QString readPassword(const EnrollRequest &request) const;
     GuiAgentSession agentSession() const;
 

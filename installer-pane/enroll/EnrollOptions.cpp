@@ -20,6 +20,7 @@ const QString kLogin = QStringLiteral("login");
 const QString kName = QStringLiteral("name");
 const QString kPasswordStdin = QStringLiteral("password-stdin");
 const QString kPasswordFile = QStringLiteral("password-file");
+const QString kKeepConfiguration = QStringLiteral("keep-configuration");
 
 struct Command
 {
@@ -30,7 +31,7 @@ struct Command
     bool takesPassword;
 };
 
-const std::array<Command, 3> kCommands{{
+const std::array<Command, 4> kCommands{{
     {QStringLiteral("register"),
      EnrollAction::Register,
      {kAddress, kLogin},
@@ -42,6 +43,7 @@ const std::array<Command, 3> kCommands{{
      {kName, kPasswordStdin, kPasswordFile},
      true},
     {QStringLiteral("status"), EnrollAction::Status, {}, {}, false},
+    {QStringLiteral("uninstall"), EnrollAction::Uninstall, {}, {kKeepConfiguration}, false},
 }};
 
 // An option whose value an administrator may set, with the setting's name.
@@ -59,12 +61,12 @@ std::array<ManagedOption, 3> managedOptions(const ManagedSettings &managed)
              {kName, contract::kManagedNodeNameKey, managed.nodeName}}};
 }
 
-bool isManaged(const QString &option, const ManagedSettings &managed)
+// The option's setting, when an administrator may set its value.
+const ManagedOption *managedOption(const std::array<ManagedOption, 3> &options, const QString &option)
 {
-    const auto options = managedOptions(managed);
-    return std::any_of(options.begin(), options.end(), [&option](const ManagedOption &managedOption) {
-        return managedOption.option == option && managedOption.value;
-    });
+    const auto found = std::find_if(options.begin(), options.end(),
+                                    [&option](const ManagedOption &managed) { return managed.option == option; });
+    return found == options.end() ? nullptr : &*found;
 }
 
 const Command *findCommand(const QString &word)
@@ -72,6 +74,23 @@ const Command *findCommand(const QString &word)
     const auto found = std::find_if(kCommands.begin(), kCommands.end(),
                                     [&word](const Command &command) { return command.word == word; });
     return found == kCommands.end() ? nullptr : &*found;
+}
+
+// The first option the command requires that is neither given nor managed, said as a script needs it: where the
+// administrator's value was meant to stand in, with what kept it out.
+std::optional<QString> missingOption(const QCommandLineParser &parser, const Command &command,
+                                     const ManagedSettings &managed)
+{
+    const std::array<ManagedOption, 3> options = managedOptions(managed);
+    for (const QString &name : command.required) {
+        const ManagedOption *setting = managedOption(options, name);
+        if (parser.isSet(name) || (setting && setting->value))
+            continue;
+        const QString why = setting ? managed.whyMissing(contract::toQString(setting->key)) : QString();
+        return why.isEmpty() ? EnrollOptions::tr("--%1 is missing").arg(name)
+                             : EnrollOptions::tr("--%1 is missing (%2)").arg(name, why);
+    }
+    return std::nullopt;
 }
 
 // Why the options given do not fit the command, or nothing when they do.
@@ -85,10 +104,8 @@ std::optional<QString> misfit(const QCommandLineParser &parser, const Command &c
             return EnrollOptions::tr("--%1 is given more than once").arg(name);
         seen << name;
     }
-    for (const QString &name : command.required) {
-        if (!parser.isSet(name) && !isManaged(name, managed))
-            return EnrollOptions::tr("--%1 is missing").arg(name);
-    }
+    if (std::optional<QString> missing = missingOption(parser, command, managed))
+        return missing;
     if (command.takesPassword && parser.isSet(kPasswordStdin) == parser.isSet(kPasswordFile)) {
         return parser.isSet(kPasswordStdin)
                    ? EnrollOptions::tr("Give the password through --password-stdin or --password-file, not both")
@@ -121,6 +138,7 @@ std::variant<EnrollRequest, EnrollUsageError> EnrollOptions::parse(const QString
         {kName, QString(), QStringLiteral("NAME")},
         {kPasswordStdin, QString()},
         {kPasswordFile, QString(), QStringLiteral("FILE")},
+        {kKeepConfiguration, QString()},
     });
     const bool parsed = parser.parse(arguments);
     const bool json = parser.isSet(kJson);
@@ -131,11 +149,12 @@ std::variant<EnrollRequest, EnrollUsageError> EnrollOptions::parse(const QString
 
     const QStringList positional = parser.positionalArguments();
     if (positional.isEmpty())
-        return EnrollUsageError{tr("Name a command: register, reregister or status"), json};
+        return EnrollUsageError{tr("Name a command: register, reregister, status or uninstall"), json};
     // Positional arguments are never repeated: the likeliest one to stray here is a password.
     const Command *command = findCommand(positional.first());
     if (!command)
-        return EnrollUsageError{tr("Unknown command; the commands are register, reregister and status"), json};
+        return EnrollUsageError{tr("Unknown command; the commands are register, reregister, status and uninstall"),
+                                json};
     if (positional.size() > 1) {
         return EnrollUsageError{
             tr("Unexpected argument after %1 (not shown: a password is never given as an argument)").arg(command->word),
@@ -158,6 +177,7 @@ std::variant<EnrollRequest, EnrollUsageError> EnrollOptions::parse(const QString
     }
     if (parser.isSet(kPasswordFile))
         request.passwordFile = parser.value(kPasswordFile);
+    request.keepConfiguration = parser.isSet(kKeepConfiguration);
     return request;
 }
 
@@ -168,28 +188,45 @@ QString EnrollOptions::usage()
               "  osagent-enroll reregister --guid GUID --address HOST:PORT --login LOGIN [--name NAME]\n"
               "                            PASSWORD-SOURCE [--json]\n"
               "  osagent-enroll status     [--json]\n"
+              "  osagent-enroll uninstall  [--keep-configuration] [--json]\n"
               "\n"
-              "Registers this machine with the backup server as the installer's registration page does, or\n"
-              "tells whether it is enrolled and whether the agent daemon runs.\n"
+              "Commands:\n"
+              "  register    enrols this machine with the backup server as a new node, as the installer's\n"
+              "              registration page does\n"
+              "  reregister  enrols it again under the GUID of an agent that the server already knows\n"
+              "  status      tells whether this machine is enrolled and whether the agent daemon runs\n"
+              "  uninstall   removes Kelvane OS Agent: its jobs, the application, the logs, the package receipt\n"
+              "              and the configuration (as root)\n"
               "\n"
-              "PASSWORD-SOURCE is one of:\n"
-              "  --password-stdin       read the password from standard input, up to its end\n"
-              "  --password-file FILE   read it from FILE, which no one but its owner (you or root) may read\n"
+              "Options:\n"
+              "  --address HOST:PORT   the backup server's address, e.g. --address backup.example.com:7443\n"
+              "  --login LOGIN         the account on the backup server, e.g. --login fleet-enrolment\n"
+              "  --guid GUID           the GUID of the agent to enrol again,\n"
+              "                        e.g. --guid 6f1c9a52-3d4e-4b8a-9c07-2e5d8f1a4b36\n"
+              "  --name NAME           the node's name, this machine's host name when left out,\n"
+              "                        e.g. --name \"Reception, desk 2\"\n"
+              "  --password-stdin      read the password from standard input, up to its end; from a terminal,\n"
+              "                        one line typed without echo,\n"
+              "                        e.g. printf '%s' \"$PASSWORD\" | osagent-enroll register --password-stdin\n"
+              "  --password-file FILE  read it from FILE, which no one but its owner (you or root) may read or\n"
+              "                        change, e.g. --password-file /var/root/enrol.pw\n"
+              "  --keep-configuration  uninstall all but the configuration, which a new installation then\n"
+              "                        finds enrolled, e.g. uninstall --keep-configuration\n"
+              "  --json                print one JSON object on standard output instead of the messages on\n"
+              "                        standard error, e.g. status --json\n"
+              "  -h, --help            print this text\n"
               "\n"
-              "  --name NAME   the node's name; this machine's host name when left out\n"
-              "  --json        print one JSON object on standard output instead of the message on\n"
-              "                standard error\n"
-              "  -h, --help    print this text\n"
+              "The password is never an argument: give one PASSWORD-SOURCE. Where your organisation has set the\n"
+              "server address, login or node name (ServerAddress, Login, NodeName), --address, --login and --name\n"
+              "may be left out; given, they must match.\n"
               "\n"
               "Exit status: 0 success, 3 can't connect to the server, 4 incorrect credentials, 5 incorrect\n"
-              "address, 64 usage error, 65 empty field, 77 password file permissions, 1 anything else.\n"
+              "address, 64 usage error, 65 empty field, 66 no password file, 71 or 74 something the uninstall\n"
+              "could not remove, 77 an unsafe password file or not root, 1 anything else.\n"
               "\n"
               "Example, as root from a device-management script:\n"
               "  printf '%s' \"$PASSWORD\" | osagent-enroll register --address backup.example.com:7443 \\\n"
-              "      --login fleet --password-stdin\n") +
-           tr("\n"
-              "Where your organisation has set the server address, login or node name (ServerAddress, Login,\n"
-              "NodeName), --address, --login and --name may be left out; given, they must match.\n");
+              "      --login fleet-enrolment --password-stdin --json\n");
 }
 
 } // namespace installer

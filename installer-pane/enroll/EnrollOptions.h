@@ -11,7 +11,7 @@
 
 namespace installer {
 
-enum class EnrollAction { Register, ReRegister, Status, Help };
+enum class EnrollAction { Register, ReRegister, Status, Uninstall, Help };
 
 // What the command was asked to do, before any value is checked or trimmed. The password is never
 // among the arguments, only where to read it.
@@ -24,6 +24,7 @@ struct EnrollRequest
     std::optional<QString> name;         // none: this machine's host name
     std::optional<QString> passwordFile; // none: standard input
     bool json = false;
+    bool keepConfiguration = false; // the uninstall's
     bool operator==(const EnrollRequest &) const = default;
 };
 
@@ -47,7 +48,7 @@ public:
     static std::variant<EnrollRequest, EnrollUsageError> parse(const QStringList &arguments,
                                                                const ManagedSettings &managed = {});
 
-    // The usage text, with one example.
+    // The help: every command and option, each with an example.
     static QString usage();
 };
 

@@ -5,6 +5,7 @@
 #include "menubar-app/service/ServicesController.h"
 
 #include <QFileInfo>
+#include <QJsonArray>
 
 namespace installer {
 
@@ -25,25 +26,40 @@ AgentStatus EnrollStatus::probe(const contract::AgentPaths &paths)
 {
     AgentStatus status;
     status.enrolled = QFileInfo(paths.installedConfigFile).isFile();
-    status.daemonRunning = menubar::ServicesController::processTableContains(
-        outputOf(paths.ps, menubar::ServicesController::processTableArguments()),
-        contract::toQString(contract::kProcessName));
     const QString labelEnding = QLatin1Char('\t') + contract::toQString(contract::kServiceLabel);
     for (const QString &line : outputOf(paths.launchctl, {QStringLiteral("list")}).split(QLatin1Char('\n'))) {
         if (line.endsWith(labelEnding))
             status.jobLine = line;
     }
+    status.daemonRunning = status.jobLine
+                               ? menubar::ServicesController::parseStartServiceOutput(*status.jobLine).isServiceRunning
+                               : menubar::ServicesController::processTableContains(
+                                     outputOf(paths.ps, menubar::ServicesController::processTableArguments()),
+                                     contract::toQString(contract::kProcessName));
     return status;
 }
 
 EnrollOutcome EnrollStatus::outcome(const AgentStatus &status)
 {
-    QStringList lines{
-        status.enrolled ? tr("This machine is enrolled.") : tr("This machine is not enrolled."),
-        status.daemonRunning ? tr("The agent daemon is running.") : tr("The agent daemon is not running."),
-        status.jobLine ? tr("Its job in the job list: %1").arg(*status.jobLine) : tr("Its job is not in the job list."),
-    };
-    // By the settings' own names, which a script or an administrator looks for.
+    QStringList lines{status.enrolled ? tr("This machine is enrolled.") : tr("This machine is not enrolled.")};
+    // In words: the job line's fields are the process ID ("-" while none runs) and the last exit status.
+    const QString processId = status.jobLine ? status.jobLine->section(QLatin1Char('\t'), 0, 0) : QString();
+    if (status.daemonRunning && status.jobLine)
+        lines << tr("The agent daemon is running (process ID %1).").arg(processId);
+    else
+        lines << (status.daemonRunning ? tr("The agent daemon is running.") : tr("The agent daemon is not running."));
+    if (!status.jobLine) {
+        lines << tr("Its job is not in the job list.");
+    } else if (!status.daemonRunning) {
+        const qint64 last = menubar::ServicesController::parseStartServiceOutput(*status.jobLine).lastErrorCode;
+        if (last > 0)
+            lines << tr("It last ended with exit status %1.").arg(last);
+        else if (last < 0) // launchd shows a signal's number negated
+            lines << tr("It was last ended by signal %1.").arg(-last);
+    }
+
+    // By the settings' own names, which a script or an administrator looks for; each on a line of its own, so
+    // that a comma in a value is only a comma.
     QJsonObject managed;
     QStringList managedText;
     for (const auto &[key, value] : {std::pair{contract::kManagedServerAddressKey, status.managed.serverAddress},
@@ -52,10 +68,19 @@ EnrollOutcome EnrollStatus::outcome(const AgentStatus &status)
         if (!value)
             continue;
         managed.insert(contract::toQString(key), *value);
-        managedText << contract::toQString(key) + QLatin1Char(' ') + *value;
+        managedText << QStringLiteral("  ") + contract::toQString(key) + QStringLiteral(": ") + *value;
     }
     if (!managedText.isEmpty())
-        lines << tr("Set by your organisation: %1").arg(managedText.join(QStringLiteral(", ")));
+        lines << tr("Set by your organisation:") << managedText;
+    // What kept an administrator's values out: the log's own words.
+    if (!status.managed.error.isEmpty()) {
+        managed.insert(QStringLiteral("error"), status.managed.error);
+        lines << status.managed.error;
+    }
+    if (!status.managed.unknownKeys.isEmpty()) {
+        managed.insert(QStringLiteral("warnings"), QJsonArray::fromStringList(status.managed.unknownKeys.values()));
+        lines << status.managed.unknownKeys.values();
+    }
     const QJsonObject details{
         {QStringLiteral("enrolled"), status.enrolled},
         {QStringLiteral("daemonRunning"), status.daemonRunning},

@@ -13,8 +13,10 @@ namespace installer {
 
 struct AgentStatus
 {
-    bool enrolled = false;          // the installed configuration is there
-    bool daemonRunning = false;     // in the process table
+    bool enrolled = false; // the installed configuration is there
+    // By its job line, which names the job's own process; in the process table only where the job list does not
+    // show the job (run as a user), since anyone can run a process of that name.
+    bool daemonRunning = false;
     std::optional<QString> jobLine; // the daemon's line of the job list, as the caller's launchctl shows it
     ManagedSettings managed;        // what an administrator set
 };

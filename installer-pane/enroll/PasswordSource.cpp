@@ -41,7 +41,23 @@ private:
 
 [[noreturn]] void refuse(const QString &message)
 {
-    throw PasswordSourceError(EnrollExit::PasswordFilePermissions, message);
+    throw PasswordSourceError(EnrollExit::NoPermission, message);
+}
+
+// The opened file as fstat describes it: refused unless it is one private regular file of ours or root's.
+void refuseUntrusted(const struct stat &status, const QString &path)
+{
+    if (!S_ISREG(status.st_mode))
+        refuse(PasswordSource::tr("The password file '%1' is not a regular file").arg(path));
+    // Another name may lie in a directory that others can reach, or stay behind when this one is removed.
+    if (status.st_nlink > 1)
+        refuse(PasswordSource::tr("The password file '%1' has more than one link").arg(path));
+    if (status.st_uid != ::geteuid() && status.st_uid != 0)
+        refuse(PasswordSource::tr("The password file '%1' belongs to another user").arg(path));
+    if ((status.st_mode & (S_IRGRP | S_IROTH)) != 0)
+        refuse(PasswordSource::tr("The password file '%1' can be read by other users").arg(path));
+    if ((status.st_mode & (S_IWGRP | S_IWOTH)) != 0)
+        refuse(PasswordSource::tr("The password file '%1' can be changed by other users").arg(path));
 }
 
 } // namespace
@@ -61,7 +77,8 @@ QByteArray PasswordSource::readFile(const QString &path)
             refuse(tr("The password file '%1' is a symbolic link").arg(path));
         if (code == EACCES)
             refuse(tr("The password file '%1' can't be read by this user").arg(path));
-        throw PasswordSourceError(EnrollExit::Failure,
+        // A file that is not there is a missing input (sysexits' EX_NOINPUT), which a script may well handle.
+        throw PasswordSourceError(code == ENOENT || code == ENOTDIR ? EnrollExit::NoInput : EnrollExit::Failure,
                                   tr("Can't open the password file '%1'. Error: %2").arg(path, systemMessage(code)));
     }
     struct stat status = {};
@@ -69,14 +86,7 @@ QByteArray PasswordSource::readFile(const QString &path)
         throw PasswordSourceError(EnrollExit::Failure,
                                   tr("Can't check the password file '%1'. Error: %2").arg(path, systemMessage(errno)));
     }
-    if (!S_ISREG(status.st_mode))
-        refuse(tr("The password file '%1' is not a regular file").arg(path));
-    if (status.st_uid != ::geteuid() && status.st_uid != 0)
-        refuse(tr("The password file '%1' belongs to another user").arg(path));
-    if ((status.st_mode & (S_IRGRP | S_IROTH)) != 0)
-        refuse(tr("The password file '%1' can be read by other users").arg(path));
-    if ((status.st_mode & (S_IWGRP | S_IWOTH)) != 0)
-        refuse(tr("The password file '%1' can be changed by other users").arg(path));
+    refuseUntrusted(status, path);
 
     QByteArray content;
     char buffer[4096];
@@ -95,16 +105,25 @@ QByteArray PasswordSource::readFile(const QString &path)
     }
 }
 
-QString PasswordSource::decode(const QByteArray &bytes)
+QString PasswordSource::decode(const QByteArray &bytes, const std::optional<QString> &file)
 {
     std::optional<QString> text = platform::decodeUtf8(bytes);
-    if (!text)
-        throw PasswordSourceError(EnrollExit::Failure, tr("The password is not valid UTF-8 text"));
+    if (!text) {
+        throw PasswordSourceError(EnrollExit::Failure,
+                                  file ? tr("The password in the file '%1' is not valid UTF-8 text").arg(*file)
+                                       : tr("The password from standard input is not valid UTF-8 text"));
+    }
     if (text->endsWith(QLatin1String("\r\n")))
         text->chop(2);
     else if (text->endsWith(QLatin1Char('\n')))
         text->chop(1);
     return *text;
+}
+
+QString PasswordSource::emptyMessage(const std::optional<QString> &file)
+{
+    return file ? tr("The password in the file '%1' is empty").arg(*file)
+                : tr("The password from standard input is empty");
 }
 
 } // namespace installer

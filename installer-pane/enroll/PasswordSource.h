@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <exception>
+#include <optional>
 
 namespace installer {
 
@@ -30,16 +31,20 @@ class PasswordSource
     Q_DECLARE_TR_FUNCTIONS(installer::PasswordSource)
 
 public:
-    // The content of a password file that is safe to trust. Refused with PasswordFilePermissions: a
-    // symbolic link, anything but a regular file, a file that group or others may read or write, one
-    // that belongs to anyone but us or root, one we may not read. Checked on the opened file itself, so
-    // nothing can be swapped in between. Any other failure is a plain Failure.
+    // The content of a password file that is safe to trust. Refused with NoPermission: a
+    // symbolic link, anything but a regular file, a file with more than one link, a file that group or others
+    // may read or write, one that belongs to anyone but us or root, one we may not read. Checked on the opened
+    // file itself, so nothing can be swapped in between. A file that is not there is NoInput; any other failure
+    // a plain Failure.
     static QByteArray readFile(const QString &path);
 
     // The bytes as text, without the one line end that closes them (echo's, or a file's last line's):
     // it was never typed, so "echo" of nothing is an empty password as an empty field is. Anything
     // else is left to the page's checks and trimming. Not UTF-8: it could not reach the daemon unchanged.
-    static QString decode(const QByteArray &bytes);
+    // The file they came from, or none for standard input, is named in the message.
+    static QString decode(const QByteArray &bytes, const std::optional<QString> &file);
+    // What an empty password is called where it came from; there is no field to name.
+    static QString emptyMessage(const std::optional<QString> &file);
 };
 
 } // namespace installer

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <optional>
@@ -9,13 +10,18 @@ namespace installer {
 
 // What the shipped program hands the enrol command: the process's standard streams and the console's user.
 
-// Everything up to the end of standard input.
-QByteArray readStandardInput();
+// The password on this input (standard input's descriptor, in the shipped program): everything up to its end or,
+// from a terminal, the one line typed after the prompt, with echo off meanwhile. The prompt goes to the terminal
+// itself, never to our output streams.
+QByteArray readStandardInput(int input, const QByteArray &prompt);
 void writeStandardOutput(const QByteArray &bytes);
 void writeStandardError(const QByteArray &bytes);
 
 // The user logged in at the console: the owner of the console device, which root owns while no one is
 // logged in (macOS's login window). None then, and when the device cannot be looked at.
 std::optional<uint> consoleUserOf(const QString &consoleDevice);
+
+// The users logged in, as the login records (utmpx) list them, root aside.
+QList<uint> loggedInUsers();
 
 } // namespace installer

@@ -1,4 +1,4 @@
-// osagent-enroll: enrols this machine from a script, as the registration page does from its window.
+// osagent-enroll: enrols this machine from a script, as the registration page does from its window, or uninstalls.
 #include "common/BundleIdentifiers.h"
 #include "installer-pane/enroll/EnrollCommand.h"
 #include "installer-pane/enroll/SystemDefaults.h"
@@ -25,8 +25,9 @@ int main(int argc, char *argv[])
         ::geteuid() == 0,
         std::make_shared<platform::SystemAdministratorShell>(paths.pkexec, paths.shell),
         [] { return installer::consoleUserOf(contract::toQString(contract::kConsoleDevice)); },
+        installer::loggedInUsers,
         [] { return QSysInfo::machineHostName(); },
-        installer::readStandardInput,
+        [](const QByteArray &prompt) { return installer::readStandardInput(STDIN_FILENO, prompt); },
         installer::writeStandardOutput,
         installer::writeStandardError,
         log,

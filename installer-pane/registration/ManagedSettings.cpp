@@ -4,6 +4,7 @@
 #include "installer-pane/registration/RegistrationFields.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace installer {
 
@@ -31,6 +32,33 @@ std::optional<QString> faultOf(const QString &key, const QVariant &value)
     return std::nullopt;
 }
 
+// How many characters must be inserted, removed or replaced to turn one name into the other, case aside.
+qsizetype editDistance(const QString &from, const QString &to)
+{
+    QList<qsizetype> row(to.size() + 1);
+    std::iota(row.begin(), row.end(), 0);
+    for (qsizetype i = 1; i <= from.size(); ++i) {
+        qsizetype diagonal = row[0];
+        row[0] = i;
+        for (qsizetype j = 1; j <= to.size(); ++j) {
+            const qsizetype replaced = diagonal + (from[i - 1].toCaseFolded() != to[j - 1].toCaseFolded());
+            diagonal = row[j];
+            row[j] = std::min({row[j] + 1, row[j - 1] + 1, replaced});
+        }
+    }
+    return row[to.size()];
+}
+
+// The setting whose name is closest to a key that is none of ours: what the administrator may have meant.
+QString closestSetting(const QString &key)
+{
+    const QStringList settings{toQString(contract::kManagedServerAddressKey), toQString(contract::kManagedLoginKey),
+                               toQString(contract::kManagedNodeNameKey)};
+    return *std::min_element(settings.cbegin(), settings.cend(), [&key](const QString &a, const QString &b) {
+        return editDistance(key, a) < editDistance(key, b);
+    });
+}
+
 } // namespace
 
 QStringList managedSettingsKeys()
@@ -48,8 +76,22 @@ CheckedManagedSettings checkManagedSettings(const ManagedSettingsSource &source)
                                            "which every local user can read")
                                 .arg(passwordKey, source.origin);
     }
+    for (auto it = source.values.cbegin(); it != source.values.cend(); ++it) {
+        if (managedSettingsKeys().contains(it.key()))
+            continue;
+        QString shown = it.key(); // a key, never a value; but nothing in it may pass for a line of its own
+        std::replace_if(
+            shown.begin(), shown.end(), [](QChar c) { return c.category() == QChar::Other_Control; }, u'?');
+        const QString closest = closestSetting(it.key());
+        const QString warning =
+            QStringLiteral("%1 in %2 ignored: no such setting; the closest is %3").arg(shown, source.origin, closest);
+        checked.warnings << warning;
+        checked.settings.unknownKeys.insert(closest, warning); // of two keys near one setting, the later in order
+    }
     if (!source.unreadable.isEmpty()) {
-        checked.warnings << QStringLiteral("Managed settings in %1 ignored: %2").arg(source.origin, source.unreadable);
+        checked.settings.error =
+            QStringLiteral("Managed settings in %1 ignored: %2").arg(source.origin, source.unreadable);
+        checked.warnings << checked.settings.error;
         return checked;
     }
 
@@ -68,9 +110,10 @@ CheckedManagedSettings checkManagedSettings(const ManagedSettingsSource &source)
     take(contract::kManagedLoginKey, checked.settings.login);
     take(contract::kManagedNodeNameKey, checked.settings.nodeName);
     if (!faults.isEmpty()) {
-        checked.settings = {};
-        checked.warnings << QStringLiteral("Managed settings in %1 ignored: %2")
-                                .arg(source.origin, faults.join(QStringLiteral("; ")));
+        checked.settings.serverAddress = checked.settings.login = checked.settings.nodeName = std::nullopt;
+        checked.settings.error =
+            QStringLiteral("Managed settings in %1 ignored: %2").arg(source.origin, faults.join(QStringLiteral("; ")));
+        checked.warnings << checked.settings.error;
     }
     return checked;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <QVariantMap>
@@ -14,8 +15,15 @@ struct ManagedSettings
     std::optional<QString> serverAddress;
     std::optional<QString> login;
     std::optional<QString> nodeName;
+    // What an administrator may have meant but did not get, as the log has it: the fault that left the whole
+    // source unmanaged (empty when none did), and each key that is no setting of ours, by the setting whose name
+    // is closest to it.
+    QString error;
+    QMap<QString, QString> unknownKeys;
 
     bool isEmpty() const { return !serverAddress && !login && !nodeName; }
+    // Why the setting under this key has no value, if the source can tell: its error, or a key closest to it.
+    QString whyMissing(const QString &key) const { return error.isEmpty() ? unknownKeys.value(key) : error; }
     bool operator==(const ManagedSettings &) const = default;
 };
 
@@ -23,8 +31,8 @@ struct ManagedSettings
 struct ManagedSettingsSource
 {
     QString origin;     // where the values come from, for the log: a file's path, a preference domain
-    QVariantMap values; // each key of managedSettingsKeys() that is set, with its value as found (a QString
-                        // only when the source holds a string there)
+    QVariantMap values; // the keys it holds with their values as found (a QString only where it holds a string):
+                        // every key, or at least each key of managedSettingsKeys() that is set
     QString unreadable; // why the source as a whole could not be read; empty when it could
 };
 
@@ -42,7 +50,8 @@ QStringList managedSettingsKeys();
 // that is not a string, one that is empty, an address with white space in it, a control character or text
 // that was not UTF-8) leaves the whole source not managed, with one warning that names every fault: a form
 // locked in part would pair an administrator's good values with one the user must guess. A password is
-// never taken and is warned about on its own; it leaves the rest managed.
+// never taken and is warned about on its own; it leaves the rest managed. So is a key that is no setting of ours,
+// naming the setting closest to it, which may be the one meant.
 CheckedManagedSettings checkManagedSettings(const ManagedSettingsSource &source);
 
 } // namespace installer

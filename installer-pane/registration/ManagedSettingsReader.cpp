@@ -1,11 +1,10 @@
 #include "installer-pane/registration/ManagedSettingsReader.h"
 
+#include "installer-pane/registration/ManagedSettingsIni.h"
 #include "platform/LogSink.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
-#include <QTemporaryFile>
 
 namespace installer {
 
@@ -56,22 +55,12 @@ ManagedSettingsSource readManagedSettingsFile(const QString &path)
         return source;
     }
 
-    // QSettings keeps what it parsed of a file for the whole process and reports a format error only while it
-    // parses, so a second look at an unchanged broken file would take its values: every look parses a copy of
-    // its own.
-    QTemporaryFile copy;
-    if (!copy.open() || copy.write(content) != content.size() || !copy.flush()) {
-        source.unreadable = QStringLiteral("no temporary copy of the file could be made");
-        return source;
-    }
-    const QSettings settings(copy.fileName(), QSettings::IniFormat);
-    if (settings.status() != QSettings::NoError)
+    // Parsed in memory, from exactly the bytes looked at: nothing can be swapped in between, and nothing depends
+    // on a temporary directory.
+    const IniSettings settings = parseIniSettings(content);
+    if (!settings.wellFormed)
         source.unreadable = QStringLiteral("the file is not in the settings format");
-    // Looked at even then, so that a password in a broken file is still warned about.
-    for (const QString &key : managedSettingsKeys()) {
-        if (settings.contains(key))
-            source.values.insert(key, settings.value(key));
-    }
+    source.values = settings.values; // every key, so that a misspelt one is warned about
     return source;
 }
 

@@ -48,6 +48,7 @@ void RegistrationPane::connectInterface(const Ui::RegistrationPane &ui, const Fo
     setRegisterButton(ui.registerRadioButton);
     setReRegisterButton(ui.reRegisterRadioButton);
     setManagedNoteLabel(ui.managedNoteLabel);
+    m_managedNoteHeading = ui.managedNoteLabel->text();
     ui.managedNoteLabel->hide(); // until an entry finds a managed value
 
     RegistrationView *form = ui.registrationView;
@@ -140,8 +141,26 @@ void RegistrationPane::applyManagedSettings()
         m_registrationView->applyManagedSettings(managed);
     if (m_reRegistrationView)
         m_reRegistrationView->applyManagedSettings(managed);
-    if (m_managedNoteLabel)
-        m_managedNoteLabel->setVisible(!managed.isEmpty());
+    if (!m_managedNoteLabel)
+        return;
+    // Above the forms, read before acting; each value on a line of its own, so that a comma in one is only a comma.
+    QStringList note;
+    if (!managed.error.isEmpty()) {
+        note << tr("Your organisation's settings for this page were ignored: %1").arg(managed.error);
+    } else if (!managed.isEmpty()) {
+        note << m_managedNoteHeading;
+        // The fields' own names, as the interface file has them.
+        for (const auto &[label, value] :
+             {std::pair{QCoreApplication::translate("RegistrationPane", "Node address:"), managed.serverAddress},
+              std::pair{QCoreApplication::translate("RegistrationPane", "Login:"), managed.login},
+              std::pair{QCoreApplication::translate("RegistrationPane", "Node name:"), managed.nodeName}}) {
+            if (value)
+                note << label + QLatin1Char(' ') + *value;
+        }
+    }
+    if (!note.isEmpty()) // a hidden label keeps its text: it is still read out as a name
+        m_managedNoteLabel->setText(note.join(QLatin1Char('\n')));
+    m_managedNoteLabel->setVisible(!note.isEmpty());
 }
 
 void RegistrationPane::addToContainer(QWidget *form)

@@ -26,7 +26,7 @@ QString paneStringsTable(const QString &language);
 // The installer page on which the user registers this machine, as a new agent node or again
 // under an existing agent's GUID. Two radio buttons pick the form shown in the container; the
 // installer's Next button stays disabled until a form has succeeded. Values that an administrator
-// set are filled in on every entry, read-only, with a note under the forms.
+// set are filled in on every entry, read-only, and listed in a note above the forms.
 class RegistrationPane : public platform::InstallerPane
 {
     Q_OBJECT
@@ -75,6 +75,7 @@ private:
     QPointer<QAbstractButton> m_registerButton;
     QPointer<QAbstractButton> m_reRegisterButton;
     QPointer<QLabel> m_managedNoteLabel;
+    QString m_managedNoteHeading; // the note's first line, above the managed values
     std::shared_ptr<ManagedSettingsReader> m_managedSettings;
     // A form succeeded while this pane lived; a later entry keeps Next enabled for it.
     bool m_registered = false;

@@ -27,13 +27,18 @@ InstallerPaneWindow::InstallerPaneWindow(std::unique_ptr<InstallerPane> pane, co
         layout->addWidget(view);
     }
 
-    // Made after the page's controls, so that Tab reaches it last.
+    // Made after the page's controls, so that Tab reaches them last. Not Now puts the page off, as closing the
+    // window does; Done takes its place once the page is through.
+    m_notNowButton = new QPushButton(tr("Not Now"));
+    m_notNowButton->setObjectName(QStringLiteral("notNowButton"));
     m_doneButton = new QPushButton(tr("Done"));
     m_doneButton->setObjectName(QStringLiteral("doneButton"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
+    buttons->addWidget(m_notNowButton);
     buttons->addWidget(m_doneButton);
     layout->addLayout(buttons);
+    connect(m_notNowButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_doneButton, &QPushButton::clicked, this, &QDialog::accept);
 
     connect(m_pane.get(), &InstallerPane::nextEnabledChanged, this, &InstallerPaneWindow::followNextEnabled);
@@ -45,6 +50,7 @@ InstallerPaneWindow::~InstallerPaneWindow() = default;
 
 void InstallerPaneWindow::followNextEnabled(bool enabled)
 {
+    m_notNowButton->setVisible(!enabled);
     m_doneButton->setVisible(enabled);
     m_doneButton->setDefault(enabled);
     // The page's own button is disabled by then; the keyboard goes on from here.

@@ -11,7 +11,8 @@
 namespace platform {
 
 // A plug-in's pane in a window of its own, for a host that is not the installer: the pane's title
-// above its page and, where the installer would enable Next, a "Done" button that closes the window.
+// above its page, a "Not Now" button that closes the window and, where the installer would enable Next,
+// a "Done" button in its place that closes it too.
 // The window owns the pane and, through its widget tree, the pane's content view. Closing it only
 // hides it; the pane is entered once, forward, when the window is made.
 class InstallerPaneWindow : public QDialog
@@ -23,12 +24,14 @@ public:
     ~InstallerPaneWindow() override;
 
     InstallerPane *pane() const { return m_pane.get(); }
+    QPushButton *notNowButton() const { return m_notNowButton; }
     QPushButton *doneButton() const { return m_doneButton; }
 
 private:
     void followNextEnabled(bool enabled);
 
     std::unique_ptr<InstallerPane> m_pane;
+    QPointer<QPushButton> m_notNowButton;
     QPointer<QPushButton> m_doneButton;
 };
 

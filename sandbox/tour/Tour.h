@@ -29,6 +29,9 @@ class Tour
 public:
     Tour(const QString &root, bool automatic, bool managed = false);
     int run();
+    // The third road, with no window at all: osagent-enroll as a device-management script runs it, printed as a
+    // transcript of the commands and what they said (TourEnroll.cpp).
+    int runEnrollCommand();
 
 private:
     std::unique_ptr<platform::InstallerPane> newPane() const;
@@ -47,6 +50,10 @@ private:
     void answerAlertsAutomatically();
     // Opens the menu of the tray item of the program with this class name.
     bool openTrayMenu(const QString &programClass);
+    // One step of the third road: runs osagent-enroll in the sandbox as root, shows the command line and what it
+    // printed, and whether it ended with the status expected.
+    bool enrollStep(int number, const QString &text, const QStringList &arguments, int expected,
+                    const QByteArray &password = {});
 
     Sandbox m_box;
     SandboxSession m_session;

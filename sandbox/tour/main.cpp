@@ -1,4 +1,4 @@
-// Usage: sandbox-tour SANDBOX [--auto] [--managed]
+// Usage: sandbox-tour SANDBOX [--auto] [--managed | --enroll]
 #include "sandbox/tour/Tour.h"
 
 #include <QApplication>
@@ -8,10 +8,10 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() < 2) {
-        qCritical("usage: sandbox-tour SANDBOX [--auto] [--managed]");
+        qCritical("usage: sandbox-tour SANDBOX [--auto] [--managed | --enroll]");
         return 2;
     }
     sandbox::Tour tour(arguments.at(1), arguments.contains(QStringLiteral("--auto")),
                        arguments.contains(QStringLiteral("--managed")));
-    return tour.run();
+    return arguments.contains(QStringLiteral("--enroll")) ? tour.runEnrollCommand() : tour.run();
 }

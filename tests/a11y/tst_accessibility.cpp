@@ -84,13 +84,13 @@ private slots:
         QTest::addColumn<bool>("reRegistration");
         QTest::addColumn<QStringList>("order");
         QTest::newRow("new registration")
-            << false << QStringList{"registerRadioButton", "addressTextField", "loginTextField",
-                                    "passwordTextField",   "nameTextField",    "registerButton"};
+            << false << QStringList{"registerRadioButton", "addressTextField", "loginTextField", "passwordTextField",
+                                    "nameTextField",       "registerButton",   "notNowButton"};
         QTest::newRow("re-registration") << true << QStringList{"reRegisterRadioButton", "agentGuidTextField",
                                                                 "reAddressTextField",    "reLoginTextField",
                                                                 "rePasswordTextField",   "reNameTextField",
-                                                                "reRegisterButton"};
-        // In the application's window after a success: the form's button is disabled, Done comes last.
+                                                                "reRegisterButton",      "notNowButton"};
+        // In the application's window after a success: the form's button is disabled, Done takes Not Now's place.
         QTest::newRow("window, registered")
             << false << QStringList{"registerRadioButton", "addressTextField", "loginTextField",
                                     "passwordTextField",   "nameTextField",    "doneButton"};

@@ -1,10 +1,15 @@
 // libFuzzer targets: each executable is this file with FUZZ_TARGET naming one function below. Each checks
 // properties of the result, so that a wrong answer fails as loudly as a crash.
+#include "installer-pane/registration/ManagedSettings.h"
+#include "installer-pane/registration/ManagedSettingsIni.h"
 #include "installer-pane/registration/OutputExcerpt.h"
 #include "installer-pane/registration/PasswordMask.h"
 #include "menubar-app/service/ServicesController.h"
 #include "platform/AdministratorShell.h"
 #include "platform/Utf8.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <charconv>
@@ -121,6 +126,30 @@ void mask(QByteArrayView input)
         anyPiece |= text.contains(piece);
     }
     REQUIRE(anyPiece || masked == text); // nothing is taken that is not the password's
+}
+
+// The managed settings file parsed in memory, against QSettings reading the same bytes from a file: the same
+// format error (as QSettings reports it before any value is read), and the same value, or none, for each key
+// the registration reads. An "@Type(…)" value is no string here, whatever QSettings makes of it.
+void ini(QByteArrayView input)
+{
+    static const QTemporaryDir directory;
+    static int count = 0;
+    const QString path = directory.filePath(QString::number(++count)); // QSettings keeps what it read of a name
+    QFile file(path);
+    REQUIRE(file.open(QIODevice::WriteOnly) && file.write(input.data(), input.size()) == input.size());
+    file.close();
+    const QSettings settings(path, QSettings::IniFormat);
+    const installer::IniSettings parsed = installer::parseIniSettings(input);
+    REQUIRE(parsed.wellFormed == (settings.status() == QSettings::NoError));
+    for (const QString &key : installer::managedSettingsKeys()) {
+        const QVariant theirs = settings.value(key), ours = parsed.values.value(key);
+        const bool theirString = theirs.typeId() == QMetaType::QString, ourString = ours.typeId() == QMetaType::QString;
+        REQUIRE(settings.contains(key) == parsed.values.contains(key));
+        REQUIRE(!ours.isValid() || ourString == theirString);
+        REQUIRE(!ourString || theirs.toString() == ours.toString());
+    }
+    QFile::remove(path);
 }
 
 } // namespace fuzz

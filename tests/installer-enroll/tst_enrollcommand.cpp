@@ -13,12 +13,32 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace installer;
 
+// One run of the command as a script makes it: what goes in, what comes out; the rest as a stopped daemon's
+// enrolled machine has it.
+struct Script
+{
+    QString arguments{}; // separated by '|'
+    int status = 0;
+    QString out{}; // ending in "…": only its beginning
+    QString err{};
+    QString managed{};                             // KEY=VALUE, separated by ';'
+    QByteArray input{};                            // standard input
+    QString daemon = "|0";                         // the stand-in daemon's scripted output, '|', its exit status
+    QString daemonArguments{};                     // separated by '|'; empty: it never ran
+    QString jobLine = "-\t0\tcom.kelvane.osagent"; // launchctl's line for the job; empty: none
+};
+
 Q_DECLARE_METATYPE(EnrollRequest)
 Q_DECLARE_METATYPE(EnrollExit)
+Q_DECLARE_METATYPE(Script)
 
 class EnrollCommandTest : public QObject
 {
@@ -41,10 +61,13 @@ private slots:
                                     << EnrollRequest{re, "G", "h:1", "l", {}, {}, false} << "";
         QTest::newRow("status") << "status|--json" << EnrollRequest{EnrollAction::Status, {}, "", "", {}, {}, true}
                                 << "";
+        QTest::newRow("uninstall, keeping the configuration")
+            << "uninstall|--keep-configuration"
+            << EnrollRequest{EnrollAction::Uninstall, {}, "", "", {}, {}, false, true} << "";
         QTest::newRow("help over anything") << "register|--bogus|-h" << none << "";
-        QTest::newRow("no command") << "" << none << "Name a command: register, reregister or status";
+        QTest::newRow("no command") << "" << none << "Name a command: register, reregister, status or uninstall";
         QTest::newRow("unknown command, not repeated")
-            << "s3cret" << none << "Unknown command; the commands are register, reregister and status";
+            << "s3cret" << none << "Unknown command; the commands are register, reregister, status and uninstall";
         QTest::newRow("stray argument, not repeated")
             << "register|--address|h:1|--login|l|--password-stdin|s3cret" << none
             << "Unexpected argument after register (not shown: a password is never given as an argument)";
@@ -54,6 +77,8 @@ private slots:
                                                   << none << "--guid does not apply to register";
         QTest::newRow("status reads no password")
             << "status|--password-stdin" << none << "--password-stdin does not apply to status";
+        QTest::newRow("only the uninstall keeps the configuration")
+            << "status|--keep-configuration" << none << "--keep-configuration does not apply to status";
         QTest::newRow("given twice") << "register|--login|a|--login|b" << none << "--login is given more than once";
         QTest::newRow("missing GUID") << "reregister|--address|h:1|--login|l|--password-stdin" << none
                                       << "--guid is missing";
@@ -107,7 +132,7 @@ private slots:
         QFETCH(EnrollRequest, request);
         QFETCH(QString, error);
         const auto parsed =
-            EnrollOptions::parse(QStringList{"osagent-enroll"} + arguments.split('|'), {"m:1", "fleet", "n 7"});
+            EnrollOptions::parse(QStringList{"osagent-enroll"} + arguments.split('|'), {"m:1", "fleet", "n 7", {}, {}});
         QCOMPARE(std::holds_alternative<EnrollRequest>(parsed), error.isEmpty());
         if (error.isEmpty())
             QVERIFY(std::get<EnrollRequest>(parsed) == request);
@@ -136,111 +161,134 @@ private slots:
 
     void runsAsScriptsExpect_data()
     {
-        QTest::addColumn<QString>("arguments"); // separated by '|'
-        QTest::addColumn<QByteArray>("input");
-        QTest::addColumn<QString>("daemon"); // its scripted output, '|', its exit status
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("out"); // ending in "…": only its beginning
-        QTest::addColumn<QString>("err");
-        QTest::addColumn<QString>("daemonArguments"); // separated by '|'; empty: it never ran
-        QTest::addColumn<QString>("managedLogin");    // empty: nothing managed
+        QTest::addColumn<Script>("script");
         const QString usage = "Usage:\n  osagent-enroll register   --address HOST:PORT…";
-        const QString daemonDown = "|0";
         const QString cut = "register|--address|h:1|--login|l|--password-stdin";
-        QTest::newRow("help on standard output") << "register|--help" << QByteArray() << daemonDown << 0 << usage << ""
-                                                 << ""
-                                                 << "";
-        QTest::newRow("usage error on standard error") << "register|--login|l" << QByteArray() << daemonDown << 64 << ""
-                                                       << "--address is missing\n\n" + usage << ""
-                                                       << "";
+        const QString statusJson = "{\"daemonRunning\":false,\"enrolled\":true,\"job\":\"-\\t0\\tcom.kelvane.osagent\","
+                                   "\"managed\":{%1},\"message\":\"This machine is enrolled.\\nThe agent daemon is "
+                                   "not running.%2\",\"ok\":true,\"status\":0}\n";
+        QTest::newRow("help on standard output") << Script{"register|--help", 0, usage};
+        QTest::newRow("usage error: one line on standard error, and where to read more")
+            << Script{"register|--login|l", 64, "", "--address is missing\nTry 'osagent-enroll --help'\n"};
         QTest::newRow("parse error for scripts: JSON on standard output")
-            << "register|--json|--pasword=s3cret" << QByteArray() << daemonDown << 64
-            << "{\"message\":\"Unknown option 'pasword'.\",\"ok\":false,\"status\":64}\n"
-            << ""
-            << ""
-            << "";
-        QTest::newRow("the name reaches the daemon, trimmed")
-            << "register|--address|h:1|--login|l|--name| Node 7 |--password-stdin" << QByteArray("pw") << "|0" << 0
-            << ""
-            << "Registration success\n"
-            << "-r|l|h:1|pw|-n|Node 7"
-            << "";
-        QTest::newRow("the trimmed password masked where the daemon repeats it")
-            << cut << QByteArray(" s3cret-pw \n") << "bad s3cret-pw|7" << 1 << ""
-            << "Process failed with exit code: 7\n\nbad ********\n"
-            << "-r|l|h:1|s3cret-pw|-n|host"
-            << "";
-        QTest::newRow("status for scripts: enrolled, the daemon stopped")
-            << "status|--json" << QByteArray() << daemonDown << 0
-            << "{\"daemonRunning\":false,\"enrolled\":true,\"job\":\"-\\t0\\tcom.kelvane.osagent\",\"managed\":{},"
-               "\"message\":"
-               "\"This machine is enrolled.\\nThe agent daemon is not running.\\nIts job in the job list: -\\t0\\t"
-               "com.kelvane.osagent\",\"ok\":true,\"status\":0}\n"
-            << ""
-            << ""
-            << "";
+            << Script{"register|--json|--pasword=s3cret", 64,
+                      "{\"message\":\"Unknown option 'pasword'.\",\"ok\":false,\"status\":64}\n"};
+        QTest::newRow("a misspelt setting named where the address is missing, for scripts")
+            << Script{"register|--login|l|--password-stdin|--json", 64,
+                      "{\"message\":\"--address is missing (ServerAdress in profile ignored: no such setting; the "
+                      "closest is ServerAddress)\",\"ok\":false,\"status\":64}\n",
+                      "", "ServerAdress=m:1"};
+        QTest::newRow("a voided source's fault where the address is missing")
+            << Script{"register|--password-stdin", 64, "",
+                      "--address is missing (Managed settings in profile ignored: NodeName is empty)\n"
+                      "Try 'osagent-enroll --help'\n",
+                      "ServerAddress=m:1;NodeName= "};
         QTest::newRow("a login other than the managed one, for scripts")
-            << "register|--login|other|--address|a:1|--password-stdin|--json" << QByteArray() << daemonDown << 64
-            << "{\"message\":\"--login differs from Login, which your organisation has set; leave --login out\","
-               "\"ok\":false,\"status\":64}\n"
-            << ""
-            << ""
-            << "fleet";
-        QTest::newRow("status names what is managed")
-            << "status" << QByteArray() << daemonDown << 0
-            << "This machine is enrolled.\nThe agent daemon is not running.\nIts job in the job list: -\t0\t"
-               "com.kelvane.osagent\nSet by your organisation: Login fleet\n"
-            << ""
-            << ""
-            << "fleet";
+            << Script{"register|--login|other|--address|a:1|--password-stdin|--json", 64,
+                      "{\"message\":\"--login differs from Login, which your organisation has set; leave --login "
+                      "out\",\"ok\":false,\"status\":64}\n",
+                      "", "Login=fleet"};
+        QTest::newRow("an empty password named by where it came from")
+            << Script{cut, 65, "", "The password from standard input is empty\n", "", "\n"};
+        QTest::newRow("a password file not there, for scripts")
+            << Script{cut.section('|', 0, 4) + "|--password-file|/nonexistent/pw|--json", 66,
+                      "{\"message\":\"Can't open the password file '/nonexistent/pw'. Error: No such file or "
+                      "directory\",\"ok\":false,\"status\":66}\n"};
+        QTest::newRow("the name reaches the daemon, trimmed")
+            << Script{"register|--address|h:1|--login|l|--name| Node 7 |--password-stdin",
+                      0,
+                      "",
+                      "Registration success\n",
+                      "",
+                      "pw",
+                      "|0",
+                      "-r|l|h:1|pw|-n|Node 7"};
+        QTest::newRow("the trimmed password masked where the daemon repeats it")
+            << Script{cut,
+                      1,
+                      "",
+                      "Process failed with exit code: 7\n\nbad ********\n",
+                      "",
+                      " s3cret-pw \n",
+                      "bad s3cret-pw|7",
+                      "-r|l|h:1|s3cret-pw|-n|host"};
+        QTest::newRow("uninstall as a user")
+            << Script{"uninstall", 77, "", "Only root can uninstall Kelvane OS Agent: run it with sudo\n"};
+        QTest::newRow("status for scripts: the raw job line, nothing managed")
+            << Script{"status|--json", 0, statusJson.arg("", "")};
+        QTest::newRow("status for scripts: a voided source's fault, and a misspelt setting")
+            << Script{"status|--json", 0,
+                      statusJson.arg("\"error\":\"Managed settings in profile ignored: Login is empty\",\"warnings\":"
+                                     "[\"Logn in profile ignored: no such setting; the closest is Login\"]",
+                                     "\\nManaged settings in profile ignored: Login is empty\\nLogn in profile "
+                                     "ignored: no such setting; the closest is Login"),
+                      "", "Login= ;Logn=x"};
+        QTest::newRow("status names what is managed, each on a line of its own")
+            << Script{"status", 0,
+                      "This machine is enrolled.\nThe agent daemon is not running.\nSet by your organisation:\n"
+                      "  Login: fleet\n  NodeName: Reception, desk 2\n",
+                      "", "Login=fleet;NodeName=Reception, desk 2"};
+        // The process table always holds a qmx-osagent: where there is a job line, it is not the daemon's.
+        QTest::newRow("status in words: the job's own process")
+            << Script{.arguments = "status",
+                      .out = "This machine is enrolled.\nThe agent daemon is running (process ID 412).\n",
+                      .jobLine = "412\t0\tcom.kelvane.osagent"};
+        QTest::newRow("status in words: the job without one, however the process table looks")
+            << Script{.arguments = "status",
+                      .out = "This machine is enrolled.\nThe agent daemon is not running.\nIt last ended with exit "
+                             "status 6.\n",
+                      .jobLine = "-\t6\tcom.kelvane.osagent"};
+        QTest::newRow("status without a job line: the process table") << Script{
+            .arguments = "status",
+            .out = "This machine is enrolled.\nThe agent daemon is running.\nIts job is not in the job list.\n",
+            .jobLine = ""};
     }
 
     // The command as a script meets it: arguments and standard input in, the exit status, both streams and what
     // reached the daemon out. The stand-in daemon runs for real with a scripted end and stages nothing; ps and
-    // launchctl are scripts of an enrolled machine whose daemon is stopped.
+    // launchctl are scripts of an enrolled machine.
     void runsAsScriptsExpect()
     {
-        QFETCH(QString, arguments);
-        QFETCH(QByteArray, input);
-        QFETCH(QString, daemon);
-        QFETCH(QString, out);
-        QFETCH(QString, err);
-        QFETCH(QString, daemonArguments);
-        QFETCH(QString, managedLogin);
+        QFETCH(Script, script);
         ScriptDir dir;
         qputenv("QMX_STANDIN_RECORD_DIR", QFile::encodeName(dir.path()));
-        qputenv("QMX_STANDIN_OUTPUT", daemon.section('|', 0, 0).toUtf8());
-        qputenv("QMX_STANDIN_EXIT_STATUS", daemon.section('|', 1).toUtf8());
+        qputenv("QMX_STANDIN_OUTPUT", script.daemon.section('|', 0, 0).toUtf8());
+        qputenv("QMX_STANDIN_EXIT_STATUS", script.daemon.section('|', 1).toUtf8());
         contract::AgentPaths paths;
         paths.daemonExecutable = STANDIN_DAEMON;
         paths.stagingDirectory = dir.filePath("staging");
         paths.stagedConfigFile = dir.filePath("staging/.qmx-osagent.cfg");
         paths.installedConfigFile = dir.write("installed.cfg", "");
-        paths.ps = dir.write("ps", "printf 'COMM\\nlaunchd\\n'");
-        paths.launchctl = dir.write("launchctl", "printf 'PID\\tStatus\\tLabel\\n-\\t0\\tcom.kelvane.osagent\\n'");
+        paths.ps = dir.write("ps", "printf 'COMM\\nqmx-osagent\\n'");
+        paths.launchctl =
+            dir.write("launchctl", "printf 'PID\\tStatus\\tLabel\\n%s\\n' '" + script.jobLine.toUtf8() + "'");
         QByteArray standardOutput, standardError;
+        QVariantMap managedValues;
+        for (const QString &setting : script.managed.split(';', Qt::SkipEmptyParts))
+            managedValues.insert(setting.section('=', 0, 0), setting.section('=', 1));
         installer::EnrollCommand command(
             {paths, false, std::make_shared<platform::DirectAdministratorShell>("/bin/false"),
-             [] { return std::nullopt; }, [] { return QString("host"); }, [&input] { return input; },
+             [] { return std::nullopt; }, [] { return QList<uint>(); }, [] { return QString("host"); },
+             [&script](const QByteArray &) { return script.input; },
              [&standardOutput](const QByteArray &bytes) { standardOutput += bytes; },
              [&standardError](const QByteArray &bytes) { standardError += bytes; },
              std::make_shared<platform::CapturingLogSink>(),
              std::make_shared<ManagedSettingsReader>(
-                 [managedLogin] {
-                     return ManagedSettingsSource{
-                         "profile", managedLogin.isEmpty() ? QVariantMap() : QVariantMap{{"Login", managedLogin}}, {}};
+                 [managedValues] {
+                     return ManagedSettingsSource{"profile", managedValues, {}};
                  },
                  nullptr)});
 
-        QTEST(command.run(QStringList{"osagent-enroll"} + arguments.split('|')), "status");
-        for (const auto &[shown, expected] : {std::pair{standardOutput, out}, std::pair{standardError, err}}) {
+        QCOMPARE(command.run(QStringList{"osagent-enroll"} + script.arguments.split('|')), script.status);
+        for (const auto &[shown, expected] :
+             {std::pair{standardOutput, script.out}, std::pair{standardError, script.err}}) {
             if (expected.endsWith(QChar(0x2026))) // …
                 QVERIFY2(QString::fromUtf8(shown).startsWith(expected.chopped(1)), shown);
             else
                 QCOMPARE(QString::fromUtf8(shown), expected);
         }
         QCOMPARE(QString::fromUtf8(dir.read("arguments")).split(QChar(0)).join('|'),
-                 daemonArguments.isEmpty() ? daemonArguments : daemonArguments + '|');
+                 script.daemonArguments.isEmpty() ? script.daemonArguments : script.daemonArguments + '|');
     }
 
     void passwordFileIsTrustedOnlyWhenPrivate_data()
@@ -254,31 +302,31 @@ private slots:
         QTest::newRow("a line end only: empty") << "echo > f; chmod 400 f" << EnrollExit::Success << "";
         QTest::newRow("CR LF") << "printf 'pw\\r\\n' > f; chmod 600 f" << EnrollExit::Success << "pw";
         // Each of the four bits alone.
-        QTest::newRow("group may read") << "touch f; chmod 640 f" << EnrollExit::PasswordFilePermissions
+        QTest::newRow("group may read") << "touch f; chmod 640 f" << EnrollExit::NoPermission
                                         << refused + "can be read by other users";
-        QTest::newRow("others may read") << "touch f; chmod 604 f" << EnrollExit::PasswordFilePermissions
+        QTest::newRow("others may read") << "touch f; chmod 604 f" << EnrollExit::NoPermission
                                          << refused + "can be read by other users";
-        QTest::newRow("group may write") << "touch f; chmod 620 f" << EnrollExit::PasswordFilePermissions
+        QTest::newRow("group may write") << "touch f; chmod 620 f" << EnrollExit::NoPermission
                                          << refused + "can be changed by other users";
-        QTest::newRow("others may write") << "touch f; chmod 602 f" << EnrollExit::PasswordFilePermissions
-                                          << refused + "can be changed by other users";
+        QTest::newRow("others may write")
+            << "touch f; chmod 602 f" << EnrollExit::NoPermission << refused + "can be changed by other users";
         // Read by a caller other than root, as root could read it anyway: nobody, when we are root.
         QTest::newRow("the caller may not read it")
-            << "touch f; chmod 200 f; [ \"$(id -u)\" != 0 ] || chown 65534 f" << EnrollExit::PasswordFilePermissions
+            << "touch f; chmod 200 f; [ \"$(id -u)\" != 0 ] || chown 65534 f" << EnrollExit::NoPermission
             << refused + "can't be read by this user";
         QTest::newRow("a link to a private file")
-            << "touch g; chmod 600 g; ln -s g f" << EnrollExit::PasswordFilePermissions
-            << refused + "is a symbolic link";
+            << "touch g; chmod 600 g; ln -s g f" << EnrollExit::NoPermission << refused + "is a symbolic link";
         QTest::newRow("a pipe, never waited on")
-            << "mkfifo -m 600 f" << EnrollExit::PasswordFilePermissions << refused + "is not a regular file";
-        QTest::newRow("missing") << "true" << EnrollExit::Failure
+            << "mkfifo -m 600 f" << EnrollExit::NoPermission << refused + "is not a regular file";
+        QTest::newRow("a second hard link")
+            << "touch f; chmod 600 f; ln f g" << EnrollExit::NoPermission << refused + "has more than one link";
+        QTest::newRow("missing") << "true" << EnrollExit::NoInput
                                  << "Can't open the password file '@'. Error: No such file or directory";
         QTest::newRow("not UTF-8") << "printf '\\377' > f; chmod 600 f" << EnrollExit::Failure
-                                   << "The password is not valid UTF-8 text";
+                                   << "The password in the file '@' is not valid UTF-8 text";
         if (::geteuid() == 0) {
-            QTest::newRow("another user's")
-                << "touch f; chmod 600 f; chown 65534 f" << EnrollExit::PasswordFilePermissions
-                << refused + "belongs to another user";
+            QTest::newRow("another user's") << "touch f; chmod 600 f; chown 65534 f" << EnrollExit::NoPermission
+                                            << refused + "belongs to another user";
         }
     }
 
@@ -298,12 +346,40 @@ private slots:
         }
         const auto backToRoot = qScopeGuard([asNobody] { QVERIFY(!asNobody || ::seteuid(0) == 0); });
         try {
-            QCOMPARE(PasswordSource::decode(PasswordSource::readFile(path)), result);
+            QCOMPARE(PasswordSource::decode(PasswordSource::readFile(path), path), result);
             QCOMPARE(exit, EnrollExit::Success);
         } catch (const PasswordSourceError &error) {
             QCOMPARE(error.message(), result.replace('@', path));
             QCOMPARE(error.status(), exit);
         }
+    }
+
+    // From a terminal: a prompt on the terminal, nothing typed echoed, only the line typed taken, echo back after.
+    void passwordFromATerminalIsAskedForWithoutEcho()
+    {
+        const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+        QVERIFY(master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0);
+        const int terminal = ::open(::ptsname(master), O_RDWR | O_NOCTTY);
+        const auto closeBoth = qScopeGuard([&] { ::close(terminal), ::close(master); });
+        QByteArray typed, shown;
+        std::thread reader([&] { typed = readStandardInput(terminal, "Password: "); });
+        const auto readShown = [&](int timeoutMs) {
+            char buffer[256];
+            for (pollfd ready{master, POLLIN, 0}; ::poll(&ready, 1, timeoutMs) == 1;) {
+                const ssize_t count = ::read(master, buffer, sizeof buffer);
+                shown.append(buffer, std::max<ssize_t>(count, 0));
+                if (count <= 0 || shown.contains("Password: "))
+                    return;
+            }
+        };
+        readShown(10000);
+        QCOMPARE(::write(master, "s3cret\nnext\n", 12), 12);
+        reader.join();
+        readShown(100);
+        QCOMPARE(typed, "s3cret\n");
+        QVERIFY2(shown.startsWith("Password: ") && !shown.contains("s3cret"), shown);
+        termios after = {};
+        QVERIFY(::tcgetattr(terminal, &after) == 0 && (after.c_lflag & ECHO) != 0);
     }
 
     void consoleUserIsWhoeverOwnsTheConsole()

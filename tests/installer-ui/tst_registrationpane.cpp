@@ -12,6 +12,7 @@
 #include <QLayout>
 #include <QLibraryInfo>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -233,19 +234,29 @@ private slots:
     void managedSettingsFillTheFormsReadOnly_data()
     {
         QTest::addColumn<QByteArray>("file");      // the settings file; "none": no file, "pipe": a named pipe
-        QTest::addColumn<QString>("shown");        // address|login|name of both forms, and "note" when it is shown
-        QTest::addColumn<QStringList>("warnings"); // @ stands for the file's path
-        const QString host = '|' + kHostName, ignored = "Managed settings in @ ignored: ";
+        QTest::addColumn<QString>("shown");        // address|login|name of both forms, and the note when it is shown
+        QTest::addColumn<QStringList>("warnings"); // @ stands for the file's path; the last one voids the file
+        const QString host = '|' + kHostName, ignored = "Managed settings in @ ignored: ",
+                      noted = "|Your organisation has filled in some of these fields; they can't be changed here.";
         QTest::newRow("none") << QByteArray("none") << "|" + host << QStringList();
-        QTest::newRow("all three keys, trimmed")
-            << QByteArray("[General]\nServerAddress=\" backup.example.com:7443\\t\"\nLogin=fleet\nNodeName=node 7\n")
-            << "backup.example.com:7443*|fleet*|node 7*|note" << QStringList();
+        QTest::newRow("all three keys, trimmed, each on a line of its own")
+            << QByteArray("[General]\nServerAddress=\" backup.example.com:7443\\t\"\nLogin=fleet\n"
+                          "NodeName=\"Reception, desk 2\"\n")
+            << "backup.example.com:7443*|fleet*|Reception, desk 2*" + noted +
+                   "/Node address: backup.example.com:7443/Login: fleet/Node name: Reception, desk 2"
+            << QStringList();
         QTest::newRow("address only: the host name stays")
-            << QByteArray("ServerAddress=b:1") << "b:1*|" + host + "|note" << QStringList();
+            << QByteArray("ServerAddress=b:1") << "b:1*|" + host + noted + "/Node address: b:1" << QStringList();
         QTest::newRow("a password is ignored alone")
-            << QByteArray("Login=fleet\nPassword=s3cret") << "|fleet*" + host + "|note"
+            << QByteArray("Login=fleet\nPassword=s3cret") << "|fleet*" + host + noted + "/Login: fleet"
             << QStringList{"Password in @ ignored: a password is never taken from managed settings, which every "
                            "local user can read"};
+        QTest::newRow("keys escaped as QSettings escapes them")
+            << QByteArray("%4Cogin=fleet\nNode%U004Eame=n") << "|fleet*|n*" + noted + "/Login: fleet/Node name: n"
+            << QStringList();
+        QTest::newRow("a misspelt key is warned about, naming the closest setting")
+            << QByteArray("ServerAdress=b:1\nLogin=fleet") << "|fleet*" + host + noted + "/Login: fleet"
+            << QStringList{"ServerAdress in @ ignored: no such setting; the closest is ServerAddress"};
         QTest::newRow("wrong types and empty: none of it")
             << QByteArray("ServerAddress=a, b\nLogin=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x2a)\nNodeName=\" \"")
             << "|" + host
@@ -266,14 +277,18 @@ private slots:
                                              << QStringList{ignored + "the file is not in the settings format"};
     }
 
-    // Every entry reads the file again; each warning reaches the log once. When the file goes, the fields can
-    // be typed into again and keep their text.
+    // Every entry reads the file again, in memory: no temporary directory is needed; each warning reaches the log
+    // once, and a fault that voids the file is noted on the page. When the file goes, the fields can be typed into
+    // again and keep their text.
     void managedSettingsFillTheFormsReadOnly()
     {
         QFETCH(QByteArray, file);
         QFETCH(QString, shown);
         QFETCH(QStringList, warnings);
         QTemporaryDir dir;
+        const QByteArray temporary = qgetenv("TMPDIR");
+        qputenv("TMPDIR", "/nonexistent");
+        const auto restore = qScopeGuard([&temporary] { qputenv("TMPDIR", temporary); });
         const QString path = dir.filePath("osagent.conf");
         QFile settings(path);
         QVERIFY(file == "none" || (file == "pipe" ? ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0
@@ -285,10 +300,14 @@ private slots:
         RecordingPane &pane = assistant.pane();
         const auto fields = [&pane] {
             const QString fields = RecordingPane::managedFields(pane.registrationView());
+            const QString note = pane.managedNoteLabel()->text().replace('\n', '/');
             return RecordingPane::managedFields(pane.reRegistrationView()) == fields
-                       ? fields + (pane.managedNoteLabel()->isHidden() ? "" : "|note")
+                       ? fields + (pane.managedNoteLabel()->isHidden() ? "" : '|' + note)
                        : "the forms differ";
         };
+        warnings.replaceInStrings("@", path);
+        if (shown == "|" + ('|' + kHostName) && !warnings.isEmpty())
+            shown += "|Your organisation's settings for this page were ignored: " + warnings.last();
         for (int entry = 0; entry < 2; ++entry) {
             QCOMPARE(fields(), shown);
             assistant.back();
@@ -297,7 +316,7 @@ private slots:
         QStringList logged;
         for (const platform::CapturingLogSink::Entry &entry : log->entries())
             logged << platform::logLevelName(entry.level) + ' ' + entry.message;
-        QCOMPARE(logged, warnings.replaceInStrings("@", path).replaceInStrings(QRegularExpression("^"), "warning "));
+        QCOMPARE(logged, warnings.replaceInStrings(QRegularExpression("^"), "warning "));
 
         QVERIFY(QFile::remove(path) || file == "none");
         assistant.back();

@@ -84,20 +84,21 @@ private slots:
 
     void onlyASuccessIsTakenUp_data()
     {
-        QTest::addColumn<bool>("registered"); // or else the window is closed before Register is clicked
-        QTest::newRow("window closed") << false;
+        QTest::addColumn<bool>("registered"); // or else the window is put off with Not Now before Register is clicked
+        QTest::newRow("put off") << false;
         QTest::newRow("registered") << true;
     }
 
-    // A success shows Done and is taken up at once: the configuration found, the entry gone, the daemon started
-    // with the controller's own command. A closed window leaves all as it was, and the entry opens a new page.
+    // A success shows Done in place of Not Now and is taken up at once: the configuration found, the entry gone, the
+    // daemon started with the controller's own command. Not Now closes the window and leaves all as it was, and the
+    // entry opens a new page.
     void onlyASuccessIsTakenUp()
     {
         QFETCH(bool, registered);
         Machine machine;
         std::unique_ptr<MainApp> app = machine.start();
         platform::InstallerPaneWindow *window = app->registrationOffer().window();
-        QVERIFY(!window->doneButton()->isVisible());
+        QVERIFY(!window->doneButton()->isVisible() && window->notNowButton()->isVisible());
         const auto field = [&app](const char *name) {
             return app->registrationOffer().window()->findChild<QLineEdit *>(name);
         };
@@ -106,8 +107,10 @@ private slots:
         if (registered)
             window->findChild<QAbstractButton *>("registerButton")->click();
         else
-            window->close();
+            window->notNowButton()->click();
         QCoreApplication::processEvents();
+        QCOMPARE(window->isVisible(), registered);
+        QCOMPARE(window->notNowButton()->isHidden(), registered);
         QCOMPARE(machine.fakes.calls.contains(kStart), registered);
         QCOMPARE(app->menu().registerAction()->isVisible(), !registered);
         QCOMPARE(window->doneButton()->isVisible(), registered);

@@ -1,0 +1,92 @@
+// The tour's third road: the command-line enrolment in the sandbox, as a device-management script meets it.
+#include "sandbox/SandboxTools.h"
+#include "sandbox/tour/Tour.h"
+
+#include <QProcess>
+
+namespace sandbox {
+
+namespace {
+
+const QString kLogin = QStringLiteral("demo");
+const QByteArray kPassword = "demo-password";
+
+// A command line as a person would type it.
+QString shown(const QStringList &arguments)
+{
+    QStringList words{QStringLiteral("osagent-enroll")};
+    for (const QString &argument : arguments)
+        words << (argument.contains(QLatin1Char(' ')) ? QLatin1Char('\'') + argument + QLatin1Char('\'') : argument);
+    return words.join(QLatin1Char(' '));
+}
+
+} // namespace
+
+int Tour::runEnrollCommand()
+{
+    if (!m_box.create()) {
+        say(QStringLiteral("Cannot lay out the sandbox in %1").arg(m_box.root()));
+        return 1;
+    }
+    m_box.setAccounts({{kLogin, QString::fromUtf8(kPassword)}});
+    m_box.setFullDiskAccess(true);
+    m_box.setAuthoriseAnswer(QStringLiteral("allow")); // the relaunched menu-bar application's start of the daemon
+    if (!m_session.startServer()) {
+        say(QStringLiteral("The stand-in backup server did not start"));
+        return 1;
+    }
+    say(QStringLiteral("Sandbox: %1").arg(m_box.root()));
+    say(QStringLiteral("Backup server: %1, login \"%2\", password \"%3\"")
+            .arg(m_session.serverAddress(), kLogin, QString::fromUtf8(kPassword)));
+    road(QStringLiteral("osagent-enroll, as a device-management script runs it as root"), 6);
+    const QString address = m_session.serverAddress();
+    bool ok = enrollStep(1, QStringLiteral("Register; the password comes on standard input"),
+                         {QStringLiteral("register"), QStringLiteral("--address"), address, QStringLiteral("--login"),
+                          kLogin, QStringLiteral("--password-stdin")},
+                         0, kPassword);
+    // The stand-in launchd relaunches the menu-bar application, which starts the daemon.
+    SandboxSession::waitUntil([this] { return m_box.isDaemonRunning(); }, 20000);
+    ok &= enrollStep(2, QStringLiteral("Status: enrolled, and the daemon that the menu-bar application started"),
+                     {QStringLiteral("status")}, 0);
+    m_box.setManagedSettings({{QStringLiteral("ServerAddress"), address}, {QStringLiteral("Login"), kLogin}});
+    ok &= enrollStep(3,
+                     QStringLiteral("An administrator sets ServerAddress and Login in %1; a script that gives another "
+                                    "address is refused")
+                         .arg(m_box.managedSettingsFile()),
+                     {QStringLiteral("register"), QStringLiteral("--address"),
+                      QStringLiteral("backup.example.com:7443"), QStringLiteral("--password-stdin")},
+                     64, kPassword);
+    ok &= enrollStep(4, QStringLiteral("Left out, the administrator's values stand in"),
+                     {QStringLiteral("register"), QStringLiteral("--password-stdin"), QStringLiteral("--json")}, 0,
+                     kPassword);
+    ok &=
+        enrollStep(5, QStringLiteral("Uninstall: both jobs, the application, the logs, the configuration, the receipt"),
+                   {QStringLiteral("uninstall")}, 0);
+    ok &= enrollStep(6, QStringLiteral("Status afterwards"), {QStringLiteral("status")}, 0);
+    m_session.stop();
+    return ok ? 0 : 1;
+}
+
+bool Tour::enrollStep(int number, const QString &text, const QStringList &arguments, int expected,
+                      const QByteArray &password)
+{
+    say(QStringLiteral("[%1/%2] %3").arg(number).arg(m_steps).arg(text));
+    say(password.isEmpty()
+            ? QStringLiteral("    $ %1").arg(shown(arguments))
+            : QStringLiteral("    $ printf '%s' '%1' | %2").arg(QString::fromUtf8(password), shown(arguments)));
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(QString::fromUtf8(tools::kEnroll), QStringList{m_box.root(), QStringLiteral("root")} + arguments);
+    process.write(password);
+    process.closeWriteChannel();
+    const bool ended = process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit;
+    for (const QString &line : QString::fromUtf8(process.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        say(QStringLiteral("    ") + line);
+    const int status = ended ? process.exitCode() : -1;
+    say(QStringLiteral("    (exit status %1)%2")
+            .arg(status)
+            .arg(status == expected ? QString() : QStringLiteral("  -- FAILED")));
+    return status == expected;
+}
+
+} // namespace sandbox

@@ -14,7 +14,6 @@
 
 #include <QAbstractButton>
 #include <QLineEdit>
-#include <QRegularExpression>
 #include <QSettings>
 #include <QSysInfo>
 #include <QSystemTrayIcon>
@@ -83,22 +82,6 @@ private slots:
             platform::InstallerPluginLoader({QString::fromUtf8(tools::kEnrollerPlugin)}).createPane(&dependencies));
         m_assistant->show();
         m_assistant->next();
-    }
-
-    // The suite trusts the stand-in launchd in two things: a started job leaves its caller's output
-    // alone (or "start; list | grep" would never end), and the job list shows daemons only.
-    void standInLaunchdDetachesAndListsDaemonsOnly()
-    {
-        QProcess shell;
-        shell.start("/bin/sh", {"-c", m_box.paths().launchctl + " start " + kService + " | cat; " +
-                                          m_box.paths().launchctl + " list"});
-        QVERIFY2(shell.waitForFinished(5000), "launchctl start kept its caller waiting for the job");
-        const QString list = QString::fromUtf8(shell.readAllStandardOutput());
-        const QRegularExpression daemonLine("^\\d+\\t0\\t" + kService + "$", QRegularExpression::MultilineOption);
-        QVERIFY2(list.contains(daemonLine), qPrintable(list));
-        QVERIFY(!list.contains(contract::toQString(contract::kGuiAgentLabel)));
-        QCOMPARE(QProcess::execute(m_box.paths().launchctl, {"stop", kService}), 0);
-        QVERIFY(!m_box.isDaemonRunning());
     }
 
     void theRoad()
@@ -192,10 +175,10 @@ private slots:
     {
         SandboxSession::waitUntil([this] { return m_box.isDaemonRunning(); }, 10000); // the install's start
         QProcess::execute(m_box.paths().launchctl, {"stop", contract::toQString(contract::kGuiAgentLabel)});
-        QProcess::execute(m_box.paths().launchctl, {"stop", contract::toQString(contract::kServiceLabel)});
+        QProcess::execute(m_box.paths().launchctl, {"stop", kService});
         m_box.setFullDiskAccess(false);
         auto app = menuBarApp(); // the configuration exists: it starts the daemon at once
-        QCOMPARE(m_box.daemonJobLine(), "-\t6\t" + contract::toQString(contract::kServiceLabel));
+        QCOMPARE(m_box.daemonJobLine(), "-\t6\t" + kService);
         QCOMPARE(lastAlert(m_menuAlerts), QString("Missing full disk access"));
         QCOMPARE(m_urls.opened, (QList<QUrl>{QUrl(contract::toQString(contract::kFullDiskAccessSettingsUrl))}));
         m_box.setFullDiskAccess(true);

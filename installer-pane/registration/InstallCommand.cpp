@@ -45,7 +45,7 @@ QString InstallCommand::build(const InstallPaths &paths, InstallOwners owners)
                R"x( || r "the staging directory $s is not a directory owned by %4"; own=1; )x"
                R"x(mv "$t/s/$f" "$t/$f" && [ -n "$(find "$t/$f" -prune -type f -links 1 -user %4)" ])x"
                R"x( || r "the staged configuration is not a regular file with one link owned by %4"; )x"
-               R"x(install -m 600 "$t/$f" "$d/$f" || exit; "%6" start %7 || :)x")
+               R"x(install -m 600 "$t/$f" "$d/$f" || exit; "%6" kickstart -k system/%7 || :)x")
         .arg(requireSafe(paths.installedConfigDirectory), requireSafe(paths.stagingDirectory), name,
              QString::number(owners.daemonUser), QString::number(owners.commandUser), requireSafe(paths.launchctl),
              contract::toQString(contract::kServiceLabel));

@@ -194,7 +194,7 @@ private slots:
                     R"x(r "the staging directory $s is not a directory owned by UID"; own=1; )x"
                     R"x(mv "$t/s/$f" "$t/$f" && [ -n "$(find "$t/$f" -prune -type f -links 1 -user UID)" ] || )x"
                     R"x(r "the staged configuration is not a regular file with one link owned by UID"; )x"
-                    R"x(install -m 600 "$t/$f" "$d/$f" || exit; "@/launchctl" start com.kelvane.osagent || :)x")
+                    R"x(install -m 600 "$t/$f" "$d/$f" || exit; "@/launchctl" kickstart -k system/com.kelvane.osagent || :)x")
                 .replace("UID", QString::number(::geteuid()))
                 .replace('@', m_dir->path());
         QCOMPARE(m_shell.commands, status == 0 ? QStringList{install} : QStringList());
@@ -204,7 +204,7 @@ private slots:
         QCOMPARE(modeOf(installedFile), installed ? 0600 : -1); // root's alone, however it was before
         QCOMPARE(installedEntries(), installed ? QStringList{".qmx-osagent.cfg"} : QStringList());
         QCOMPARE(QFileInfo::exists(m_paths.stagedConfigFile), !installed);
-        QString calls = installed ? "start com.kelvane.osagent\nstop " + kLabel + "\n" : "";
+        QString calls = installed ? "kickstart -k system/com.kelvane.osagent\nstop " + kLabel + "\n" : "";
         if (installed && fault != Fault::FailingStop)
             calls += "list " + kLabel + "\nstart " + kLabel + "\n"; // no "PID" listed: nothing to wait for
         QCOMPARE(m_dir->read("launchctl.calls"), calls.toUtf8());

@@ -1,10 +1,8 @@
 #include "installer-pane/registration/RegistrationError.h"
 #include "installer-pane/registration/RegistrationHelper.h"
-#include "menubar-app/service/ProcessHelper.h" // the installer has a ProcessHelper.h of its own
 #include "menubar-app/service/ServicesController.h"
 #include "platform/AdministratorShell.h"
 #include "platform/LogSink.h"
-#include "tests/support/PlatformFakes.h"
 #include "tests/support/ScriptDir.h"
 
 #include <QTest>
@@ -109,38 +107,6 @@ private slots:
         QCOMPARE(logged.entries().size(), log.isEmpty() ? 0 : 1);
         QVERIFY(log.isEmpty() || logged.entries().constFirst().message == log);
         QVERIFY(!QFile::exists(dir.filePath("daemon.late"))); // the registration ended before a child left behind
-    }
-
-    void processTableFaultsCountAsStopped_data()
-    {
-        QTest::addColumn<QByteArray>("ps"); // the script; none: nothing there
-        QTest::addColumn<QString>("error"); // what the check logs
-        const QString failed = "Kelvane_OS_Agent.ServicesController Failed execute process Error Domain=";
-        QTest::newRow("ps: garbage") << QByteArray(R"(printf 'COMM\n\377qmx-osagent\n')")
-                                     << failed + R"x(Failed to decode output Code=0 "(null)")x";
-        QTest::newRow("ps: NUL after the name") << QByteArray(R"(printf 'COMM\nqmx-osagent\000\n')") << QString();
-        QTest::newRow("ps: nothing") << QByteArray("exit 0") << failed + R"x(Missing data Code=0 "(null)")x";
-        QTest::newRow("ps: missing") << QByteArray()
-                                     << failed + R"(NSPOSIXErrorDomain Code=2 "No such file or directory")";
-    }
-
-    void processTableFaultsCountAsStopped()
-    {
-        QFETCH(QByteArray, ps);
-        QFETCH(QString, error);
-        ScriptDir dir;
-        contract::AgentPaths paths;
-        paths.ps = ps.isNull() ? dir.filePath("missing") : dir.write("ps", ps);
-        paths.installedConfigFile = dir.filePath("no-configuration");
-        menubar::ProcessHelper runner({dir.filePath("no-osascript"), dir.filePath("no-pkexec"), "/bin/sh"});
-        platform::CapturingLogSink log;
-        FakeAlertPresenter alerts;
-        FakeUrlOpener urls;
-        menubar::ServicesController controller({runner, log, alerts, urls, paths, std::chrono::minutes(1)});
-        QCoreApplication::processEvents(); // the first check's result is published from the event loop
-        QCOMPARE(controller.iconName(), "StopMenuBarExtraIcon");
-        QCOMPARE(log.entries().size(), error.isNull() ? 2 : 3); // starting, the error, stopped
-        QVERIFY(error.isNull() || log.entries().at(1).message == error);
     }
 
     // Ten mebibytes of digits are no process ID (the job list's other cases: fuzz_joblist).

@@ -33,6 +33,7 @@ private slots:
         QTest::newRow("capitals") << "COMM\nQMX-OSAGENT\n" << false;
         QTest::newRow("carriage return") << "COMM\r\nqmx-osagent\r\n" << false;
         QTest::newRow("header and empty lines") << "COMM\n\n\n" << false;
+        QTest::newRow("NUL after the name") << QString::fromUtf8("COMM\nqmx-osagent\0\n", 18) << false;
     }
 
     void probeMatchesOnlyTheWholeName()

@@ -56,14 +56,14 @@ private slots:
             << failed + "…\n" + QString(3999, 'y') << QString();
         QTest::newRow("daemon: UTF-8 cut off at the end")
             << form << QByteArray("printf 'ok \\342\\202'; exit 7") << failed << QString();
-        // A copy that the excerpt's cut would split is taken out whole, a piece of one as well; the password is the
-        // form's third value.
+        // A copy that the excerpt's cut would split is taken out whole, a piece of four characters as well, one of
+        // three is left; the password is the form's third value.
         const QStringList secret{"A", "L", "s3cret-Pa55w0rd", "N"};
-        QTest::newRow("daemon: the password across the cut, a piece of it on standard error")
+        QTest::newRow("daemon: the password across the cut, pieces of it on standard error")
             << secret
-            << QByteArray("printf 'bad Pa55w0rd\\n' >&2; printf 's3cret-Pa55w0rd'; head -c 3992 /dev/zero | "
+            << QByteArray("printf 'bad w0rd t-P\\n' >&2; printf 's3cret-Pa55w0rd'; head -c 3992 /dev/zero | "
                           "tr '\\0' y; exit 7")
-            << failed + "********" + QString(3992, 'y') << "Enroller.RegistrationHelper qmx-osagent: bad ********";
+            << failed + "********" + QString(3992, 'y') << "Enroller.RegistrationHelper qmx-osagent: bad ******** t-P";
         QTest::newRow("daemon: a child left holding standard error")
             << form << QByteArray("printf said >&2; { sleep 30; echo > \"$0.late\"; } >/dev/null & exit 7") << failed
             << "Enroller.RegistrationHelper qmx-osagent: said";

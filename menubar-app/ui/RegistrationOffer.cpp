@@ -32,12 +32,18 @@ void RegistrationOffer::openWindow()
         std::unique_ptr<platform::InstallerPane> pane = m_newRegistrationPane ? m_newRegistrationPane() : nullptr;
         if (!pane)
             return;
-        m_window = new platform::InstallerPaneWindow(std::move(pane), m_windowTitle);
+        auto *window = new platform::InstallerPaneWindow(std::move(pane), m_windowTitle);
+        m_window = window;
         // Closed, it is deleted with its page and what was typed into it, the password too, and the memory
         // they took goes back to the system: the application rests in the menu bar for days.
-        connect(m_window, &QDialog::finished, m_window, &QObject::deleteLater);
+        connect(window, &QDialog::finished, window, &QObject::deleteLater);
+        // Forgotten at once: an opening before the deletion has run makes a new window.
+        connect(window, &QDialog::finished, this, [this, window] {
+            if (m_window == window)
+                m_window.clear();
+        });
         connect(
-            m_window, &QObject::destroyed, this, [] { platform::releaseFreedMemory(); }, Qt::QueuedConnection);
+            window, &QObject::destroyed, this, [] { platform::releaseFreedMemory(); }, Qt::QueuedConnection);
         // Queued, so that the page's click has ended and the window shows its success before the
         // start asks for an administrator.
         connect(m_window->pane(), &platform::InstallerPane::nextEnabledChanged, this,

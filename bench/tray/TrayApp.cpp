@@ -1,6 +1,8 @@
 #include "bench/tray/TrayApp.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <csignal>
@@ -87,17 +89,34 @@ CpuTime TrayApp::cpu() const
     if (fields.size() < 15)
         return {};
     const double msPerTick = 1000.0 / double(sysconf(_SC_CLK_TCK));
-    return {(fields.at(11).toDouble() + fields.at(12).toDouble()) * msPerTick,
-            (fields.at(13).toDouble() + fields.at(14).toDouble()) * msPerTick};
+    // The process's own share in 10 ms ticks is too coarse for a program that wakes for a moment every 5 s.
+    double selfNs = 0.0;
+    for (const QFileInfo &task :
+         QDir(QStringLiteral("/proc/%1/task").arg(m_pid)).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile schedstat(task.filePath() + QStringLiteral("/schedstat"));
+        if (schedstat.open(QIODevice::ReadOnly))
+            selfNs += schedstat.readAll().split(' ').first().toDouble();
+    }
+    return {selfNs / 1e6, (fields.at(13).toDouble() + fields.at(14).toDouble()) * msPerTick};
+}
+
+double TrayApp::statusKb(const char *key) const
+{
+    for (const QByteArray &line : procFile(m_pid, "status").split('\n')) {
+        if (line.startsWith(key))
+            return line.mid(qsizetype(qstrlen(key))).trimmed().split(' ').first().toDouble();
+    }
+    return 0.0;
 }
 
 double TrayApp::residentMb() const
 {
-    for (const QByteArray &line : procFile(m_pid, "status").split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    }
-    return 0.0;
+    return statusKb("VmRSS:") / 1024.0;
+}
+
+double TrayApp::privateMb() const
+{
+    return (statusKb("RssAnon:") + statusKb("RssShmem:")) / 1024.0;
 }
 
 } // namespace bench

@@ -9,7 +9,7 @@ namespace bench {
 
 struct CpuTime
 {
-    double selfMs = 0.0;     // utime + stime
+    double selfMs = 0.0;     // time on a CPU of its threads, to the nanosecond (schedstat)
     double childrenMs = 0.0; // cutime + cstime: the children it has reaped
 
     double totalMs() const { return selfMs + childrenMs; }
@@ -36,8 +36,13 @@ public:
     CpuTime cpu() const;
     // VmRSS, in megabytes.
     double residentMb() const;
+    // Its private part, RssAnon + RssShmem (the heap, stacks and shared-memory window buffers), without
+    // the pages of libraries and fonts, which the kernel shares and takes back from a file when it needs to.
+    double privateMb() const;
 
 private:
+    double statusKb(const char *key) const;
+
     QStringList m_command;
     QString m_outputFile;
     pid_t m_pid = 0;

@@ -27,8 +27,16 @@ public:
     void startUp(const QList<Contender> &contenders, int runs);
     // The same for one contender alone, with something done before each launch and after each exit.
     void startUpAlone(const QString &figure, const Contender &contender, int runs, const std::function<void()> &reset);
-    // Both idle for the same window: resident memory at its end, CPU time spent within it.
-    void rest(const Contender &product, const Contender &minimal, int seconds);
+    // All idle for the same window: resident memory at its end, CPU time spent within it. The first-start
+    // contender's registration window is open when the window starts and is then closed.
+    struct Resting
+    {
+        Contender product;    // on a machine that is not enrolled, the first-start offer made already
+        Contender enrolled;   // on an enrolled machine, its daemon running
+        Contender firstStart; // on a machine that is not enrolled, at its first start
+        Contender minimal;
+    };
+    void rest(const Resting &contenders, int seconds);
 
 private:
     double launchUntilEmbedded(const Contender &contender);

@@ -127,6 +127,34 @@ bool TrayWatcher::waitUntilEmbedded(pid_t pid, std::chrono::milliseconds timeout
     }
 }
 
+int TrayWatcher::closeWindows(pid_t pid)
+{
+    XSync(d->display, False);
+    d->readEvents();
+    const Atom protocols = XInternAtom(d->display, "WM_PROTOCOLS", False);
+    const Atom deleteWindow = XInternAtom(d->display, "WM_DELETE_WINDOW", False);
+    int asked = 0;
+    for (auto &[window, owner] : d->windows) {
+        if (owner == 0)
+            owner = d->ownerOf(window);
+        XWindowAttributes attributes{};
+        if (owner != pid || d->isEmbedded(window) || XGetWindowAttributes(d->display, window, &attributes) == 0 ||
+            attributes.map_state != IsViewable)
+            continue;
+        XEvent event{};
+        event.xclient.type = ClientMessage;
+        event.xclient.window = window;
+        event.xclient.message_type = protocols;
+        event.xclient.format = 32;
+        event.xclient.data.l[0] = long(deleteWindow);
+        event.xclient.data.l[1] = CurrentTime;
+        XSendEvent(d->display, window, False, NoEventMask, &event);
+        ++asked;
+    }
+    XFlush(d->display);
+    return asked;
+}
+
 void TrayWatcher::forget(pid_t pid)
 {
     XSync(d->display, False);

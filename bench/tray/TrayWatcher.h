@@ -22,6 +22,9 @@ public:
 
     // True as soon as a window of the process is embedded, false when the time is up first.
     bool waitUntilEmbedded(pid_t pid, std::chrono::milliseconds timeout);
+    // Asks each of the process's viewable windows outside the tray to close, as a window manager's close
+    // button does (WM_DELETE_WINDOW); returns how many were asked.
+    int closeWindows(pid_t pid);
     // Drops what is known of the ended process's windows and reads what the display has queued.
     void forget(pid_t pid);
 

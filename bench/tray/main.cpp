@@ -4,11 +4,13 @@
 //
 // The menu-bar application is the sandbox's entry on a fresh sandbox: no configuration, so it never
 // starts the daemon, but it checks the process table every 5 s as shipped and logs to a file. Its
-// registration window opens by itself at the first, unmeasured launch only.
+// first-start offer of the registration window is taken as made already (an item ended as soon as it is
+// in the tray may not have got so far); at rest a first start with the window, closed, is measured beside it.
 #include "bench/BenchSupport.h"
 #include "bench/BenchTools.h"
 #include "bench/tray/TrayBench.h"
 #include "bench/tray/TrayWatcher.h"
+#include "menubar-app/ui/RegistrationOffer.h"
 #include "platform/ChildProcess.h"
 #include "sandbox/Sandbox.h"
 #include "sandbox/SandboxSession.h"
@@ -18,6 +20,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include <cstdlib>
@@ -61,10 +64,13 @@ int main(int argc, char *argv[])
     QTemporaryDir scratch;
     const sandbox::Sandbox fresh(scratch.filePath(QStringLiteral("fresh")));
     const sandbox::Sandbox enrolled(scratch.filePath(QStringLiteral("enrolled")));
-    if (!scratch.isValid() || !fresh.create() || !layOutEnrolled(enrolled)) {
+    const sandbox::Sandbox firstStart(scratch.filePath(QStringLiteral("first-start")));
+    if (!scratch.isValid() || !fresh.create() || !layOutEnrolled(enrolled) || !firstStart.create()) {
         bench::printFigure(QStringLiteral("tray figures: not measured: cannot lay out the sandboxes"));
         return 0;
     }
+    QSettings(fresh.settingsFile(), QSettings::IniFormat)
+        .setValue(QLatin1String(menubar::RegistrationOffer::kOpenedAtStartKey), true);
     const QString menuBarApp = QString::fromUtf8(sandbox::tools::kMenuBarApp);
     const bench::Contender product{QStringLiteral("menu-bar app"), {menuBarApp, fresh.root()}};
     const bench::Contender cheapListing{
@@ -80,7 +86,9 @@ int main(int argc, char *argv[])
         bench.startUp({product, cheapListing, minimal}, runs);
         bench.startUpAlone(QStringLiteral("start-up, enrolled machine with the daemon stopped"), enrolledProduct,
                            kEnrolledRuns, [&enrolled] { stopDaemon(enrolled); });
-        bench.rest(product, minimal, seconds);
+        bench.rest(
+            {product, enrolledProduct, {QStringLiteral("menu-bar app"), {menuBarApp, firstStart.root()}}, minimal},
+            seconds);
     } catch (const std::exception &error) {
         bench::printFigure(QStringLiteral("tray figures: not measured: %1").arg(QString::fromLocal8Bit(error.what())));
     }

@@ -120,6 +120,8 @@ void ServicesController::startChecking()
 
     m_timer = std::make_unique<QTimer>();
     m_timer->setInterval(m_checkInterval);
+    // Within 5 % of the interval is soon enough: the system may wake us together with others.
+    m_timer->setTimerType(Qt::CoarseTimer);
     connect(m_timer.get(), &QTimer::timeout, this, &ServicesController::updateServiceStatus);
     m_timer->start();
 }

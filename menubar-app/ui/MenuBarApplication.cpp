@@ -57,7 +57,6 @@ int runMenuBarApplication(const contract::AgentPaths &paths, platform::LogSink &
     platform::MessageBoxAlertPresenter alerts;
     platform::DesktopUrlOpener urlOpener;
     platform::DesktopColourScheme colourScheme;
-    platform::followDesktopColourScheme(colourScheme);
 
     installer::EnrollerDependencies page;
     page.paths = paths;
@@ -74,6 +73,9 @@ int runMenuBarApplication(const contract::AgentPaths &paths, platform::LogSink &
         registrationPaneFactory(page),
         &colourScheme,
     });
+    // Its answers come through the event loop whenever it is asked; asked once the item is made, its
+    // subscriptions keep no one waiting for the item.
+    platform::followDesktopColourScheme(colourScheme);
     return QApplication::exec();
 }
 

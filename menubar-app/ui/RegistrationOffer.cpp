@@ -1,6 +1,7 @@
 #include "menubar-app/ui/RegistrationOffer.h"
 
 #include "menubar-app/service/ServicesController.h"
+#include "platform/FreedMemory.h"
 #include "platform/widgets/InstallerPaneWindow.h"
 
 #include <QSettings>
@@ -15,16 +16,34 @@ RegistrationOffer::RegistrationOffer(Dependencies dependencies, QObject *parent)
     , m_windowTitle(std::move(dependencies.windowTitle))
 {}
 
-RegistrationOffer::~RegistrationOffer() = default;
+RegistrationOffer::~RegistrationOffer()
+{
+    delete m_window;
+}
+
+platform::InstallerPaneWindow *RegistrationOffer::window() const
+{
+    return m_window.data();
+}
 
 void RegistrationOffer::openWindow()
 {
-    if (!m_window || !m_window->isVisible()) {
+    if (!m_window) {
         std::unique_ptr<platform::InstallerPane> pane = m_newRegistrationPane ? m_newRegistrationPane() : nullptr;
         if (!pane)
             return;
-        // A closed window is dropped with what was typed into it, the password too.
-        m_window = std::make_unique<platform::InstallerPaneWindow>(std::move(pane), m_windowTitle);
+        auto *window = new platform::InstallerPaneWindow(std::move(pane), m_windowTitle);
+        m_window = window;
+        // Closed, it is deleted with its page and what was typed into it, the password too, and the memory
+        // they took goes back to the system: the application rests in the menu bar for days.
+        connect(window, &QDialog::finished, window, &QObject::deleteLater);
+        // Forgotten at once: an opening before the deletion has run makes a new window.
+        connect(window, &QDialog::finished, this, [this, window] {
+            if (m_window == window)
+                m_window.clear();
+        });
+        connect(
+            window, &QObject::destroyed, this, [] { platform::releaseFreedMemory(); }, Qt::QueuedConnection);
         // Queued, so that the page's click has ended and the window shows its success before the
         // start asks for an administrator.
         connect(m_window->pane(), &platform::InstallerPane::nextEnabledChanged, this,

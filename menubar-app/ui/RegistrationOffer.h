@@ -49,8 +49,8 @@ public:
     // Opens the window if the machine is not enrolled and it has never opened by itself for this user.
     void openOnceAtStart();
 
-    // The window opened last, or none.
-    platform::InstallerPaneWindow *window() const { return m_window.get(); }
+    // The open window, or none: a closed one is deleted with its page.
+    platform::InstallerPaneWindow *window() const;
 
 private:
     void takeUpRegistration(bool succeeded);
@@ -59,7 +59,7 @@ private:
     QSettings &m_settings;
     InstallerPaneFactory m_newRegistrationPane;
     QString m_windowTitle;
-    std::unique_ptr<platform::InstallerPaneWindow> m_window;
+    QPointer<platform::InstallerPaneWindow> m_window;
 };
 
 } // namespace menubar

@@ -1,0 +1,12 @@
+#include "platform/FreedMemory.h"
+
+#include <malloc.h>
+
+namespace platform {
+
+void releaseFreedMemory()
+{
+    malloc_trim(0);
+}
+
+} // namespace platform

@@ -1,0 +1,8 @@
+#include "platform/FreedMemory.h"
+
+namespace platform {
+
+void releaseFreedMemory()
+{}
+
+} // namespace platform

@@ -194,7 +194,8 @@ private slots:
                     R"x(r "the staging directory $s is not a directory owned by UID"; own=1; )x"
                     R"x(mv "$t/s/$f" "$t/$f" && [ -n "$(find "$t/$f" -prune -type f -links 1 -user UID)" ] || )x"
                     R"x(r "the staged configuration is not a regular file with one link owned by UID"; )x"
-                    R"x(install -m 600 "$t/$f" "$d/$f" || exit; "@/launchctl" kickstart -k system/com.kelvane.osagent || :)x")
+                    R"x(install -m 600 "$t/$f" "$d/$f" || exit; )x"
+                    R"x("@/launchctl" kickstart -k system/com.kelvane.osagent || :)x")
                 .replace("UID", QString::number(::geteuid()))
                 .replace('@', m_dir->path());
         QCOMPARE(m_shell.commands, status == 0 ? QStringList{install} : QStringList());

@@ -319,6 +319,8 @@ private slots:
             installDirectory + "is a symbolic link");
         row("another user's", "staging", directory + "755 'Application Support/osagent'", 65534, false,
             installDirectory + "belongs to another user");
+        row("the installed configuration's directory under a file", "staging", "touch 'Application Support'", -1, false,
+            "Can't check the configuration directory '@/Application Support/osagent'. Error: Not a directory");
         row("a staging path that no shell quoting keeps", "st$ging", "true", -1, false,
             "Can't install the configuration: the path '@/st$ging/.qmx-osagent.cfg' is not safe in a shell command");
         row("a blank in the staging path, quoted: registered and installed", "stag ing", "true", -1, false, "no error");

@@ -108,6 +108,7 @@ private slots:
             window->findChild<QAbstractButton *>("registerButton")->click();
         else
             window->notNowButton()->click();
+        QCOMPARE(!app->registrationOffer().window(), !registered); // forgotten at once, before its deletion
         QCoreApplication::processEvents();
         // A closed window is deleted, with what was typed into it.
         QTRY_COMPARE(bool(window), registered);

@@ -11,7 +11,7 @@ namespace sandbox {
 
 namespace {
 
-// https://specifications.freedesktop.org/systemtray-spec/: the opcode message's first request.
+// freedesktop.org's system tray protocol, SYSTEM_TRAY_REQUEST_DOCK: the opcode message's first request.
 constexpr long kRequestDock = 0;
 
 } // namespace

@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <optional>
 #include <poll.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -51,6 +52,7 @@ public:
     }
 
     int get() const { return m_fd; }
+    int release() { return std::exchange(m_fd, -1); }
     bool isOpen() const { return m_fd >= 0; }
     void close()
     {
@@ -218,7 +220,7 @@ int waitForChild(pid_t pid)
 
 } // namespace
 
-ChildProcessResult runChildProcess(const ChildProcessRequest &request)
+StartedChildProcess::StartedChildProcess(const ChildProcessRequest &request)
 {
     Pipe output = makePipe();
     Pipe errors;
@@ -228,16 +230,45 @@ ChildProcessResult runChildProcess(const ChildProcessRequest &request)
         errors = makePipe();
         actions.redirect(errors.writeEnd, STDERR_FILENO);
     }
-    const pid_t pid = spawn(request, actions);
-    output.writeEnd.close();
-    errors.writeEnd.close();
+    m_pid = spawn(request, actions);
+    // The write ends close with the pipes here: only the child holds them now.
+    m_output = output.readEnd.release();
+    m_errors = errors.readEnd.release();
+}
+
+StartedChildProcess::StartedChildProcess(StartedChildProcess &&other) noexcept
+    : m_pid(std::exchange(other.m_pid, -1))
+    , m_output(std::exchange(other.m_output, -1))
+    , m_errors(std::exchange(other.m_errors, -1))
+{}
+
+StartedChildProcess::~StartedChildProcess()
+{
+    if (m_pid < 0)
+        return;
+    FileDescriptor(m_output).close();
+    FileDescriptor(m_errors).close();
+    ::kill(m_pid, SIGKILL);
+    int rawStatus = 0;
+    while (::waitpid(m_pid, &rawStatus, 0) < 0 && errno == EINTR) {
+    }
+}
+
+ChildProcessResult StartedChildProcess::finish()
+{
+    // Waiting for pid -1 would reap any child of ours.
+    if (m_pid < 0)
+        throw SystemError(ECHILD);
+    const pid_t pid = std::exchange(m_pid, -1);
+    FileDescriptor output(std::exchange(m_output, -1));
+    FileDescriptor errors(std::exchange(m_errors, -1));
 
     ChildProcessResult result;
     std::optional<int> ended;
-    const int readError = drain(pid, output.readEnd, result.output, errors.readEnd, result.errorOutput, ended);
+    const int readError = drain(pid, output, result.output, errors, result.errorOutput, ended);
     // Closing before the wait lets a child still writing end on SIGPIPE instead of blocking us.
-    output.readEnd.close();
-    errors.readEnd.close();
+    output.close();
+    errors.close();
 
     const int rawStatus = ended ? *ended : waitForChild(pid);
     if (readError != 0)
@@ -245,6 +276,11 @@ ChildProcessResult runChildProcess(const ChildProcessRequest &request)
     result.signalled = WIFSIGNALED(rawStatus);
     result.status = result.signalled ? WTERMSIG(rawStatus) : WEXITSTATUS(rawStatus);
     return result;
+}
+
+ChildProcessResult runChildProcess(const ChildProcessRequest &request)
+{
+    return StartedChildProcess(request).finish();
 }
 
 } // namespace platform

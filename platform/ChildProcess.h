@@ -8,6 +8,7 @@
 
 #include <exception>
 #include <optional>
+#include <sys/types.h>
 
 namespace platform {
 
@@ -40,6 +41,29 @@ struct ChildProcessResult
     bool signalled = false;
     QByteArray output;
     QByteArray errorOutput; // only when asked for
+};
+
+// A child launched now whose output is collected later, so that it can run while its caller does something else.
+// One that is dropped without being finished is killed and reaped: no one will read what it writes.
+class StartedChildProcess
+{
+public:
+    // Throws SystemError when the child cannot be launched.
+    explicit StartedChildProcess(const ChildProcessRequest &request);
+    ~StartedChildProcess();
+    StartedChildProcess(StartedChildProcess &&other) noexcept;
+    StartedChildProcess(const StartedChildProcess &) = delete;
+    StartedChildProcess &operator=(const StartedChildProcess &) = delete;
+    StartedChildProcess &operator=(StartedChildProcess &&) = delete;
+
+    pid_t pid() const { return m_pid; }
+    // Drains the child's output on the calling thread until it has ended, as runChildProcess does. Once only.
+    ChildProcessResult finish();
+
+private:
+    pid_t m_pid = -1;
+    int m_output = -1;
+    int m_errors = -1; // only when standard error is captured
 };
 
 // Runs the child to its end on the calling thread, draining its standard output while it runs.

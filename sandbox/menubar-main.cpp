@@ -11,15 +11,18 @@
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
     if (argc != 2 && argc != 3) {
         qCritical("usage: sandbox-kelvane-os-agent SANDBOX [LANGUAGE]");
         return 2;
     }
     const sandbox::Sandbox box(QString::fromLocal8Bit(argv[1]));
+    // As the shipped application does: the first check's lister runs while Qt starts.
+    std::function<QString()> firstProcessTable = menubar::startFirstProcessTable(box.paths());
+    QApplication app(argc, argv);
     platform::FileLogSink log(box.logFile());
     const QStringList languages =
         argc == 3 ? QStringList{QString::fromLocal8Bit(argv[2])} : QLocale::system().uiLanguages();
     QSettings settings(box.settingsFile(), QSettings::IniFormat);
-    return menubar::runMenuBarApplication(box.paths(), log, settings, languages, box.managedSettingsSource());
+    return menubar::runMenuBarApplication(box.paths(), log, settings, languages, box.managedSettingsSource(),
+                                          std::move(firstProcessTable));
 }

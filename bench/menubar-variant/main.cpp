@@ -13,7 +13,6 @@
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
     if (argc != 3 && argc != 4) {
         qCritical("usage: bench-menubar-variant SANDBOX LISTING-PROGRAM [CHECK-INTERVAL-MS]");
         return 2;
@@ -21,11 +20,13 @@ int main(int argc, char *argv[])
     const sandbox::Sandbox box(QString::fromLocal8Bit(argv[1]));
     contract::AgentPaths paths = box.paths();
     paths.ps = QString::fromLocal8Bit(argv[2]);
+    std::function<QString()> firstProcessTable = menubar::startFirstProcessTable(paths);
+    QApplication app(argc, argv);
     platform::FileLogSink log(box.logFile());
     QSettings settings(box.settingsFile(), QSettings::IniFormat);
     settings.setValue(QLatin1String(menubar::RegistrationOffer::kOpenedAtStartKey), true);
     const std::chrono::milliseconds interval =
         argc == 4 ? std::chrono::milliseconds(QByteArray(argv[3]).toInt()) : menubar::kShippedCheckInterval;
     return menubar::runMenuBarApplication(paths, log, settings, {QStringLiteral("en")}, box.managedSettingsSource(),
-                                          interval);
+                                          std::move(firstProcessTable), interval);
 }

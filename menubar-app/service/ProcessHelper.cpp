@@ -7,6 +7,8 @@
 
 #include <QFileInfo>
 
+#include <memory>
+
 namespace menubar {
 
 namespace {
@@ -21,12 +23,17 @@ QString decodeOutput(const QByteArray &bytes)
     return *text;
 }
 
+ProcessError processError(const platform::SystemError &error)
+{
+    return ProcessError::posix(error.code(), error.message());
+}
+
 platform::ChildProcessResult run(const platform::ChildProcessRequest &request)
 {
     try {
         return platform::runChildProcess(request);
     } catch (const platform::SystemError &error) {
-        throw ProcessError::posix(error.code(), error.message());
+        throw processError(error);
     }
 }
 
@@ -36,10 +43,27 @@ ProcessHelper::ProcessHelper(Tools tools)
     : m_tools(std::move(tools))
 {}
 
+ProcessHelper::StartedProcess ProcessHelper::startProcess(const QString &processName, const QStringList &arguments)
+{
+    try {
+        auto child = std::make_shared<platform::StartedChildProcess>(
+            platform::ChildProcessRequest{processName, arguments, std::nullopt});
+        return [child] {
+            try {
+                // The child's exit status is deliberately not looked at: its output is what counts.
+                return decodeOutput(child->finish().output);
+            } catch (const platform::SystemError &error) {
+                throw processError(error);
+            }
+        };
+    } catch (const platform::SystemError &error) {
+        return [failure = processError(error)]() -> QString { throw failure; };
+    }
+}
+
 QString ProcessHelper::executeProcess(const QString &processName, const QStringList &arguments)
 {
-    // The child's exit status is deliberately not looked at: its output is what counts.
-    return decodeOutput(run({processName, arguments, std::nullopt}).output);
+    return startProcess(processName, arguments)();
 }
 
 QString ProcessHelper::executeAsRoot(const QString &command)

@@ -9,6 +9,7 @@
 
 #include <limits>
 #include <optional>
+#include <utility>
 
 namespace menubar {
 
@@ -71,6 +72,7 @@ ServicesController::ServicesController(Dependencies dependencies, QObject *paren
     , m_log(dependencies.log)
     , m_paths(std::move(dependencies.paths))
     , m_checkInterval(dependencies.checkInterval)
+    , m_firstProcessTable(std::move(dependencies.firstProcessTable))
     , m_notificationHelper(dependencies.alerts, dependencies.urlOpener)
 {
     startChecking();
@@ -211,7 +213,8 @@ void ServicesController::updateServiceStatus()
 bool ServicesController::isProcessRunning()
 {
     try {
-        const QString output = m_runner.executeProcess(m_paths.ps, processTableArguments());
+        const QString output = m_firstProcessTable ? std::exchange(m_firstProcessTable, {})()
+                                                   : m_runner.executeProcess(m_paths.ps, processTableArguments());
         return processTableContains(output, kProcessName);
     } catch (const ProcessError &error) {
         logError(QStringLiteral("Failed execute process ") + error.description());

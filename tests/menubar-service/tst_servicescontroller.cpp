@@ -99,10 +99,16 @@ private slots:
         const menubar::StartServiceResult result = ServicesController::parseStartServiceOutput(output);
         QCOMPARE(QString("%1 %2").arg(result.isServiceRunning ? "true" : "false").arg(result.lastErrorCode), parsed);
         ControllerFakes fakes;
-        fakes.tables = {kRunningTable, running ? kRunningTable : kStoppedTable};
+        fakes.tables = {running ? kRunningTable : kStoppedTable};
         fakes.rootOutput = output.isNull() ? std::nullopt : std::optional(output);
         fakes.alerts.answer = answer;
-        auto controller = std::make_unique<ServicesController>(fakes.dependencies(60s));
+        ServicesController::Dependencies dependencies = fakes.dependencies(60s);
+        // The first check takes the listing started for it; every later probe runs its own.
+        dependencies.firstProcessTable = [&fakes] {
+            fakes.calls.append({"first"});
+            return kRunningTable;
+        };
+        auto controller = std::make_unique<ServicesController>(std::move(dependencies));
         fakes.alerts.whileShown = [&] {
             QCoreApplication::processEvents(); // as a real modal alert does: the refresh is queued before it
             QCOMPARE(controller->iconName(), "StopMenuBarExtraIcon");
@@ -112,7 +118,7 @@ private slots:
         else
             controller->startService();
 
-        QList<QStringList> expected{kProbe};
+        QList<QStringList> expected{{"first"}};
         for (const QString &call : calls.split(' '))
             expected << (call == "ps" ? kProbe : QStringList{"root", action == "stop" ? kStop : kStart});
         QCOMPARE(fakes.calls, expected);

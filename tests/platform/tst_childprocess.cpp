@@ -1,6 +1,7 @@
 #include "platform/ChildProcess.h"
 #include "tests/support/ScriptDir.h"
 
+#include <QFile>
 #include <QTest>
 
 #include <csignal>
@@ -34,6 +35,21 @@ private slots:
         QTEST(result.errorOutput, "errorOutput");
         QTEST(result.status, "status");
         QCOMPARE(result.signalled, script.startsWith("kill"));
+    }
+
+    void startedChildIsCollectedOnceOrEnded()
+    {
+        ScriptDir dir;
+        platform::StartedChildProcess first({"/bin/echo", {"first"}, std::nullopt});
+        platform::StartedChildProcess other({"/bin/echo", {"other"}, std::nullopt});
+        QCOMPARE(first.finish().output, "first\n");
+        // A second collection must not wait for whichever child ends next.
+        QVERIFY_THROWS_EXCEPTION(platform::SystemError, first.finish());
+        QCOMPARE(other.finish().output, "other\n");
+
+        const QString marker = dir.filePath("marker");
+        { platform::StartedChildProcess dropped({dir.write("tool", "sleep 1; touch \"$1\""), {marker}, std::nullopt}); }
+        QVERIFY(!QFile::exists(marker));
     }
 };
 

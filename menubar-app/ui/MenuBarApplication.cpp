@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
 
 namespace menubar {
 
@@ -49,7 +50,10 @@ int runMenuBarApplication(const contract::AgentPaths &paths, platform::LogSink &
     platform::installTranslations(preferredLanguages);
     // The menu-bar item is the program; closing the About window or an alert must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/AppIcon.svg")));
+    // Our windows' icon, once the item is up: an X window is handed it drawn at every size it may be shown at,
+    // the item's own window too, and that would hold up the item by milliseconds. A window opened before
+    // then takes it up when it comes.
+    QTimer::singleShot(0, qApp, [] { QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/AppIcon.svg"))); });
     // Trays read the item's title from the application's name, and title bars show the display name:
     // both are the bundle's name, not the executable's.
     const BundleInfo bundle = BundleInfo::mainBundle();

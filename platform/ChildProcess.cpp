@@ -236,12 +236,6 @@ StartedChildProcess::StartedChildProcess(const ChildProcessRequest &request)
     m_errors = errors.readEnd.release();
 }
 
-StartedChildProcess::StartedChildProcess(StartedChildProcess &&other) noexcept
-    : m_pid(std::exchange(other.m_pid, -1))
-    , m_output(std::exchange(other.m_output, -1))
-    , m_errors(std::exchange(other.m_errors, -1))
-{}
-
 StartedChildProcess::~StartedChildProcess()
 {
     if (m_pid < 0)

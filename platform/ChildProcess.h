@@ -51,10 +51,8 @@ public:
     // Throws SystemError when the child cannot be launched.
     explicit StartedChildProcess(const ChildProcessRequest &request);
     ~StartedChildProcess();
-    StartedChildProcess(StartedChildProcess &&other) noexcept;
     StartedChildProcess(const StartedChildProcess &) = delete;
     StartedChildProcess &operator=(const StartedChildProcess &) = delete;
-    StartedChildProcess &operator=(StartedChildProcess &&) = delete;
 
     pid_t pid() const { return m_pid; }
     // Drains the child's output on the calling thread until it has ended, as runChildProcess does. Once only.

@@ -107,6 +107,14 @@ private slots:
         QTRY_VERIFY(tray.iconCentreLightness(item) > 128);
         QTRY_COMPARE(windowsShown(app.processId()).size(), windowsAtStart);
         const QStringList before = windowsShown(app.processId());
+        // The registration window, opened before the application's icon is given, takes it up.
+        const auto icon = [](const QString &window) {
+            QProcess xprop;
+            xprop.start("xprop", {"-id", window, "-notype", "_NET_WM_ICON"});
+            return xprop.waitForFinished() ? xprop.readAll().left(30) : QByteArray();
+        };
+        for (const QString &window : before)
+            QTRY_COMPARE(icon(window), "_NET_WM_ICON = \tIcon (16 x 16)");
         xdotool({"mousemove", "500", "620"}); // where the item is: the host does not say
         for (bool rightButton : {false, true}) {
             QVERIFY(tray.click(item, QPoint(500, 620), rightButton));

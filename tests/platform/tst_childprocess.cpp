@@ -47,8 +47,14 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(platform::SystemError, first.finish());
         QCOMPARE(other.finish().output, "other\n");
 
+        // Dropped uncollected: ended at once, and reaped.
         const QString marker = dir.filePath("marker");
-        { platform::StartedChildProcess dropped({dir.write("tool", "sleep 1; touch \"$1\""), {marker}, std::nullopt}); }
+        pid_t pid = 0;
+        {
+            platform::StartedChildProcess dropped({dir.write("tool", "sleep 1; touch \"$1\""), {marker}, std::nullopt});
+            pid = dropped.pid();
+        }
+        QCOMPARE(::kill(pid, 0), -1);
         QVERIFY(!QFile::exists(marker));
     }
 };

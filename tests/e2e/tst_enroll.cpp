@@ -138,48 +138,10 @@ private slots:
         QVERIFY(!QFile::exists(m_box.jobDirectory(kAgent) + "/pid"));
     }
 
-    void failureRoadsInstallNothing_data()
-    {
-        QTest::addColumn<QStringList>("arguments"); // @server: the server's address; @file: the password file
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("err");
-        QTest::addColumn<QString>("out");
-        const QStringList login{"--login", "fleet"};
-        QTest::newRow("wrong password in the file")
-            << QStringList{"register", "--address", "@server", "--password-file", "@file"} + login << 4
-            << "Incorrect credential provided\n"
-            << "";
-        QTest::newRow("server down, for scripts")
-            << QStringList{"register", "--address", "127.0.0.1:1", "--password-stdin", "--json"} + login << 3 << ""
-            << "{\"message\":\"Can't connect to server\",\"ok\":false,\"status\":3}\n";
-    }
-
-    void failureRoadsInstallNothing()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, status);
-        QFETCH(QString, err);
-        const QString path = m_dir.filePath("password");
-        QFile password(path);
-        QVERIFY(password.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        password.write("wrong");
-        password.close();
-        QVERIFY(password.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
-        arguments.replaceInStrings("@server", m_session.serverAddress());
-        arguments.replaceInStrings("@file", path);
-        const QString installed = contentOf(m_box.paths().installedConfigFile);
-
-        const Run run = enroll("root", arguments, kPassword);
-        QCOMPARE(QString::fromUtf8(run.err), err.replace("@file", path));
-        QTEST(QString::fromUtf8(run.out), "out");
-        QCOMPARE(run.status, status);
-        QCOMPARE(contentOf(m_box.paths().installedConfigFile), installed);
-    }
-
-    // Last: every run above read its password from standard input or a file.
+    // Last: every run above read its password from standard input.
     void passwordNeverInOurArgumentsOutputOrLogs()
     {
-        QVERIFY(m_runs >= 10);
+        QVERIFY(m_runs >= 8);
         for (const QByteArray &seen : std::as_const(m_seen))
             QVERIFY2(!seen.contains(kPassword), seen);
         // Every file of the sandbox: the stand-in launchd's logs of the menu-bar application and the daemon,

@@ -67,6 +67,28 @@ QString StatusNotifierWatcher::title(const QString &item) const
     return itemProperty(item, QStringLiteral("Title")).toString();
 }
 
+QString StatusNotifierWatcher::toolTipTitle(const QString &item) const
+{
+    // (icon name, icon pixmaps as (width, height, pixels), title, text)
+    const auto tip = qvariant_cast<QDBusArgument>(itemProperty(item, QStringLiteral("ToolTip")));
+    QString iconName;
+    QString title;
+    tip.beginStructure();
+    tip >> iconName;
+    tip.beginArray();
+    while (!tip.atEnd()) {
+        int width = 0;
+        int height = 0;
+        QByteArray pixels;
+        tip.beginStructure();
+        tip >> width >> height >> pixels;
+        tip.endStructure();
+    }
+    tip.endArray();
+    tip >> title;
+    return title;
+}
+
 int StatusNotifierWatcher::iconCentreLightness(const QString &item) const
 {
     // The first pixmap of the item's (width, height, ARGB32 pixels in network byte order).

@@ -33,6 +33,8 @@ public:
     // As a host reads an item: its title, and the lightness (0 to 255) of its icon's centre, where every icon
     // of ours draws in its ink: dark for a light panel, light for a dark one.
     QString title(const QString &item) const;
+    // The title of its tooltip: where an item says its state in words.
+    QString toolTipTitle(const QString &item) const;
     int iconCentreLightness(const QString &item) const;
     // A left or right click on the item, at this point of the screen.
     bool click(const QString &item, const QPoint &at, bool rightButton) const;

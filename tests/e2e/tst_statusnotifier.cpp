@@ -72,8 +72,11 @@ private slots:
     {
         QTest::addColumn<bool>("trayFirst");
         QTest::addColumn<int>("windowsAtStart"); // the registration window opens by itself at the first start only
-        QTest::newRow("tray, then application") << true << 1;
-        QTest::newRow("application, then tray, as at a login") << false << 0;
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("toolTip");
+        QTest::newRow("tray, then application") << true << 1 << "en" << "Kelvane OS Agent: stopped";
+        QTest::newRow("application, then tray, as at a login, in German")
+            << false << 0 << "de" << "Kelvane OS Agent: gestoppt";
     }
 
     // The item registers and is titled with the application's name. The host does not say where the item is, but
@@ -83,6 +86,8 @@ private slots:
     {
         QFETCH(bool, trayFirst);
         QFETCH(int, windowsAtStart);
+        QFETCH(QString, language);
+        QFETCH(QString, toolTip);
         sandbox::SettingsPortal portal;
         portal.scheme = 2; // a light desktop
         QVERIFY(portal.start(QDBusConnection::connectToBus(QDBusConnection::SessionBus, "desktop")));
@@ -91,7 +96,7 @@ private slots:
             QVERIFY(tray.start());
         QFile::remove(m_box.logFile());
         QProcess app;
-        app.start(QString::fromUtf8(sandbox::tools::kMenuBarApp), {m_box.root()});
+        app.start(QString::fromUtf8(sandbox::tools::kMenuBarApp), {m_box.root(), language});
         QVERIFY(app.waitForStarted());
         if (!trayFirst) {
             QTRY_VERIFY2_WITH_TIMEOUT(logged("no system tray available"), qPrintable(logText()), 5000);
@@ -101,6 +106,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(tray.registeredItems().size(), 1, 10000);
         const QString item = tray.registeredItems().constFirst();
         QCOMPARE(tray.title(item), "Kelvane OS Agent");
+        QTRY_COMPARE(tray.toolTipTitle(item), toolTip);
         // The icon drawn for a light panel, and for a dark one as soon as the desktop turns dark.
         QTRY_VERIFY(tray.iconCentreLightness(item) >= 0 && tray.iconCentreLightness(item) < 128);
         portal.setScheme(1);

@@ -74,9 +74,10 @@ private slots:
         QTest::addColumn<int>("windowsAtStart"); // the registration window opens by itself at the first start only
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("toolTip");
-        QTest::newRow("tray, then application") << true << 1 << "en" << "Kelvane OS Agent: stopped";
-        QTest::newRow("application, then tray, as at a login, in German")
-            << false << 0 << "de" << "Kelvane OS Agent: gestoppt";
+        QTest::newRow("tray, then application") << true << 1 << "en"
+                                                << "Kelvane OS Agent: stopped";
+        QTest::newRow("application, then tray, as at a login, in German") << false << 0 << "de"
+                                                                          << "Kelvane OS Agent: gestoppt";
     }
 
     // The item registers and is titled with the application's name. The host does not say where the item is, but

@@ -73,6 +73,7 @@ QString StatusNotifierWatcher::toolTipTitle(const QString &item) const
     const auto tip = qvariant_cast<QDBusArgument>(itemProperty(item, QStringLiteral("ToolTip")));
     QString iconName;
     QString title;
+    QString text;
     tip.beginStructure();
     tip >> iconName;
     tip.beginArray();
@@ -85,7 +86,9 @@ QString StatusNotifierWatcher::toolTipTitle(const QString &item) const
         tip.endStructure();
     }
     tip.endArray();
-    tip >> title;
+    // Every structure opened is closed, or its reader is never freed.
+    tip >> title >> text;
+    tip.endStructure();
     return title;
 }
 

@@ -49,6 +49,7 @@ Tour::Tour(const QString &root, bool automatic, bool managed)
 
 int Tour::run()
 {
+    keepEarlierScreenshots();
     if (!m_box.create() || !QDir().mkpath(m_shots)) {
         say(QStringLiteral("Cannot lay out the sandbox in %1").arg(m_box.root()));
         return 1;
@@ -66,6 +67,7 @@ int Tour::run()
     say(QStringLiteral("Sandbox: %1").arg(m_box.root()));
     say(QStringLiteral("Backup server: %1, login \"%2\", password \"%3\"")
             .arg(m_session.serverAddress(), kLogin, kPassword));
+    say(QStringLiteral("Commands run as root, in full: %1").arg(m_box.authoriseLog()));
     if (m_managed) {
         m_box.setManagedSettings(
             {{QStringLiteral("ServerAddress"), m_session.serverAddress()}, {QStringLiteral("Login"), kLogin}});
@@ -125,6 +127,29 @@ void Tour::resetMachine()
     m_session.stopJobs();
     QFile::remove(m_box.paths().installedConfigFile);
     QFile::remove(m_box.settingsFile());
+}
+
+void Tour::keepEarlierScreenshots() const
+{
+    // The sandbox is laid out afresh each run; a walk's pictures outlive it until the next run's replace them.
+    if (QDir(m_shots).isEmpty())
+        return;
+    const QString kept = m_box.root() + QStringLiteral("-screenshots-before");
+    QDir(kept).removeRecursively();
+    if (QDir().rename(m_shots, kept))
+        say(QStringLiteral("The screenshots of the run before: %1").arg(kept));
+}
+
+QString Tour::rootCommandSummary()
+{
+    return QStringLiteral("the staging directory taken into root's own and checked, the configuration installed "
+                          "(0600), the daemon's job started");
+}
+
+qsizetype Tour::rootCommandCount() const
+{
+    QFile log(m_box.authoriseLog());
+    return log.open(QIODevice::ReadOnly) ? log.readAll().count('\n') : 0;
 }
 
 void Tour::road(const QString &title, int steps)

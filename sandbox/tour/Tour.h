@@ -32,6 +32,9 @@ public:
     // The third road, with no window at all: osagent-enroll as a device-management script runs it, printed as a
     // transcript of the commands and what they said (TourEnroll.cpp).
     int runEnrollCommand();
+    // A sandbox to try osagent-enroll in by hand: the server up, and a shell in which the command is the
+    // sandbox's, until that shell ends.
+    int runHandsOn();
 
 private:
     std::unique_ptr<platform::InstallerPane> newPane() const;
@@ -42,12 +45,18 @@ private:
     // Stops the application and the daemon, and takes away the configuration and the application's
     // settings: a machine that has just been installed, for a user who has never logged in.
     void resetMachine();
+    // Moves the previous walk's screenshots out of the sandbox, which is about to be laid out anew.
+    void keepEarlierScreenshots() const;
     void road(const QString &title, int steps);
     bool step(int number, const QString &text, bool ok = true);
     void say(const QString &text) const;
     void shoot(QWidget *widget, const QString &name);
     void shootScreen(const QString &name, const QString &geometry);
     void answerAlertsAutomatically();
+    // What the one root command of a registration does, in a line; its whole text is in the sandbox's
+    // authorise.log, whose path the tour prints once.
+    static QString rootCommandSummary();
+    qsizetype rootCommandCount() const;
     // Opens the menu of the tray item of the program with this class name.
     bool openTrayMenu(const QString &programClass);
     // One step of the third road: runs osagent-enroll in the sandbox as root, shows the command line and what it

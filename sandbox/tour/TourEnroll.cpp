@@ -2,6 +2,8 @@
 #include "sandbox/SandboxTools.h"
 #include "sandbox/tour/Tour.h"
 
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 
 namespace sandbox {
@@ -64,6 +66,46 @@ int Tour::runEnrollCommand()
     ok &= enrollStep(6, QStringLiteral("Status afterwards"), {QStringLiteral("status")}, 0);
     m_session.stop();
     return ok ? 0 : 1;
+}
+
+int Tour::runHandsOn()
+{
+    if (!m_box.create() || !m_session.startServer()) {
+        say(QStringLiteral("Cannot lay out the sandbox in %1, or its server did not start").arg(m_box.root()));
+        return 1;
+    }
+    m_box.setAccounts({{kLogin, QString::fromUtf8(kPassword)}});
+    m_box.setFullDiskAccess(true);
+    m_box.setAuthoriseAnswer(QStringLiteral("allow"));
+    // osagent-enroll on this sandbox, as root, under the name the docs use.
+    const QString bin = m_box.root() + QStringLiteral("/hands-on");
+    QDir().mkpath(bin);
+    QFile command(bin + QStringLiteral("/osagent-enroll"));
+    const QByteArray script =
+        "#!/bin/sh\nexec '" + QByteArray(tools::kEnroll) + "' '" + m_box.root().toUtf8() + "' root \"$@\"\n";
+    if (!command.open(QIODevice::WriteOnly) || command.write(script) != script.size())
+        return 1;
+    command.close();
+    command.setPermissions(command.permissions() | QFileDevice::ExeOwner);
+    say(QStringLiteral("Sandbox: %1, backup server %2, login \"%3\", password \"%4\"")
+            .arg(m_box.root(), m_session.serverAddress(), kLogin, QString::fromUtf8(kPassword)));
+    say(QStringLiteral("In this shell osagent-enroll is the sandbox's, run as root. Try:"));
+    say(QStringLiteral("    printf '%1' | osagent-enroll register --address %2 --login %3 --password-stdin")
+            .arg(QString::fromUtf8(kPassword), m_session.serverAddress(), kLogin));
+    say(QStringLiteral("    osagent-enroll status --json"));
+    say(QStringLiteral("    osagent-enroll uninstall"));
+    say(QStringLiteral("Managed settings go in %1. Leave the shell (exit) to stop the sandbox.")
+            .arg(m_box.managedSettingsFile()));
+    QProcess shell;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("PATH"), bin + QLatin1Char(':') + environment.value(QStringLiteral("PATH")));
+    shell.setProcessEnvironment(environment);
+    shell.setProcessChannelMode(QProcess::ForwardedChannels);
+    shell.setInputChannelMode(QProcess::ForwardedInputChannel);
+    shell.start(QStringLiteral("/bin/sh"), {QStringLiteral("-i")});
+    shell.waitForFinished(-1);
+    m_session.stop();
+    return 0;
 }
 
 bool Tour::enrollStep(int number, const QString &text, const QStringList &arguments, int expected,

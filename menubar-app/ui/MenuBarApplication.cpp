@@ -84,7 +84,7 @@ int runMenuBarApplication(const contract::AgentPaths &paths, platform::LogSink &
     });
     // Its answers come through the event loop whenever it is asked; asked once the item is made, its
     // subscriptions keep no one waiting for the item.
-    platform::followDesktopColourScheme(colourScheme);
+    platform::followDesktopColourScheme(colourScheme, qgetenv("XDG_CURRENT_DESKTOP"));
     return QApplication::exec();
 }
 

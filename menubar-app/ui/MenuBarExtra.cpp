@@ -1,6 +1,7 @@
 #include "menubar-app/ui/MenuBarExtra.h"
 
 #include "menubar-app/service/ServicesController.h"
+#include "menubar-app/ui/PanelMenu.h"
 #include "platform/LogSink.h"
 #include "platform/widgets/DesktopColourScheme.h"
 #include "platform/widgets/SystemTray.h"
@@ -8,7 +9,6 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QMenu>
-#include <QScreen>
 
 namespace menubar {
 
@@ -61,21 +61,6 @@ QString MenuBarExtra::selfDescription()
     return QStringLiteral("Kelvane_OS_Agent.MenuBarExtra");
 }
 
-QPoint MenuBarExtra::menuPosition(const QRect &item, const QSize &menu, const QRect &screen, const QRect &workArea)
-{
-    const QPoint centre = item.center();
-    // Along the panel, the menu starts at the item and stays on the screen.
-    const int x = std::max(screen.left(), std::min(item.left(), screen.right() + 1 - menu.width()));
-    const int y = std::max(screen.top(), std::min(item.top(), screen.bottom() + 1 - menu.height()));
-    if (centre.x() < workArea.left())
-        return {std::max(item.right(), workArea.left() - 1) + 1, y};
-    if (centre.x() > workArea.right())
-        return {std::min(item.left(), workArea.right() + 1) - menu.width(), y};
-    if (centre.y() < workArea.top() || (centre.y() <= workArea.bottom() && centre.y() < screen.center().y()))
-        return {x, std::max(item.bottom(), workArea.top() - 1) + 1};
-    return {x, std::min(item.top(), workArea.bottom() + 1) - menu.height()};
-}
-
 void MenuBarExtra::showWhenTrayAvailable()
 {
     if (!m_isSystemTrayAvailable())
@@ -87,16 +72,14 @@ void MenuBarExtra::showWhenTrayAvailable()
 void MenuBarExtra::makeTrayIcon()
 {
     m_trayIcon = std::make_unique<QSystemTrayIcon>();
-    // A tray handed the menu opens it where the click was, over the item on a bottom panel, and a
-    // StatusNotifierItem host draws it in a style of its own: where the tray does not open it on a plain
-    // click anyway, every click opens it here.
-    if (platform::trayOpensMenuOnClick()) {
-        m_trayIcon->setContextMenu(m_menu);
-    } else {
+    // Handed over, the menu is the tray's to open on a right click: some StatusNotifierItem hosts (Xfce's panel)
+    // never pass that click on, and show the menu the item exports instead.
+    m_trayIcon->setContextMenu(m_menu);
+    if (!platform::trayOpensMenuOnClick()) {
         connect(m_trayIcon.get(), &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
             // A click soon after the last one, at the same place, reaches us as a double click.
             if (reason != QSystemTrayIcon::MiddleClick)
-                openMenuAtItem();
+                openMenuAtItem(reason);
         });
     }
     if (m_servicesController)
@@ -137,13 +120,8 @@ void MenuBarExtra::updateItem()
     }
     // The menu opens from the panel: in its colours, as the panel's own menus are; the application's where
     // they agree.
-    if (m_menu && isDark(m_menu->palette()) != darkPanel) {
-        if (isDark(QGuiApplication::palette()) == darkPanel)
-            m_menu->setPalette(QPalette());
-        else
-            m_menu->setPalette(darkPanel ? QPalette(QColor(0x3a, 0x3a, 0x3c), QColor(0x2b, 0x2b, 0x2b))
-                                         : QPalette(QColor(0xe6, 0xe6, 0xe6), QColor(0xef, 0xef, 0xef)));
-    }
+    if (m_menu && isDark(m_menu->palette()) != darkPanel)
+        m_menu->setPalette(isDark(QGuiApplication::palette()) == darkPanel ? QPalette() : panelMenuPalette(darkPanel));
     // The state in words, for a screen reader and for anyone who cannot tell the two icons apart.
     const QString toolTip =
         m_servicesController->isServiceRunning() ? tr("Kelvane OS Agent: running") : tr("Kelvane OS Agent: stopped");
@@ -170,18 +148,17 @@ const QIcon &MenuBarExtra::icon(const QString &name, bool darkPanel)
     return *drawn;
 }
 
-void MenuBarExtra::openMenuAtItem()
+void MenuBarExtra::openMenuAtItem(QSystemTrayIcon::ActivationReason reason)
 {
-    if (!m_menu || m_menu->isVisible())
+    // An XEmbed tray opens a handed menu itself on a right click, where the click was: it is moved beside
+    // the panel then. Any other click, or a host's call, opens it here unless it is open already.
+    if (!m_menu || (m_menu->isVisible() && reason != QSystemTrayIcon::Context))
         return;
     QRect item = m_trayIcon->geometry();
     // A StatusNotifierItem host does not tell where the item is; the click was there, though.
     if (!item.isValid() || !QGuiApplication::screenAt(item.center()))
         item = QRect(QCursor::pos(), QSize(1, 1));
-    if (const QScreen *screen = QGuiApplication::screenAt(item.center()))
-        m_menu->popup(menuPosition(item, m_menu->sizeHint(), screen->geometry(), screen->availableGeometry()));
-    else
-        m_menu->popup(item.topLeft());
+    openMenuBesidePanel(*m_menu, item);
 }
 
 } // namespace menubar

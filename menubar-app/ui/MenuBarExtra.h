@@ -22,9 +22,10 @@ namespace menubar {
 class ServicesController;
 
 // The item in the menu bar (system tray): the controller's icon, drawn for the panel's brightness, the
-// application's name and the state in words as tooltip, and the menu. Where the tray does not open the menu
-// itself (Linux), every click opens this one menu beside the panel, in the panel's colours. Where no tray
-// exists yet the program keeps running and makes the item once one appears.
+// application's name and the state in words as tooltip, and the menu, handed to the tray. Where the tray
+// opens that menu only on a right click (Linux), a left click opens it too, beside the panel and in the
+// panel's colours; so does a right click that reaches the application. Where no tray exists yet the program
+// keeps running and makes the item once one appears.
 // The controller publishes its state at every check; the item hands the tray a new icon or tooltip only
 // when that changes what it shows, and draws each icon once: the tray keeps what it is handed.
 class MenuBarExtra : public QObject
@@ -55,11 +56,6 @@ public:
     // The icon for a light panel or a dark one, marked as a template image: the macOS menu bar tints it.
     static QIcon iconNamed(const QString &name, bool darkPanel);
     static QString selfDescription();
-    // Where a menu of this size opens for an item at this place (or for a click at this point, as a 1x1
-    // rectangle): beside the panel's area, which lies outside the screen's work area, so that it covers
-    // neither the item nor the panel. Where the work area takes in the item, beside the item: below it in
-    // the upper half of the screen, above it in the lower half.
-    static QPoint menuPosition(const QRect &item, const QSize &menu, const QRect &screen, const QRect &workArea);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -70,7 +66,7 @@ private:
     void updateItem();
     bool isPanelDark() const;
     const QIcon &icon(const QString &name, bool darkPanel);
-    void openMenuAtItem();
+    void openMenuAtItem(QSystemTrayIcon::ActivationReason reason);
 
     QPointer<ServicesController> m_servicesController;
     QPointer<QMenu> m_menu;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QObject>
 
 #include <optional>
@@ -35,8 +36,10 @@ private:
 };
 
 // Keeps the scheme up to date with the desktop, asking without blocking: on Linux Xfce's panel settings
-// (xfconf, only where they are served already) and the freedesktop settings portal's "color-scheme" on the
-// session bus; on macOS nothing, since the menu bar tints template images itself.
-void followDesktopColourScheme(DesktopColourScheme &scheme);
+// (xfconf, only where they are served already, and only on the desktop whose panel they describe: the
+// colon-separated desktop names, as XDG_CURRENT_DESKTOP gives them, name XFCE) and the freedesktop settings
+// portal's "color-scheme" on the session bus; on macOS nothing, since the menu bar tints template images
+// itself.
+void followDesktopColourScheme(DesktopColourScheme &scheme, QByteArrayView currentDesktop);
 
 } // namespace platform

@@ -6,6 +6,8 @@
 #include <QDBusPendingReply>
 #include <QDBusVariant>
 
+#include <algorithm>
+
 namespace platform {
 
 namespace {
@@ -109,9 +111,18 @@ private:
     std::optional<QString> m_theme;
 };
 
+// Xfce's settings daemon outlives an Xfce session and is started by any Xfce program: on another desktop its
+// panel settings describe no panel that shows the item.
+bool isXfceDesktop(QByteArrayView currentDesktop)
+{
+    const QList<QByteArray> names = currentDesktop.toByteArray().split(':');
+    return std::any_of(names.begin(), names.end(),
+                       [](const QByteArray &name) { return name.compare("XFCE", Qt::CaseInsensitive) == 0; });
+}
+
 } // namespace
 
-void followDesktopColourScheme(DesktopColourScheme &scheme)
+void followDesktopColourScheme(DesktopColourScheme &scheme, QByteArrayView currentDesktop)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
@@ -119,13 +130,16 @@ void followDesktopColourScheme(DesktopColourScheme &scheme)
     auto *listener = new DesktopListener(scheme);
     bus.connect(QString(), kPortalPath, kPortalInterface, QStringLiteral("SettingChanged"), listener,
                 SLOT(changed(QDBusMessage)));
+    // Asked once without waiting: a portal started on demand may take a while, and the palette serves till
+    // then.
+    listener->read(kPortalService, kPortalPath, kPortalInterface, QStringLiteral("Read"), kAppearance, kColourScheme,
+                   true);
+    if (!isXfceDesktop(currentDesktop))
+        return;
     for (const char *change : {"PropertyChanged", "PropertyRemoved"})
         bus.connect(QString(), kXfconfPath, kXfconfInterface, QLatin1String(change), listener,
                     SLOT(changed(QDBusMessage)));
-    // Asked once without waiting: a portal started on demand may take a while, and the palette serves till
-    // then. Xfce's daemon is asked only where it runs: nowhere else has it anything to say.
-    listener->read(kPortalService, kPortalPath, kPortalInterface, QStringLiteral("Read"), kAppearance, kColourScheme,
-                   true);
+    // Xfce's daemon is asked only where it runs: started for us, it would only say what it was installed with.
     for (const auto &[channel, property] : {std::pair{kPanelChannel, kDarkMode}, std::pair{kThemeChannel, kThemeName}})
         listener->read(kXfconfService, kXfconfPath, kXfconfInterface, QStringLiteral("GetProperty"), channel, property,
                        false);

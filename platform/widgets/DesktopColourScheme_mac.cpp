@@ -2,7 +2,7 @@
 
 namespace platform {
 
-void followDesktopColourScheme(DesktopColourScheme &)
+void followDesktopColourScheme(DesktopColourScheme &, QByteArrayView)
 {
     // The menu bar draws template images in its own colours: there is nothing to follow.
 }

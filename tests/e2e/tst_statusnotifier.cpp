@@ -142,21 +142,26 @@ private slots:
 
     void panelLookFollowsTheDesktop_data()
     {
-        QTest::addColumn<int>("portalScheme"); // -1: no portal
-        QTest::addColumn<int>("darkMode");     // Xfce's panel; -1: no xfconf
+        QTest::addColumn<QByteArray>("desktopNames"); // XDG_CURRENT_DESKTOP
+        QTest::addColumn<int>("portalScheme");        // -1: no portal
+        QTest::addColumn<int>("darkMode");            // Xfce's panel; -1: no xfconf
         QTest::addColumn<QString>("theme");
         QTest::addColumn<int>("dark"); // the icon drawn for: 1 a dark panel, 0 a light one, -1 as the palette says
-        QTest::newRow("Debian's Xfce 4.18: dark panel, no preference") << 0 << 1 << "Xfce" << 1;
-        QTest::newRow("Xfce, light panel, the portal asking dark") << 1 << 0 << "Xfce" << 0;
-        QTest::newRow("Xfce, dark theme") << -1 << 0 << "Adwaita-dark" << 1;
-        QTest::newRow("Plasma, Breeze") << 2 << -1 << "" << 0;
-        QTest::newRow("Plasma, Breeze Dark") << 1 << -1 << "" << 1;
-        QTest::newRow("a host that states nothing") << 0 << -1 << "" << -1;
+        QTest::newRow("Debian's Xfce 4.18: dark panel, no preference") << QByteArray("XFCE") << 0 << 1 << "Xfce" << 1;
+        QTest::newRow("Xfce, light panel, the portal asking dark") << QByteArray("XFCE") << 1 << 0 << "Xfce" << 0;
+        QTest::newRow("Xfce among the names, dark theme")
+            << QByteArray("ubuntu:xfce") << -1 << 0 << "Adwaita-dark" << 1;
+        QTest::newRow("Plasma, Breeze, Xfce's daemon saying dark")
+            << QByteArray("KDE") << 2 << 1 << "Adwaita-dark" << 0;
+        QTest::newRow("Plasma, Breeze Dark, Xfce's daemon saying light") << QByteArray("KDE") << 1 << 0 << "Xfce" << 1;
+        QTest::newRow("no desktop named, only Xfce's daemon saying dark") << QByteArray() << 0 << 1 << "Xfce" << -1;
+        QTest::newRow("a host that states nothing") << QByteArray("GNOME") << 0 << -1 << "" << -1;
     }
 
     // Read at start, and followed live.
     void panelLookFollowsTheDesktop()
     {
+        QFETCH(QByteArray, desktopNames);
         QFETCH(int, portalScheme);
         QFETCH(int, darkMode);
         QFETCH(QString, theme);
@@ -170,8 +175,11 @@ private slots:
         QVERIFY(portalScheme < 0 || portal.start(desktop));
         QVERIFY(darkMode < 0 || xfconf.start(desktop));
         platform::DesktopColourScheme scheme;
-        platform::followDesktopColourScheme(scheme);
-        QTRY_COMPARE(scheme.prefersDark(), dark < 0 ? std::nullopt : std::optional<bool>(dark == 1));
+        platform::followDesktopColourScheme(scheme, desktopNames);
+        const std::optional<bool> expected = dark < 0 ? std::nullopt : std::optional<bool>(dark == 1);
+        QTRY_COMPARE(scheme.prefersDark(), expected);
+        // Settled, not only reached: Xfce's daemon answers after the portal.
+        QVERIFY(!QTest::qWaitFor([&] { return scheme.prefersDark() != expected; }, 300));
         // And at once back to a light panel, whatever said it was dark.
         xfconf.set("xsettings", "/Net/ThemeName", "Adwaita");
         xfconf.set("xfce4-panel", "/panels/dark-mode", false);

@@ -1,6 +1,7 @@
 #include "menubar-app/ui/AppMenu.h"
 #include "menubar-app/ui/BundleInfo.h"
 #include "menubar-app/ui/MenuBarExtra.h"
+#include "menubar-app/ui/PanelMenu.h"
 #include "menubar-app/ui/ShowAboutView.h"
 #include "platform/widgets/DesktopColourScheme.h"
 #include "tests/support/ControllerFakes.h"
@@ -151,7 +152,7 @@ private slots:
     {
         QFETCH(QRect, item);
         QFETCH(QRect, workArea);
-        QTEST(MenuBarExtra::menuPosition(item, QSize(200, 150), QRect(0, 0, 1024, 640), workArea), "menu");
+        QTEST(panelMenuPosition(item, QSize(200, 150), QRect(0, 0, 1024, 640), workArea), "menu");
     }
 
     // The item's icon changes with the menu when Start or Stop ends, not at the next poll.

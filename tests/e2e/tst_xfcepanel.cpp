@@ -1,0 +1,168 @@
+#include "sandbox/Sandbox.h"
+#include "sandbox/SandboxTools.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDir>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The menu-bar application, a real process, in the real panel of Xfce 4.18 (its Status Tray plug-in) on a
+// private display and session bus. That tray takes the item over StatusNotifierItem, never passes a right
+// click on, and shows on it the menu the item exports, or else a menu of its own.
+class XfcePanelTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    sandbox::Sandbox m_box{m_dir.path() + "/sandbox"};
+    QProcess m_settingsDaemon;
+    QProcess m_panel;
+    QProcess m_app;
+    QRect m_item;
+
+    static QString xdotool(const QStringList &arguments)
+    {
+        QProcess process;
+        process.start("xdotool", arguments);
+        return process.waitForFinished() ? QString::fromUtf8(process.readAllStandardOutput()) : QString();
+    }
+
+    static QStringList windowsShown(const QString &how, const QString &which)
+    {
+        return xdotool({"search", "--onlyvisible", how, which}).split('\n', Qt::SkipEmptyParts);
+    }
+    QStringList appWindows() const { return windowsShown("--pid", QString::number(m_app.processId())); }
+
+    static QRect geometryOf(const QString &window)
+    {
+        QMap<QString, int> values; // X=..., Y=..., WIDTH=..., HEIGHT=...
+        for (const QString &line : xdotool({"getwindowgeometry", "--shell", window}).split('\n'))
+            values.insert(line.section('=', 0, 0), line.section('=', 1).toInt());
+        return QRect(values["X"], values["Y"], values["WIDTH"], values["HEIGHT"]);
+    }
+
+    // The tray plug-in's window inside the panel, as wide as the items it shows.
+    static QRect trayArea()
+    {
+        for (const QString &window : windowsShown("--classname", "wrapper-2.0")) {
+            const QRect area = geometryOf(window);
+            if (area.top() == 0 && area.height() < 40)
+                return area;
+        }
+        return {};
+    }
+
+    void click(const QString &button) const
+    {
+        const QPoint at = m_item.center();
+        xdotool({"mousemove", QString::number(at.x()), QString::number(at.y()), "click", button});
+    }
+
+private slots:
+    void initTestCase()
+    {
+        if (!QDBusConnection::sessionBus().isConnected())
+            QSKIP("needs a private session bus (dbus-run-session)");
+        const QStringList daemons = QDir("/usr/lib").entryList({"*"}, QDir::Dirs | QDir::NoDotAndDotDot);
+        QString xfconfd;
+        for (const QString &directory : daemons)
+            if (QFile::exists("/usr/lib/" + directory + "/xfce4/xfconf/xfconfd"))
+                xfconfd = "/usr/lib/" + directory + "/xfce4/xfconf/xfconfd";
+        QVERIFY2(!xfconfd.isEmpty() && !QStandardPaths::findExecutable("xfce4-panel").isEmpty(),
+                 "./dev installs xfce4-panel and xfconf");
+
+        // One dark panel along the top, as Xfce 4.18's default is, holding only the tray at its right end.
+        const QString channels = m_dir.path() + "/config/xfce4/xfconf/xfce-perchannel-xml";
+        QVERIFY(QDir().mkpath(channels));
+        QFile panelSettings(channels + "/xfce4-panel.xml");
+        QVERIFY(panelSettings.open(QIODevice::WriteOnly));
+        panelSettings.write(R"(<?xml version="1.0" encoding="UTF-8"?>
+<channel name="xfce4-panel" version="1.0">
+  <property name="configver" type="int" value="2"/>
+  <property name="panels" type="array">
+    <value type="int" value="1"/>
+    <property name="dark-mode" type="bool" value="true"/>
+    <property name="panel-1" type="empty">
+      <property name="position" type="string" value="p=6;x=0;y=0"/>
+      <property name="length" type="uint" value="100"/>
+      <property name="position-locked" type="bool" value="true"/>
+      <property name="size" type="uint" value="26"/>
+      <property name="plugin-ids" type="array">
+        <value type="int" value="1"/>
+        <value type="int" value="2"/>
+      </property>
+    </property>
+  </property>
+  <property name="plugins" type="empty">
+    <property name="plugin-1" type="string" value="separator">
+      <property name="expand" type="bool" value="true"/>
+    </property>
+    <property name="plugin-2" type="string" value="systray"/>
+  </property>
+</channel>
+)");
+        panelSettings.close();
+        QProcessEnvironment desktop = QProcessEnvironment::systemEnvironment();
+        desktop.insert("XDG_CONFIG_HOME", m_dir.path() + "/config");
+        desktop.insert("XDG_CURRENT_DESKTOP", "XFCE");
+        for (QProcess *process : {&m_settingsDaemon, &m_panel, &m_app})
+            process->setProcessEnvironment(desktop);
+        m_settingsDaemon.start(xfconfd, {});
+        m_panel.start("xfce4-panel", {"--disable-wm-check"});
+        QTRY_VERIFY_WITH_TIMEOUT(
+            QDBusConnection::sessionBus().interface()->isServiceRegistered("org.kde.StatusNotifierWatcher"), 20000);
+
+        QVERIFY(m_box.create());
+        m_app.start(QString::fromUtf8(sandbox::tools::kMenuBarApp), {m_box.root(), "en"});
+        // At the first start the registration window opens by itself: closed, it leaves the item at work.
+        QTRY_COMPARE_WITH_TIMEOUT(appWindows().size(), 1, 10000);
+        xdotool({"windowfocus", "--sync", appWindows().constFirst(), "key", "Escape"});
+        QTRY_COMPARE(appWindows(), QStringList());
+        QTRY_VERIFY_WITH_TIMEOUT(trayArea().width() >= 16, 10000);
+        m_item = trayArea();
+        // As a window manager keeps the panel's strut out of the work area; there is none here.
+        const QString workArea = QString("0,%1,1024,%2").arg(m_item.bottom() + 1).arg(639 - m_item.bottom());
+        QCOMPARE(QProcess::execute("xprop", {"-root", "-f", "_NET_WORKAREA", "32c", "-set", "_NET_WORKAREA", workArea}),
+                 0);
+    }
+
+    void cleanupTestCase()
+    {
+        for (QProcess *process : {&m_app, &m_panel, &m_settingsDaemon}) {
+            process->kill();
+            process->waitForFinished();
+        }
+    }
+
+    // The panel shows the menu the item exports: its first entry, chosen from the keyboard, is ours.
+    void rightClickShowsTheApplicationsMenu()
+    {
+        const int panelWindows = windowsShown("--classname", "wrapper-2.0").size();
+        click("3");
+        QTRY_VERIFY(windowsShown("--classname", "wrapper-2.0").size() > panelWindows);
+        xdotool({"key", "Down", "Return"});
+        // "Register This Computer…" opens the registration window.
+        QTRY_COMPARE_WITH_TIMEOUT(appWindows().size(), 1, 10000);
+        xdotool({"windowfocus", "--sync", appWindows().constFirst(), "key", "Escape"});
+        QTRY_COMPARE(appWindows(), QStringList());
+    }
+
+    // A left click reaches the application, which opens the menu itself right below the panel.
+    void leftClickOpensTheMenuBelowThePanel()
+    {
+        click("1");
+        QTRY_COMPARE(appWindows().size(), 1);
+        const QRect menu = geometryOf(appWindows().constFirst());
+        QCOMPARE(menu.top(), m_item.bottom() + 1);
+        QVERIFY2(menu.right() >= m_item.left() && menu.left() <= m_item.right(),
+                 qPrintable(QString::number(menu.left())));
+        xdotool({"key", "Escape"});
+        QTRY_COMPARE(appWindows(), QStringList());
+    }
+};
+
+QTEST_GUILESS_MAIN(XfcePanelTest)
+#include "tst_xfcepanel.moc"

@@ -2,6 +2,8 @@
 
 #include "platform/LogSink.h"
 
+#include <QMetaObject>
+
 #include <utility>
 
 namespace menubar {
@@ -25,7 +27,10 @@ ServicesController::ServicesController(Dependencies dependencies, QObject *paren
     , m_notificationHelper(dependencies.alerts, dependencies.urlOpener)
 {
     startChecking();
-    takeUpConfiguration();
+    // The start ends in a pause of seconds: it runs from the event loop's first turn, after the first check's
+    // update, so that the item made after this controller is shown meanwhile. Enrolled counts at once.
+    if (takeUpEnrolment())
+        QMetaObject::invokeMethod(this, &ServicesController::startService, Qt::QueuedConnection);
 }
 
 ServicesController::~ServicesController()

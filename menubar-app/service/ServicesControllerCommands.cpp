@@ -46,11 +46,17 @@ std::optional<std::int64_t> parseStrictInteger(QStringView text)
 
 void ServicesController::takeUpConfiguration()
 {
+    if (takeUpEnrolment())
+        startService();
+}
+
+bool ServicesController::takeUpEnrolment()
+{
     // Only an enrolled machine has the configuration file; its contents are the daemon's business.
     if (!PathHelper::isConfigFileExists(m_paths.installedConfigFile))
-        return;
+        return false;
     setIsEnrolled(true);
-    startService();
+    return true;
 }
 
 void ServicesController::startService()

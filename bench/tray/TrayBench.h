@@ -13,6 +13,8 @@ struct Contender
 {
     QString name;
     QStringList command;
+    std::function<void()> beforeLaunch = {}; // not timed: the machine's state it is launched on
+    bool judged = false;                     // beside the first, held to the same ratio target
 };
 
 // The figures that need a display with a tray host: each launches the applications itself, ends
@@ -25,8 +27,6 @@ public:
     // Launch to embedded, the contenders taking turns; the first is compared with the last, and
     // those between are shown beside them.
     void startUp(const QList<Contender> &contenders, int runs);
-    // The same for one contender alone, with something done before each launch and after each exit.
-    void startUpAlone(const QString &figure, const Contender &contender, int runs, const std::function<void()> &reset);
     // All idle for the same window: resident memory at its end, CPU time spent within it. The first-start
     // contender's registration window is open when the window starts and is then closed.
     struct Resting

@@ -28,9 +28,7 @@
 
 namespace {
 
-constexpr int kEnrolledRuns = 3;
-
-// An enrolled machine whose daemon is stopped: the application starts it before anything else.
+// An enrolled machine: the application starts the daemon when it is not running.
 bool layOutEnrolled(const sandbox::Sandbox &box)
 {
     if (!box.create())
@@ -43,12 +41,11 @@ bool layOutEnrolled(const sandbox::Sandbox &box)
     return file.open(QIODevice::WriteOnly) && file.write("server=127.0.0.1:1\n") > 0;
 }
 
-void stopDaemon(const sandbox::Sandbox &box)
+// The stand-in launchctl returns once the daemon is up or gone.
+void launchctl(const sandbox::Sandbox &box, const QString &subcommand)
 {
-    platform::runChildProcess({box.paths().launchctl,
-                               {QStringLiteral("stop"), contract::toQString(contract::kServiceLabel)},
-                               std::nullopt,
-                               false});
+    platform::runChildProcess(
+        {box.paths().launchctl, {subcommand, contract::toQString(contract::kServiceLabel)}, std::nullopt, false});
 }
 
 } // namespace
@@ -78,14 +75,18 @@ int main(int argc, char *argv[])
         {QString::fromUtf8(bench::tools::kMenuBarVariant), fresh.root(), QStringLiteral("/bin/echo")}};
     const bench::Contender minimal{QStringLiteral("minimal tray app"), {QString::fromUtf8(bench::tools::kMinimalTray)}};
     const bench::Contender enrolledProduct{QStringLiteral("menu-bar app"), {menuBarApp, enrolled.root()}};
+    const bench::Contender enrolledRunning{QStringLiteral("menu-bar app, enrolled machine with the daemon running"),
+                                           enrolledProduct.command,
+                                           [&enrolled] { launchctl(enrolled, QStringLiteral("start")); }, true};
+    const bench::Contender enrolledStopped{QStringLiteral("menu-bar app, enrolled machine with the daemon stopped"),
+                                           enrolledProduct.command,
+                                           [&enrolled] { launchctl(enrolled, QStringLiteral("stop")); }, true};
 
     sandbox::SandboxSession enrolledSession(enrolled);
     try {
         bench::TrayWatcher watcher;
         bench::TrayBench bench(watcher, scratch.filePath(QStringLiteral("applications.log")));
-        bench.startUp({product, cheapListing, minimal}, runs);
-        bench.startUpAlone(QStringLiteral("start-up, enrolled machine with the daemon stopped"), enrolledProduct,
-                           kEnrolledRuns, [&enrolled] { stopDaemon(enrolled); });
+        bench.startUp({product, cheapListing, enrolledRunning, enrolledStopped, minimal}, runs);
         bench.rest(
             {product, enrolledProduct, {QStringLiteral("menu-bar app"), {menuBarApp, firstStart.root()}}, minimal},
             seconds);

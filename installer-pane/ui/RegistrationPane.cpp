@@ -4,8 +4,6 @@
 #include "installer-pane/ui/RegistrationView.h"
 #include "ui_RegistrationPane.h"
 
-#include <QGridLayout>
-
 namespace installer {
 
 namespace {
@@ -48,8 +46,6 @@ void RegistrationPane::connectInterface(const Ui::RegistrationPane &ui, const Fo
     setRegisterButton(ui.registerRadioButton);
     setReRegisterButton(ui.reRegisterRadioButton);
     setManagedNoteLabel(ui.managedNoteLabel);
-    m_managedNoteHeading = ui.managedNoteLabel->text();
-    ui.managedNoteLabel->hide(); // until an entry finds a managed value
 
     RegistrationView *form = ui.registrationView;
     form->setServices(services);
@@ -135,71 +131,13 @@ void RegistrationPane::willEnterPane(platform::PaneDirection)
 
 void RegistrationPane::applyManagedSettings()
 {
-    // Read once for both forms, so that they never disagree.
+    // Read once for both forms and the note, so that they never disagree.
     const ManagedSettings managed = m_managedSettings ? m_managedSettings->read() : ManagedSettings{};
     if (m_registrationView)
         m_registrationView->applyManagedSettings(managed);
     if (m_reRegistrationView)
         m_reRegistrationView->applyManagedSettings(managed);
-    if (!m_managedNoteLabel)
-        return;
-    // Above the forms, read before acting; each value on a line of its own, so that a comma in one is only a comma.
-    QStringList note;
-    if (!managed.error.isEmpty()) {
-        note << tr("Your organisation's settings for this page were ignored: %1").arg(managed.error);
-    } else if (!managed.isEmpty()) {
-        note << m_managedNoteHeading;
-        // The fields' own names, as the interface file has them.
-        for (const auto &[label, value] :
-             {std::pair{QCoreApplication::translate("RegistrationPane", "Node address:"), managed.serverAddress},
-              std::pair{QCoreApplication::translate("RegistrationPane", "Login:"), managed.login},
-              std::pair{QCoreApplication::translate("RegistrationPane", "Node name:"), managed.nodeName}}) {
-            if (value)
-                note << label + QLatin1Char(' ') + *value;
-        }
-    }
-    if (!note.isEmpty()) // a hidden label keeps its text: it is still read out as a name
-        m_managedNoteLabel->setText(note.join(QLatin1Char('\n')));
-    m_managedNoteLabel->setVisible(!note.isEmpty());
-}
-
-void RegistrationPane::addToContainer(QWidget *form)
-{
-    if (!form || !m_containerView)
-        return;
-    if (form->parentWidget() != m_containerView)
-        form->setParent(m_containerView);
-    // Both forms share one cell, so the hidden flags alone decide which one is seen.
-    if (auto *grid = qobject_cast<QGridLayout *>(m_containerView->layout()); grid && grid->indexOf(form) < 0)
-        grid->addWidget(form, 0, 0);
-    form->raise();
-}
-
-void RegistrationPane::showCheckedForm()
-{
-    if (m_reRegisterButton && m_reRegisterButton->isChecked()) {
-        radioChange(m_reRegisterButton);
-        return;
-    }
-    if (m_registerButton)
-        m_registerButton->setChecked(true);
-    if (m_registrationView)
-        m_registrationView->setHidden(false);
-    if (m_reRegistrationView)
-        m_reRegistrationView->setHidden(true);
-}
-
-void RegistrationPane::radioChange(QObject *sender)
-{
-    if (!sender)
-        return; // a missing radio button must not match a missing sender
-    const bool registration = sender == m_registerButton.data();
-    if (!registration && sender != m_reRegisterButton.data())
-        return;
-    if (m_registrationView)
-        m_registrationView->setHidden(!registration);
-    if (m_reRegistrationView)
-        m_reRegistrationView->setHidden(registration);
+    m_managedNote.show(managed);
 }
 
 void RegistrationPane::enableNextButton()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "installer-pane/ui/FormServices.h"
+#include "installer-pane/ui/ManagedSettingsNote.h"
 #include "platform/widgets/InstallerPane.h"
 
 #include <QAbstractButton>
@@ -59,8 +60,9 @@ public:
     void setRegisterButton(QAbstractButton *button) { m_registerButton = button; }
     QAbstractButton *reRegisterButton() const { return m_reRegisterButton; }
     void setReRegisterButton(QAbstractButton *button) { m_reRegisterButton = button; }
-    QLabel *managedNoteLabel() const { return m_managedNoteLabel; }
-    void setManagedNoteLabel(QLabel *label) { m_managedNoteLabel = label; }
+    QLabel *managedNoteLabel() const { return m_managedNote.label(); }
+    // Its text is the heading above the managed values; hidden until an entry finds one.
+    void setManagedNoteLabel(QLabel *label) { m_managedNote.setLabel(label); }
 
 private:
     void connectInterface(const Ui::RegistrationPane &ui, const FormServices &services);
@@ -74,8 +76,7 @@ private:
     QPointer<ReRegistrationView> m_reRegistrationView;
     QPointer<QAbstractButton> m_registerButton;
     QPointer<QAbstractButton> m_reRegisterButton;
-    QPointer<QLabel> m_managedNoteLabel;
-    QString m_managedNoteHeading; // the note's first line, above the managed values
+    ManagedSettingsNote m_managedNote;
     std::shared_ptr<ManagedSettingsReader> m_managedSettings;
     // A form succeeded while this pane lived; a later entry keeps Next enabled for it.
     bool m_registered = false;

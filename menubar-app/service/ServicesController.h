@@ -90,6 +90,8 @@ private:
     bool isProcessRunning();
     void applyServiceStatus(bool running, bool enrolled);
     void setIsEnrolled(bool enrolled);
+    // Counts the machine as enrolled if the configuration file is there; true then.
+    bool takeUpEnrolment();
     void logInfo(const QString &text);
     void logError(const QString &text);
 

@@ -1,5 +1,7 @@
 #include "tests/support/ControllerFakes.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 using menubar::ServicesController;
@@ -156,6 +158,27 @@ private slots:
         const QString probeFailed = "E " + kSelf + "Failed execute process " + kMissingData;
         QCOMPARE(fakes.log, (QStringList{"I " + kSelf + "starting", probeFailed, "I " + kSelf + "qmx-osagent: stoped",
                                          probeFailed, "I " + kSelf + "qmx-osagent: running"}));
+    }
+
+    // On an enrolled machine the start, which ends in a pause of seconds, waits for the event loop's first turn, so
+    // that the item can be shown meanwhile; it still follows the first check, and the machine counts as enrolled at
+    // once, so that no registration is offered.
+    void enrolledMachineStartsTheDaemonOnceTheLoopTurns()
+    {
+        QTemporaryDir dir;
+        QFile config(dir.filePath(".qmx-osagent.cfg"));
+        QVERIFY(config.open(QIODevice::WriteOnly));
+        ControllerFakes fakes;
+        fakes.rootOutput = "4321\t0\tcom.kelvane.osagent\n";
+        ServicesController controller(fakes.dependencies(1h, config.fileName()));
+        connect(&controller, &ServicesController::iconNameChanged, this, [&] {
+            fakes.calls.append({"published", controller.iconName()});
+        });
+        QCOMPARE(fakes.calls, QList<QStringList>{kProbe});
+        QVERIFY(controller.isEnrolled());
+
+        const QStringList stopped{"published", "StopMenuBarExtraIcon"};
+        QTRY_COMPARE(fakes.calls, (QList<QStringList>{kProbe, stopped, kProbe, {"root", kStart}, kProbe, stopped}));
     }
 };
 

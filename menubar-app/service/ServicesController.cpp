@@ -67,6 +67,7 @@ void ServicesController::applyServiceStatus(bool running, bool enrolled)
     setIsServiceRunning(running);
     setIconName(running ? kRunningIconName : kStoppedIconName);
     setIsEnrolled(enrolled);
+    emit statusChecked(running, enrolled);
 }
 
 QString ServicesController::selfDescription()

@@ -84,6 +84,12 @@ signals:
     // Only on a change, and without objectWillChange: the file's presence is not the daemon's state, and
     // only the registration entry follows it.
     void isEnrolledChanged();
+    // Every check's finding as it is published, changed or not.
+    void statusChecked(bool running, bool enrolled);
+    // A start or stop of the daemon about to be asked for, and a start that failed for want of Full Disk Access.
+    void serviceStartRequested();
+    void serviceStopRequested();
+    void fullDiskAccessMissing();
 
 private:
     void updateServiceStatus();

@@ -63,6 +63,7 @@ void ServicesController::startService()
 {
     if (isProcessRunning())
         return;
+    emit serviceStartRequested();
 
     const QString command = QStringLiteral("launchctl start ") + kServiceName +
                             QStringLiteral("; sleep 3; sudo launchctl list | grep ") + kServiceName;
@@ -78,14 +79,17 @@ void ServicesController::startService()
     // The published state comes from the process table; the job list only tells why a start failed.
     const StartServiceResult result = parseStartServiceOutput(output);
     updateServiceStatus();
-    if (!result.isServiceRunning && result.lastErrorCode == contract::kExitMissingFullDiskAccess)
+    if (!result.isServiceRunning && result.lastErrorCode == contract::kExitMissingFullDiskAccess) {
+        emit fullDiskAccessMissing();
         m_notificationHelper.displayDiskAccessRequestWindow();
+    }
 }
 
 void ServicesController::stopService()
 {
     if (!isProcessRunning())
         return;
+    emit serviceStopRequested();
 
     try {
         m_runner.executeAsRoot(QStringLiteral("launchctl stop ") + kServiceName);

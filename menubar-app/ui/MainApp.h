@@ -11,11 +11,14 @@
 
 namespace platform {
 class DesktopColourScheme;
-}
+class LogSink;
+class UserNotifier;
+} // namespace platform
 
 namespace menubar {
 
 class AppMenu;
+class BackupStateNotifier;
 class MenuBarExtra;
 
 // The application's one scene: it owns the service controller for the life of the process and
@@ -37,7 +40,14 @@ public:
         QSettings &settings;
         InstallerPaneFactory newRegistrationPane;
         platform::DesktopColourScheme *colourScheme = nullptr; // none: the palette alone decides
+        // Tells the user when backups stop and resume; none: only the icon and the log do.
+        platform::UserNotifier *notifier = nullptr;
+        // Whether the administrator lets the user's setting decide; no: the notifications are off for all.
+        std::function<bool()> isNotifyingAllowed = [] { return true; };
     };
+
+    // The user's setting that turns the notifications off (on unless set to false).
+    static constexpr char kNotifyWhenBackupsStopKey[] = "NotifyWhenBackupsStop";
 
     explicit MainApp(Dependencies dependencies, QObject *parent = nullptr);
     ~MainApp() override;
@@ -48,12 +58,16 @@ public:
     RegistrationOffer &registrationOffer() const { return *m_registrationOffer; }
 
 private:
+    void watchForStoppedBackups(platform::UserNotifier &notifier, platform::LogSink &log, QSettings &settings,
+                                std::function<bool()> isNotifyingAllowed);
+
     BundleInfo m_bundleInfo;
     // Declared first so that it outlives the menu and the item, which only observe it.
     std::unique_ptr<ServicesController> m_servicesController;
     std::unique_ptr<AppMenu> m_menu;
     std::unique_ptr<MenuBarExtra> m_menuBarExtra;
     std::unique_ptr<RegistrationOffer> m_registrationOffer;
+    std::unique_ptr<BackupStateNotifier> m_backupStateNotifier;
 };
 
 } // namespace menubar

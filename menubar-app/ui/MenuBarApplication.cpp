@@ -9,6 +9,7 @@
 #include "platform/LogSink.h"
 #include "platform/Translations.h"
 #include "platform/widgets/DesktopColourScheme.h"
+#include "platform/widgets/DesktopNotifier.h"
 #include "platform/widgets/DesktopUrlOpener.h"
 #include "platform/widgets/MessageBoxAlertPresenter.h"
 #include "platform/widgets/SystemTray.h"
@@ -66,6 +67,7 @@ int runMenuBarApplication(const contract::AgentPaths &paths, platform::LogSink &
     platform::MessageBoxAlertPresenter alerts;
     platform::DesktopUrlOpener urlOpener;
     platform::DesktopColourScheme colourScheme;
+    platform::DesktopNotifier notifier(log);
 
     installer::EnrollerDependencies page;
     page.paths = paths;
@@ -81,6 +83,7 @@ int runMenuBarApplication(const contract::AgentPaths &paths, platform::LogSink &
         settings,
         registrationPaneFactory(page),
         &colourScheme,
+        &notifier,
     });
     // Its answers come through the event loop whenever it is asked; asked once the item is made, its
     // subscriptions keep no one waiting for the item.

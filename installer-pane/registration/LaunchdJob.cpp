@@ -7,7 +7,16 @@
 #include <QRegularExpression>
 #include <QThread>
 
+#include <algorithm>
+
 namespace installer {
+
+namespace {
+
+constexpr std::chrono::milliseconds kFirstStep{10};
+constexpr std::chrono::milliseconds kLongestStep{100};
+
+} // namespace
 
 LaunchdJob::LaunchdJob(QString launchctl, QStringList prefix, QString label)
     : m_launchctl(std::move(launchctl))
@@ -37,10 +46,14 @@ std::optional<qint64> LaunchdJob::processId() const
 bool LaunchdJob::waitUntilExited(std::chrono::milliseconds bound) const
 {
     const QDeadlineTimer deadline(bound);
+    // Short steps first: the application mostly quits within tens of milliseconds, and a fixed 100 ms step made
+    // every restart wait at least that long. Each ask is a launchctl run, so the steps grow.
+    std::chrono::milliseconds step = kFirstStep;
     while (processId().has_value()) {
         if (deadline.hasExpired())
             return false;
-        QThread::msleep(100);
+        QThread::msleep(static_cast<unsigned long>(step.count()));
+        step = std::min(step * 2, kLongestStep);
     }
     return true;
 }

@@ -18,7 +18,8 @@ class LaunchdJob
 public:
     LaunchdJob(QString launchctl, QStringList prefix, QString label);
 
-    // Asks every 100 ms until the job has no process, for up to `bound`; false when one is still there.
+    // Asks until the job has no process, after 10 ms, then twice as long each time up to every 100 ms, for up to
+    // `bound`; false when one is still there.
     // launchd's "stop" returns once the signal is sent, and a "start" while the old process is still
     // exiting is ignored: a restart must wait in between.
     bool waitUntilExited(std::chrono::milliseconds bound) const;

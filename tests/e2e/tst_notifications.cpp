@@ -3,7 +3,9 @@
 #include "sandbox/tray/NotificationServer.h"
 
 #include <QDBusConnection>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -26,6 +28,7 @@ private slots:
         m_box.setFullDiskAccess(true);
         m_box.setAuthoriseAnswer("allow");
         QFile configuration(m_box.paths().installedConfigFile);
+        QVERIFY(QDir().mkpath(QFileInfo(configuration).absolutePath()));
         QVERIFY(configuration.open(QIODevice::WriteOnly) && configuration.write("enrolled\n") > 0);
         configuration.close();
         sandbox::NotificationServer notices;

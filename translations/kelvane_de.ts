@@ -616,6 +616,29 @@ Beispiel, als root aus einem Skript der Geräteverwaltung:
     </message>
 </context>
 <context>
+    <name>menubar::BackupStateNotifier</name>
+    <message>
+        <source>Backups have resumed</source>
+        <translation>Die Datensicherung läuft wieder</translation>
+    </message>
+    <message>
+        <source>The Kelvane OS Agent service is running again: this computer is backed up.</source>
+        <translation>Der Dienst Kelvane OS Agent läuft wieder: Dieser Computer wird gesichert.</translation>
+    </message>
+    <message>
+        <source>Backups have stopped</source>
+        <translation>Die Datensicherung wurde beendet</translation>
+    </message>
+    <message>
+        <source>The Kelvane OS Agent service has not been running since %1: this computer is not being backed up.</source>
+        <translation>Der Dienst Kelvane OS Agent läuft seit %1 nicht: Dieser Computer wird nicht gesichert.</translation>
+    </message>
+    <message>
+        <source>Start Backups</source>
+        <translation>Datensicherung starten</translation>
+    </message>
+</context>
+<context>
     <name>menubar::MenuBarExtra</name>
     <message>
         <source>Kelvane OS Agent: running</source>

@@ -618,6 +618,29 @@ Ejemplo, como root desde un script de gestión de dispositivos:
     </message>
 </context>
 <context>
+    <name>menubar::BackupStateNotifier</name>
+    <message>
+        <source>Backups have resumed</source>
+        <translation>Las copias de seguridad se han reanudado</translation>
+    </message>
+    <message>
+        <source>The Kelvane OS Agent service is running again: this computer is backed up.</source>
+        <translation>El servicio Kelvane OS Agent vuelve a funcionar: se está haciendo copia de seguridad de este ordenador.</translation>
+    </message>
+    <message>
+        <source>Backups have stopped</source>
+        <translation>Las copias de seguridad se han detenido</translation>
+    </message>
+    <message>
+        <source>The Kelvane OS Agent service has not been running since %1: this computer is not being backed up.</source>
+        <translation>El servicio Kelvane OS Agent no funciona desde %1: no se está haciendo copia de seguridad de este ordenador.</translation>
+    </message>
+    <message>
+        <source>Start Backups</source>
+        <translation>Iniciar copias de seguridad</translation>
+    </message>
+</context>
+<context>
     <name>menubar::MenuBarExtra</name>
     <message>
         <source>Kelvane OS Agent: running</source>

@@ -617,6 +617,29 @@ Exemple, en tant que root depuis un script de gestion des appareils&#xa0;:
     </message>
 </context>
 <context>
+    <name>menubar::BackupStateNotifier</name>
+    <message>
+        <source>Backups have resumed</source>
+        <translation>Les sauvegardes ont repris</translation>
+    </message>
+    <message>
+        <source>The Kelvane OS Agent service is running again: this computer is backed up.</source>
+        <translation>Le service Kelvane OS Agent fonctionne de nouveau : cet ordinateur est sauvegardé.</translation>
+    </message>
+    <message>
+        <source>Backups have stopped</source>
+        <translation>Les sauvegardes se sont arrêtées</translation>
+    </message>
+    <message>
+        <source>The Kelvane OS Agent service has not been running since %1: this computer is not being backed up.</source>
+        <translation>Le service Kelvane OS Agent ne fonctionne plus depuis %1 : cet ordinateur n’est pas sauvegardé.</translation>
+    </message>
+    <message>
+        <source>Start Backups</source>
+        <translation>Démarrer les sauvegardes</translation>
+    </message>
+</context>
+<context>
     <name>menubar::MenuBarExtra</name>
     <message>
         <source>Kelvane OS Agent: running</source>

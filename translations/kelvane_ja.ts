@@ -616,6 +616,29 @@ Example, as root from a device-management script:
     </message>
 </context>
 <context>
+    <name>menubar::BackupStateNotifier</name>
+    <message>
+        <source>Backups have resumed</source>
+        <translation>バックアップが再開されました</translation>
+    </message>
+    <message>
+        <source>The Kelvane OS Agent service is running again: this computer is backed up.</source>
+        <translation>Kelvane OS Agent サービスが再び実行中です。このコンピュータはバックアップされています。</translation>
+    </message>
+    <message>
+        <source>Backups have stopped</source>
+        <translation>バックアップが停止しました</translation>
+    </message>
+    <message>
+        <source>The Kelvane OS Agent service has not been running since %1: this computer is not being backed up.</source>
+        <translation>Kelvane OS Agent サービスは %1 から実行されていません。このコンピュータはバックアップされていません。</translation>
+    </message>
+    <message>
+        <source>Start Backups</source>
+        <translation>バックアップを開始</translation>
+    </message>
+</context>
+<context>
     <name>menubar::MenuBarExtra</name>
     <message>
         <source>Kelvane OS Agent: running</source>

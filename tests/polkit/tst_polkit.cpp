@@ -16,6 +16,9 @@
 
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -106,7 +109,7 @@ private slots:
     //   subfolder for a link to a directory of root's as soon as root starts deleting there: the uninstall (run as
     //   root, with no launchctl and no pkgutil, as on Linux) removes everything and nothing of root's directory,
     //   and first ends the program this account runs from the application bundle;
-    // - Ctrl-C on the caller's process group while the root command starts the daemon: nothing stays in root's
+    // - Ctrl-C on the caller's terminal while the root command starts the daemon: nothing stays in root's
     //   directory;
     // - another user's folder moved in as the staging directory, and one of the account whose name is our number:
     //   both refused, and neither kept.
@@ -184,18 +187,28 @@ private slots:
         const QString command = installer::InstallCommand::build(
             {staging + "/.qmx-osagent.cfg", staging, installed, launchctl}, {::geteuid(), shell.commandUser()});
         stage({});
-        const QByteArray pkexec = QFile::encodeName(m_paths.pkexec), commandBytes = command.toUtf8();
-        const pid_t caller = ::fork(); // as osagent-enroll started from a terminal: the leader of its group
+        // Ctrl-C comes from the terminal, which signals its foreground group whoever's processes are in it; a kill()
+        // of ours would not reach root's.
+        const int terminal = ::posix_openpt(O_RDWR | O_NOCTTY);
+        QVERIFY(terminal >= 0 && ::grantpt(terminal) == 0 && ::unlockpt(terminal) == 0);
+        const QByteArray pkexec = QFile::encodeName(m_paths.pkexec), commandBytes = command.toUtf8(),
+                         terminalName = ::ptsname(terminal);
+        const pid_t caller = ::fork(); // as osagent-enroll started from that terminal
         if (caller == 0) {
-            ::setpgid(0, 0);
+            const int own = ::setsid() < 0 ? -1 : ::open(terminalName.constData(), O_RDWR);
+            if (own < 0 || ::ioctl(own, TIOCSCTTY, 0) != 0 || ::dup2(own, 0) < 0 || ::dup2(own, 1) < 0 ||
+                ::dup2(own, 2) < 0)
+                ::_exit(126);
+            ::signal(SIGINT, SIG_DFL); // as a terminal's shell starts a command; the test may run with it ignored
             ::execl("/bin/sh", "sh", "-c", R"(SHELL=/bin/sh "$0" --disable-internal-agent /bin/sh -c "$1"; exit $?)",
                     pkexec.constData(), commandBytes.constData(), nullptr);
             ::_exit(127);
         }
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(ready), 20000);
-        QCOMPARE(::kill(-caller, SIGINT), 0);
+        QCOMPARE(::write(terminal, "\x03", 1), 1);
         int interrupted = 0;
         QCOMPARE(::waitpid(caller, &interrupted, 0), caller);
+        ::close(terminal);
         QTRY_COMPARE_WITH_TIMEOUT(installedEntries(), QStringList{".qmx-osagent.cfg"}, 10000);
 
         const installer::ProcessHelper root(shell);

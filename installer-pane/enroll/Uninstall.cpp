@@ -56,6 +56,7 @@ struct Uninstall::Report
 {
     QStringList lines;
     QJsonArray removed;
+    QJsonArray failures; // the lines of steps that failed, which a person reads on standard error
     EnrollExit status = EnrollExit::Success;
 
     void done(const QString &line, const QString &what)
@@ -67,6 +68,7 @@ struct Uninstall::Report
     void failed(EnrollExit exit, const QString &line)
     {
         lines << line;
+        failures << line;
         if (status == EnrollExit::Success)
             status = exit;
     }
@@ -103,10 +105,10 @@ EnrollOutcome Uninstall::run(const QList<uint> &users, bool keepConfiguration) c
     forgetReceipts(report);
     if (report.removed.isEmpty() && report.status == EnrollExit::Success)
         report.lines << tr("Nothing left to remove.");
-    return {report.status,
-            report.lines.join(QLatin1Char('\n')),
-            QString(),
-            {{QStringLiteral("removed"), report.removed}, {QStringLiteral("kept"), kept}}};
+    QJsonObject details{{QStringLiteral("removed"), report.removed}, {QStringLiteral("kept"), kept}};
+    if (!report.failures.isEmpty())
+        details.insert(QStringLiteral("failed"), report.failures);
+    return {report.status, report.lines.join(QLatin1Char('\n')), QString(), details};
 }
 
 bool Uninstall::isLoaded(const QString &target) const

@@ -55,64 +55,17 @@ private slots:
         }
     }
 
-    // pk-allowed: the configuration staged by this account, installed by root through the real pkexec, is
-    // root's alone and the staging directory is gone; that no launchctl is there to start the daemon is no
-    // failure. Staged again, with the staging directory swapped for a link to the installed configuration's, as
-    // code running as this account could do while the dialog is open: refused, saying why, and the installed
-    // configuration is as it was.
-    void installCommandInstallsForRootAlone()
-    {
-        QTemporaryDir dir;
-        const QString staging = dir.filePath("staging");
-        const QString installed = dir.filePath("installed");
-        QVERIFY(QDir().mkdir(staging, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-        QFile staged(staging + "/.qmx-osagent.cfg");
-        QVERIFY(staged.open(QIODevice::WriteOnly) && staged.write("cfg") == 3);
-        staged.close();
-        platform::SystemAdministratorShell shell(m_paths.pkexec, m_paths.shell);
-        const installer::ProcessHelper root(shell);
-        const auto command = installer::InstallCommand::build(
-            {staged.fileName(), staging, installed, m_paths.launchctl}, {::geteuid(), shell.commandUser()});
-        const auto removeInstalled = qScopeGuard([&] { // not ours to remove
-            platform::runAdministratorCommand(
-                platform::pkexecRequest(m_paths.pkexec, m_paths.shell, "rm -Rf '" + installed + "'"));
-        });
-        try {
-            root.runScriptAsRoot(command);
-        } catch (const installer::RegistrationError &error) {
-            QFAIL(qPrintable(error.reason()));
-        }
-        struct stat status = {};
-        QCOMPARE(::stat(QFile::encodeName(installed + "/.qmx-osagent.cfg").constData(), &status), 0);
-        QCOMPARE(status.st_uid, 0u);
-        QCOMPARE(status.st_mode & 07777, 0600u);
-        QVERIFY(!QFile::exists(staging));
-
-        QVERIFY(QFile::link(installed, staging));
-        try {
-            root.runScriptAsRoot(command);
-            QFAIL("a staging directory that is a link was taken");
-        } catch (const installer::RegistrationError &error) {
-            QCOMPARE(error.reason(), "Can't execute script the staging directory " + staging +
-                                         " is not a directory owned by " + QString::number(::geteuid()));
-        }
-        const auto cat =
-            platform::pkexecRequest(m_paths.pkexec, m_paths.shell, "cat '" + installed + "/.qmx-osagent.cfg'");
-        QCOMPARE(platform::runChildProcess(cat).output, "cfg");
-        QCOMPARE(QDir(installed).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                 QStringList{".qmx-osagent.cfg"});
-    }
-
     // pk-allowed, with processes of its own at work while root works, and folders that root made another user's
     // (pk-denied's, then that of the account named "64001", uid 64004, while this one is uid 64001):
     // - a folder of this account's left inside root's configuration directory, with a process in it that swaps a
     //   subfolder for a link to a directory of root's as soon as root starts deleting there: the uninstall (run as
     //   root, with no launchctl and no pkgutil, as on Linux) removes everything and nothing of root's directory,
     //   and first ends the program this account runs from the application bundle;
-    // - Ctrl-C on the caller's terminal while the root command starts the daemon: nothing stays in root's
-    //   directory;
-    // - another user's folder moved in as the staging directory, and one of the account whose name is our number:
-    //   both refused, and neither kept.
+    // - Ctrl-C on the caller's terminal while the root command starts the daemon: the configuration is installed
+    //   for root alone, the staging directory is gone, and nothing stays in root's directory;
+    // - another user's folder moved in as the staging directory, one of the account whose name is our number, and
+    //   a link to the installed configuration's directory: each refused, saying why, none kept, and the installed
+    //   configuration as it was.
     void rootKeepsNothingOfAUsersAndFollowsNoLink()
     {
         QTemporaryDir dir;
@@ -210,10 +163,18 @@ private slots:
         QCOMPARE(::waitpid(caller, &interrupted, 0), caller);
         ::close(terminal);
         QTRY_COMPARE_WITH_TIMEOUT(installedEntries(), QStringList{".qmx-osagent.cfg"}, 10000);
+        struct stat status = {};
+        QCOMPARE(::stat(QFile::encodeName(installed + "/.qmx-osagent.cfg").constData(), &status), 0);
+        QCOMPARE(status.st_uid, 0u);
+        QCOMPARE(status.st_mode & 07777, 0600u);
+        QVERIFY(!QFileInfo::exists(staging));
 
         const installer::ProcessHelper root(shell);
-        for (const QString owner : {"pk-denied", "64004"}) {
-            stage(owner);
+        for (const QString owner : {"pk-denied", "64004", "link"}) {
+            if (owner == "link")
+                QVERIFY(QFile::link(installed, staging));
+            else
+                stage(owner);
             try {
                 root.runScriptAsRoot(command);
                 QFAIL(qPrintable("a staging directory of " + owner + " was taken"));
@@ -222,7 +183,7 @@ private slots:
                                              " is not a directory owned by " + QString::number(::geteuid()));
             }
             QCOMPARE(installedEntries(), QStringList{".qmx-osagent.cfg"});
-            QVERIFY(!QFileInfo::exists(staging));
+            QVERIFY(!QFileInfo::exists(staging) && !QFileInfo(staging).isSymLink());
         }
         const auto cat =
             platform::pkexecRequest(m_paths.pkexec, m_paths.shell, "cat '" + installed + "/.qmx-osagent.cfg'");

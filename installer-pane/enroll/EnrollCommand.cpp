@@ -12,6 +12,23 @@
 
 namespace installer {
 
+namespace {
+
+// Once the uninstall ran, what was done stays on standard output when a step failed; what failed goes to standard
+// error.
+void writeUninstallReport(const EnrollOutcome &outcome, const EnrollDependencies &streams)
+{
+    const QJsonArray failed = outcome.details.value(QStringLiteral("failed")).toArray();
+    QByteArray done, failures;
+    for (const QString &line : outcome.message.split(u'\n'))
+        (failed.contains(line) ? failures : done) += line.toUtf8() + '\n';
+    streams.writeStandardOutput(done);
+    if (!failures.isEmpty())
+        streams.writeStandardError(failures);
+}
+
+} // namespace
+
 EnrollCommand::EnrollCommand(EnrollDependencies dependencies)
     : m_dependencies(std::move(dependencies))
 {}
@@ -43,14 +60,7 @@ int EnrollCommand::run(const QStringList &arguments)
     if (request.json) {
         m_dependencies.writeStandardOutput(jsonReport(outcome));
     } else if (request.action == EnrollAction::Uninstall && outcome.details.contains(QStringLiteral("removed"))) {
-        // Once it ran, what was done stays on standard output when a step failed; what failed goes to standard error.
-        const QJsonArray failed = outcome.details.value(QStringLiteral("failed")).toArray();
-        QByteArray done, failures;
-        for (const QString &line : outcome.message.split(u'\n'))
-            (failed.contains(line) ? failures : done) += line.toUtf8() + '\n';
-        m_dependencies.writeStandardOutput(done);
-        if (!failures.isEmpty())
-            m_dependencies.writeStandardError(failures);
+        writeUninstallReport(outcome, m_dependencies);
     } else if (report && outcome.status == EnrollExit::Success) {
         m_dependencies.writeStandardOutput(textReport(outcome));
     } else {

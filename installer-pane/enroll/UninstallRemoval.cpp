@@ -1,6 +1,7 @@
 #include "installer-pane/enroll/UninstallRemoval.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -87,7 +88,7 @@ int removeEntry(int parent, const char *name)
 
 int removeWithoutFollowing(const QString &path)
 {
-    const QFileInfo info(path);
+    const QFileInfo info(QDir::cleanPath(path)); // a final slash would leave no name to remove
     const int parent = ::open(QFile::encodeName(info.absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (parent < 0)
         return errno == ENOENT ? 0 : errno;

@@ -517,6 +517,10 @@ Beispiel, als root aus einem Skript der Geräteverwaltung:
         <source>Can&apos;t check the configuration directory &apos;%1&apos;. Error: %2</source>
         <translation>Das Konfigurationsverzeichnis „%1“ kann nicht geprüft werden. Fehler: %2</translation>
     </message>
+    <message>
+        <source>Can&apos;t create the staging directory: the temporary directory &apos;%1&apos; (TMPDIR) does not exist</source>
+        <translation>Das Zwischenverzeichnis kann nicht angelegt werden: Das temporäre Verzeichnis „%1“ (TMPDIR) existiert nicht</translation>
+    </message>
 </context>
 <context>
     <name>installer::Uninstall</name>
@@ -563,6 +567,10 @@ Beispiel, als root aus einem Skript der Geräteverwaltung:
     <message>
         <source>Forgot the package receipt %1</source>
         <translation>Paketbeleg %1 vergessen</translation>
+    </message>
+    <message>
+        <source>Ended the process %1, which ran from %2</source>
+        <translation>Prozess %1 beendet, der aus %2 lief</translation>
     </message>
 </context>
 <context>

@@ -519,6 +519,10 @@ Ejemplo, como root desde un script de gestión de dispositivos:
         <source>Can&apos;t check the configuration directory &apos;%1&apos;. Error: %2</source>
         <translation>No se puede comprobar la carpeta de configuración «%1». Error: %2</translation>
     </message>
+    <message>
+        <source>Can&apos;t create the staging directory: the temporary directory &apos;%1&apos; (TMPDIR) does not exist</source>
+        <translation>No se puede crear la carpeta temporal: la carpeta de archivos temporales «%1» (TMPDIR) no existe</translation>
+    </message>
 </context>
 <context>
     <name>installer::Uninstall</name>
@@ -565,6 +569,10 @@ Ejemplo, como root desde un script de gestión de dispositivos:
     <message>
         <source>Forgot the package receipt %1</source>
         <translation>Olvidado el recibo del paquete %1</translation>
+    </message>
+    <message>
+        <source>Ended the process %1, which ran from %2</source>
+        <translation>Se terminó el proceso %1, que se ejecutaba desde %2</translation>
     </message>
 </context>
 <context>

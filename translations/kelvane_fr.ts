@@ -518,6 +518,10 @@ Exemple, en tant que root depuis un script de gestion des appareils&#xa0;:
         <source>Can&apos;t check the configuration directory &apos;%1&apos;. Error: %2</source>
         <translation>Impossible de vérifier le dossier de configuration «&#xa0;%1&#xa0;». Erreur&#xa0;: %2</translation>
     </message>
+    <message>
+        <source>Can&apos;t create the staging directory: the temporary directory &apos;%1&apos; (TMPDIR) does not exist</source>
+        <translation>Impossible de créer le dossier de transit&#xa0;: le dossier temporaire «&#xa0;%1&#xa0;» (TMPDIR) n’existe pas</translation>
+    </message>
 </context>
 <context>
     <name>installer::Uninstall</name>
@@ -564,6 +568,10 @@ Exemple, en tant que root depuis un script de gestion des appareils&#xa0;:
     <message>
         <source>Forgot the package receipt %1</source>
         <translation>Reçu du paquet %1 oublié</translation>
+    </message>
+    <message>
+        <source>Ended the process %1, which ran from %2</source>
+        <translation>Processus %1 arrêté, qui s’exécutait depuis %2</translation>
     </message>
 </context>
 <context>

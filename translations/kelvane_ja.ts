@@ -517,6 +517,10 @@ Example, as root from a device-management script:
         <source>Can&apos;t check the configuration directory &apos;%1&apos;. Error: %2</source>
         <translation>設定ディレクトリ「%1」を確認できません。エラー: %2</translation>
     </message>
+    <message>
+        <source>Can&apos;t create the staging directory: the temporary directory &apos;%1&apos; (TMPDIR) does not exist</source>
+        <translation>一時ディレクトリを作成できません: 一時フォルダ「%1」(TMPDIR) が存在しません</translation>
+    </message>
 </context>
 <context>
     <name>installer::Uninstall</name>
@@ -563,6 +567,10 @@ Example, as root from a device-management script:
     <message>
         <source>Forgot the package receipt %1</source>
         <translation>パッケージの受領記録 %1 を削除しました</translation>
+    </message>
+    <message>
+        <source>Ended the process %1, which ran from %2</source>
+        <translation>%2 から実行されていたプロセス %1 を終了しました</translation>
     </message>
 </context>
 <context>

@@ -8,7 +8,26 @@
 #include "installer-pane/registration/RegistrationFields.h"
 #include "platform/AdministratorShell.h"
 
+#include <QJsonArray>
+
 namespace installer {
+
+namespace {
+
+// Once the uninstall ran, what was done stays on standard output when a step failed; what failed goes to standard
+// error.
+void writeUninstallReport(const EnrollOutcome &outcome, const EnrollDependencies &streams)
+{
+    const QJsonArray failed = outcome.details.value(QStringLiteral("failed")).toArray();
+    QByteArray done, failures;
+    for (const QString &line : outcome.message.split(u'\n'))
+        (failed.contains(line) ? failures : done) += line.toUtf8() + '\n';
+    streams.writeStandardOutput(done);
+    if (!failures.isEmpty())
+        streams.writeStandardError(failures);
+}
+
+} // namespace
 
 EnrollCommand::EnrollCommand(EnrollDependencies dependencies)
     : m_dependencies(std::move(dependencies))
@@ -38,12 +57,15 @@ int EnrollCommand::run(const QStringList &arguments)
                                   : request.action == EnrollAction::Uninstall ? uninstall(request)
                                                                               : enrol(request);
     const bool report = request.action == EnrollAction::Status || request.action == EnrollAction::Uninstall;
-    if (request.json)
+    if (request.json) {
         m_dependencies.writeStandardOutput(jsonReport(outcome));
-    else if (report && outcome.status == EnrollExit::Success)
+    } else if (request.action == EnrollAction::Uninstall && outcome.details.contains(QStringLiteral("removed"))) {
+        writeUninstallReport(outcome, m_dependencies);
+    } else if (report && outcome.status == EnrollExit::Success) {
         m_dependencies.writeStandardOutput(textReport(outcome));
-    else
+    } else {
         m_dependencies.writeStandardError(textReport(outcome));
+    }
     return int(outcome.status);
 }
 

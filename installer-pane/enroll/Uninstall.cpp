@@ -1,13 +1,20 @@
 #include "installer-pane/enroll/Uninstall.h"
 
+#include "installer-pane/enroll/UninstallRemoval.h"
 #include "installer-pane/registration/ProcessHelper.h"
 #include "installer-pane/registration/RegistrationError.h"
 
 #include <QDeadlineTimer>
-#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QThread>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace installer {
 
@@ -49,6 +56,7 @@ struct Uninstall::Report
 {
     QStringList lines;
     QJsonArray removed;
+    QJsonArray failures; // the lines of steps that failed, which a person reads on standard error
     EnrollExit status = EnrollExit::Success;
 
     void done(const QString &line, const QString &what)
@@ -60,6 +68,7 @@ struct Uninstall::Report
     void failed(EnrollExit exit, const QString &line)
     {
         lines << line;
+        failures << line;
         if (status == EnrollExit::Success)
             status = exit;
     }
@@ -79,6 +88,8 @@ EnrollOutcome Uninstall::run(const QList<uint> &users, bool keepConfiguration) c
                 tr("Unloaded the job %1 of user %2").arg(agent).arg(user), report);
     }
     bootOut(QStringLiteral("system/") + daemon, tr("Unloaded the job %1").arg(daemon), report);
+    // A menu-bar application opened by hand has no job to boot out, and would run on from the removed bundle.
+    endProcessesInBundle(report);
     // The jobs' files before the programs they name, so that no start of the machine finds one without the other.
     for (const QString &path :
          {m_paths.agentJobFile, m_paths.daemonJobFile, m_paths.applicationBundle, m_paths.logDirectory}) {
@@ -94,10 +105,10 @@ EnrollOutcome Uninstall::run(const QList<uint> &users, bool keepConfiguration) c
     forgetReceipts(report);
     if (report.removed.isEmpty() && report.status == EnrollExit::Success)
         report.lines << tr("Nothing left to remove.");
-    return {report.status,
-            report.lines.join(QLatin1Char('\n')),
-            QString(),
-            {{QStringLiteral("removed"), report.removed}, {QStringLiteral("kept"), kept}}};
+    QJsonObject details{{QStringLiteral("removed"), report.removed}, {QStringLiteral("kept"), kept}};
+    if (!report.failures.isEmpty())
+        details.insert(QStringLiteral("failed"), report.failures);
+    return {report.status, report.lines.join(QLatin1Char('\n')), QString(), details};
 }
 
 bool Uninstall::isLoaded(const QString &target) const
@@ -126,17 +137,42 @@ void Uninstall::bootOut(const QString &target, const QString &removedLine, Repor
     report.done(removedLine, target);
 }
 
+void Uninstall::endProcessesInBundle(Report &report) const
+{
+    // "-ax": every user's processes, with a terminal or without; "-o pid=,command=": the ID and the command line,
+    // no header: ps(1), https://www.unix.com/man-page/osx/1/ps/
+    const ToolRun listed =
+        runTool(m_paths.ps, {QStringLiteral("-ax"), QStringLiteral("-o"), QStringLiteral("pid=,command=")});
+    const QString inside = m_paths.applicationBundle + u'/';
+    for (const QString &line : listed.output.split(u'\n')) {
+        const QString entry = line.trimmed();
+        bool isNumber = false;
+        const pid_t process = entry.section(u' ', 0, 0).toInt(&isNumber);
+        // Not this command, which the bundle holds too, nor whoever started it.
+        if (!isNumber || process == ::getpid() || process == ::getppid() ||
+            !entry.section(u' ', 1).trimmed().startsWith(inside) || ::kill(process, SIGTERM) != 0)
+            continue;
+        const QDeadlineTimer deadline(kBootOutBound);
+        while (::kill(process, 0) == 0 && !deadline.hasExpired())
+            QThread::msleep(50);
+        if (::kill(process, 0) == 0)
+            ::kill(process, SIGKILL); // one that would not end
+        report.done(tr("Ended the process %1, which ran from %2").arg(process).arg(m_paths.applicationBundle),
+                    QStringLiteral("process %1").arg(process));
+    }
+}
+
 void Uninstall::remove(const QString &path, Report &report) const
 {
-    const QFileInfo info(path);
-    if (!info.exists() && !info.isSymLink())
+    struct stat status = {};
+    if (::lstat(QFile::encodeName(path).constData(), &status) != 0 && errno == ENOENT)
         return;
-    // A link goes as a link: nothing that it points to is followed, here or inside a directory.
-    const bool removed = info.isDir() && !info.isSymLink() ? QDir(path).removeRecursively() : QFile::remove(path);
-    if (removed)
+    // Never by path below the top: a user may still change a folder of theirs that lies inside.
+    if (const int failure = removeWithoutFollowing(path); failure == 0)
         report.done(tr("Removed %1").arg(path), path);
     else
-        report.failed(EnrollExit::IoError, tr("Can't remove %1").arg(path));
+        report.failed(EnrollExit::IoError,
+                      withReason(tr("Can't remove %1").arg(path), QString::fromLocal8Bit(std::strerror(failure))));
 }
 
 void Uninstall::forgetReceipts(Report &report) const
@@ -144,6 +180,8 @@ void Uninstall::forgetReceipts(Report &report) const
     // "pkgutil --pkgs" lists the receipts, "--forget" drops one, leaving the files to us: pkgutil(1),
     // https://www.unix.com/man-page/osx/1/pkgutil/
     const QString package = toQString(contract::kPackageIdentifier);
+    if (!QFileInfo::exists(m_paths.pkgutil))
+        return; // a system without package receipts, as Linux: nothing to forget
     const ToolRun listed = runTool(m_paths.pkgutil, {QStringLiteral("--pkgs")});
     if (listed.status != 0) {
         report.failed(EnrollExit::OsError, withReason(tr("Can't list the package receipts"), listed.error));

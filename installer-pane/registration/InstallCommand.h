@@ -30,9 +30,11 @@ struct InstallOwners
 // of the command's user that no one else may write; the staging directory is moved whole (a move takes a link
 // itself, never what it points to) into a directory that only root can write, and must be there a directory of the
 // daemon's user; the staged file is moved out of it beside it, and must be a regular file with one link of the
-// same user. Only then is it installed, with mode 0600. A refused check says which, on standard error, and exits 1.
-// What it moved goes with its directory at the end, unless it is someone else's. A failed start of the daemon
-// leaves the installation standing: the menu-bar application starts it too.
+// same user (owners compared by number). Only then is it installed, with mode 0600. A refused check says which, on
+// standard error, and exits 1. Where the system has setsid it runs in a session of its own, out of the caller's
+// terminal's reach; at every end, a hang-up, an interrupt, a termination or a closed pipe included, root's directory
+// goes with whatever was moved into it, and each run first removes what killed runs left. A failed start of the
+// daemon leaves the installation standing: the menu-bar application starts it too.
 class InstallCommand
 {
     Q_DECLARE_TR_FUNCTIONS(installer::InstallCommand)

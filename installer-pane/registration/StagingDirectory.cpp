@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <cstdlib>
@@ -142,6 +143,13 @@ void prepareStagingDirectory(const QString &path)
 
 QString privateStagingDirectory(const QString &parent)
 {
+    // Qt gives no path for a TMPDIR that does not exist; mkdtemp would then make the directory at the root.
+    if (parent.isEmpty() || !QFileInfo(parent).isDir()) {
+        throw RegistrationError(
+            StagingDirectory::tr("Can't create the staging directory: the temporary directory '%1' (TMPDIR) does not "
+                                 "exist")
+                .arg(parent.isEmpty() ? qEnvironmentVariable("TMPDIR") : parent));
+    }
     const QStringList earlier = QDir(parent).entryList({QStringLiteral("osagent.??????")},
                                                        QDir::Dirs | QDir::Hidden | QDir::NoSymLinks, QDir::Name);
     for (const QString &name : earlier) {

@@ -16,7 +16,8 @@ void prepareStagingDirectory(const QString &path);
 
 // Where to stage when the fixed directory is someone else's: a directory of ours under the parent, mode 0700, that
 // passes the checks above. One that a failed registration left is taken again, so that failures do not pile them
-// up; otherwise a fresh one, under a name that no one had taken (mkdtemp).
+// up; otherwise a fresh one, under a name that no one had taken (mkdtemp). A parent that is empty (how Qt gives a
+// TMPDIR that does not exist) or no directory is refused, naming TMPDIR.
 QString privateStagingDirectory(const QString &parent);
 
 // The same checks on a directory that must already exist.

@@ -34,6 +34,7 @@ struct Script
     QString daemon = "|0";                         // the stand-in daemon's scripted output, '|', its exit status
     QString daemonArguments{};                     // separated by '|'; empty: it never ran
     QString jobLine = "-\t0\tcom.kelvane.osagent"; // launchctl's line for the job; empty: none
+    bool root = false;                             // no job loaded then; @ in out and err: the run's directory
 };
 
 Q_DECLARE_METATYPE(EnrollRequest)
@@ -215,6 +216,13 @@ private slots:
                       "-r|l|h:1|s3cret-pw|-n|host"};
         QTest::newRow("uninstall as a user")
             << Script{"uninstall", 77, "", "Only root can uninstall Kelvane OS Agent: run it with sudo\n"};
+        // No pkgutil, as on Linux.
+        QTest::newRow("uninstall with a step failing: what was done on standard output, the reason on error")
+            << Script{.arguments = "uninstall",
+                      .status = 74,
+                      .out = "Removed @/installed.cfg\n",
+                      .err = "Can't remove @/installed.cfg/logs: Not a directory\n",
+                      .root = true};
         QTest::newRow("status for scripts: the raw job line, nothing managed")
             << Script{"status|--json", 0, statusJson.arg("", "")};
         QTest::newRow("status for scripts: a voided source's fault, and a misspelt setting")
@@ -262,13 +270,22 @@ private slots:
         paths.installedConfigFile = dir.write("installed.cfg", "");
         paths.ps = dir.write("ps", "printf 'COMM\\nqmx-osagent\\n'");
         paths.launchctl =
-            dir.write("launchctl", "printf 'PID\\tStatus\\tLabel\\n%s\\n' '" + script.jobLine.toUtf8() + "'");
+            script.root
+                ? dir.write("launchctl", "exit 1")
+                : dir.write("launchctl", "printf 'PID\\tStatus\\tLabel\\n%s\\n' '" + script.jobLine.toUtf8() + "'");
+        if (script.root) { // what the uninstall takes away: the configuration, a file here, and logs under it
+            paths.installedConfigDirectory = paths.installedConfigFile;
+            paths.logDirectory = paths.installedConfigFile + "/logs";
+            for (QString *missing :
+                 {&paths.agentJobFile, &paths.daemonJobFile, &paths.applicationBundle, &paths.pkgutil})
+                *missing = dir.filePath("missing");
+        }
         QByteArray standardOutput, standardError;
         QVariantMap managedValues;
         for (const QString &setting : script.managed.split(';', Qt::SkipEmptyParts))
             managedValues.insert(setting.section('=', 0, 0), setting.section('=', 1));
         installer::EnrollCommand command(
-            {paths, false, std::make_shared<platform::DirectAdministratorShell>("/bin/false"),
+            {paths, script.root, std::make_shared<platform::DirectAdministratorShell>("/bin/false"),
              [] { return std::nullopt; }, [] { return QList<uint>(); }, [] { return QString("host"); },
              [&script](const QByteArray &) { return script.input; },
              [&standardOutput](const QByteArray &bytes) { standardOutput += bytes; },
@@ -281,8 +298,8 @@ private slots:
                  nullptr)});
 
         QCOMPARE(command.run(QStringList{"osagent-enroll"} + script.arguments.split('|')), script.status);
-        for (const auto &[shown, expected] :
-             {std::pair{standardOutput, script.out}, std::pair{standardError, script.err}}) {
+        for (const auto &[shown, expected] : {std::pair{standardOutput, script.out.replace('@', dir.path())},
+                                              std::pair{standardError, script.err.replace('@', dir.path())}}) {
             if (expected.endsWith(QChar(0x2026))) // …
                 QVERIFY2(QString::fromUtf8(shown).startsWith(expected.chopped(1)), shown);
             else

@@ -271,9 +271,9 @@ private slots:
         paths.stagingDirectory = dir.filePath("staging");
         paths.stagedConfigFile = dir.filePath("staging/.qmx-osagent.cfg");
         paths.installedConfigFile = dir.write("installed.cfg", "");
-        paths.ps = dir.write("ps", "printf 'COMM\\nqmx-osagent\\n'");
-        paths.launchctl =
-            dir.write("launchctl", "printf 'PID\\tStatus\\tLabel\\n%s\\n' '" + script.jobLine.toUtf8() + "'");
+        paths.ps = dir.write("ps", "[ \"$*\" = '-axco comm' ] && printf 'COMM\\nqmx-osagent\\n'");
+        paths.launchctl = dir.write("launchctl", "[ \"$*\" = list ] && printf 'PID\\tStatus\\tLabel\\n%s\\n' '" +
+                                                     script.jobLine.toUtf8() + "'");
         QByteArray standardOutput, standardError;
         QVariantMap managedValues;
         for (const QString &setting : script.managed.split(';', Qt::SkipEmptyParts))

@@ -88,6 +88,19 @@ private slots:
             << "Give the password through --password-stdin or --password-file, not both";
         QTest::newRow("no password source") << "register|--address|h:1|--login|l" << none
                                             << "Give the password through --password-stdin or --password-file";
+        // Managed: ServerAddress m:1, Login fleet, NodeName n 7, standing in for the options left out.
+        const QString differs = "--%1 differs from %2, which your organisation has set; leave --%1 out";
+        QTest::newRow("managed: left out")
+            << "register|--password-stdin" << EnrollRequest{a, {}, "m:1", "fleet", "n 7", {}, false} << "";
+        QTest::newRow("managed: given alike, once trimmed")
+            << "reregister|--guid|G|--address| m:1\t|--login|fleet|--name|n 7|--password-stdin"
+            << EnrollRequest{re, "G", "m:1", "fleet", "n 7", {}, false} << "";
+        QTest::newRow("managed: another address")
+            << "register|--address|m:2|--password-stdin" << none << differs.arg("address", "ServerAddress");
+        QTest::newRow("managed: an empty name")
+            << "register|--name=|--password-stdin" << none << differs.arg("name", "NodeName");
+        QTest::newRow("managed: the GUID is never managed")
+            << "reregister|--password-stdin" << none << "--guid is missing";
     }
 
     void parsesOptions()
@@ -96,7 +109,10 @@ private slots:
         QFETCH(EnrollRequest, request);
         QFETCH(QString, error);
         const QStringList given = arguments.isEmpty() ? QStringList() : arguments.split('|');
-        const auto parsed = EnrollOptions::parse(QStringList{"osagent-enroll"} + given);
+        const bool managed = QByteArray(QTest::currentDataTag()).startsWith("managed: ");
+        const auto parsed =
+            EnrollOptions::parse(QStringList{"osagent-enroll"} + given,
+                                 managed ? ManagedSettings{"m:1", "fleet", "n 7", {}, {}} : ManagedSettings{});
         if (error.isEmpty()) {
             QVERIFY(std::holds_alternative<EnrollRequest>(parsed));
             QVERIFY(std::get<EnrollRequest>(parsed) == request);
@@ -104,41 +120,6 @@ private slots:
             QVERIFY(std::holds_alternative<EnrollUsageError>(parsed));
             QCOMPARE(std::get<EnrollUsageError>(parsed).message, error);
         }
-    }
-
-    void managedValuesStandInForLeftOutOptions_data()
-    {
-        QTest::addColumn<QString>(
-            "arguments"); // separated by '|'; managed: ServerAddress m:1, Login fleet, NodeName n 7
-        QTest::addColumn<EnrollRequest>("request");
-        QTest::addColumn<QString>("error"); // empty: the request
-        const auto a = EnrollAction::Register, re = EnrollAction::ReRegister;
-        const QString differs = "--%1 differs from %2, which your organisation has set; leave --%1 out";
-        QTest::newRow("left out") << "register|--password-stdin"
-                                  << EnrollRequest{a, {}, "m:1", "fleet", "n 7", {}, false} << "";
-        QTest::newRow("given alike, once trimmed")
-            << "reregister|--guid|G|--address| m:1\t|--login|fleet|--name|n 7|--password-stdin"
-            << EnrollRequest{re, "G", "m:1", "fleet", "n 7", {}, false} << "";
-        QTest::newRow("another address") << "register|--address|m:2|--password-stdin" << EnrollRequest{}
-                                         << differs.arg("address", "ServerAddress");
-        QTest::newRow("an empty name") << "register|--name=|--password-stdin" << EnrollRequest{}
-                                       << differs.arg("name", "NodeName");
-        QTest::newRow("the GUID is never managed")
-            << "reregister|--password-stdin" << EnrollRequest{} << "--guid is missing";
-    }
-
-    void managedValuesStandInForLeftOutOptions()
-    {
-        QFETCH(QString, arguments);
-        QFETCH(EnrollRequest, request);
-        QFETCH(QString, error);
-        const auto parsed =
-            EnrollOptions::parse(QStringList{"osagent-enroll"} + arguments.split('|'), {"m:1", "fleet", "n 7", {}, {}});
-        QCOMPARE(std::holds_alternative<EnrollRequest>(parsed), error.isEmpty());
-        if (error.isEmpty())
-            QVERIFY(std::get<EnrollRequest>(parsed) == request);
-        else
-            QCOMPARE(std::get<EnrollUsageError>(parsed).message, error);
     }
 
     void mapsDaemonStatusToExitStatus_data()
@@ -169,12 +150,11 @@ private slots:
         const QString statusJson = "{\"daemonRunning\":false,\"enrolled\":true,\"job\":\"-\\t0\\tcom.kelvane.osagent\","
                                    "\"managed\":{%1},\"message\":\"This machine is enrolled.\\nThe agent daemon is "
                                    "not running.%2\",\"ok\":true,\"status\":0}\n";
-        QTest::newRow("help on standard output") << Script{"register|--help", 0, usage};
-        QTest::newRow("help names the exit statuses") << Script{
-            "--help", 0,
-            "…\n\nExit status: 0 success, 3 can't connect to the server, 4 incorrect credentials, 5 incorrect\n"
-            "address, 64 usage error, 65 empty field, 66 no password file, 71 or 74 something the uninstall\n"
-            "could not remove, 77 an unsafe password file or not root, 1 anything else.\n\nExample…"};
+        QTest::newRow("help on standard output, naming the exit statuses") << Script{
+            "register|--help", 0,
+            usage + "\n\nExit status: 0 success, 3 can't connect to the server, 4 incorrect credentials, 5 incorrect\n"
+                    "address, 64 usage error, 65 empty field, 66 no password file, 71 or 74 something the uninstall\n"
+                    "could not remove, 77 an unsafe password file or not root, 1 anything else.\n\nExample…"};
         QTest::newRow("usage error: one line on standard error, and where to read more")
             << Script{"register|--login|l", 64, "", "--address is missing\nTry 'osagent-enroll --help'\n"};
         QTest::newRow("parse error for scripts: JSON on standard output")

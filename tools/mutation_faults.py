@@ -157,6 +157,10 @@ LIKELY_EQUIVALENT = [
 
 def likely_equivalent(mu, text):
     line = text.splitlines()[mu.line - 1] if mu.line <= len(text.splitlines()) else ""
+    if mu.kind == "constant +1" and mu.original == "1" and text[mu.start - 1 : mu.start] == "-":
+        return "-1 turned -2: a sentinel, whose sign alone is likely read"
+    if mu.kind.startswith("constant") and re.match(r"\s*(\w+ )+m_\w+ = -?\d+;", line):
+        return "a member's default: equivalent where every constructor sets it"
     for kinds, pattern, why in LIKELY_EQUIVALENT:
         if mu.kind in kinds and pattern.search(line):
             return why

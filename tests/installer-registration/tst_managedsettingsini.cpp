@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 
 // The settings file parsed in memory reads as QSettings reads it from a file: the fuzz target's seeds (the edges

@@ -122,6 +122,18 @@ private slots:
         }
     }
 
+    // Every option the help names is one the command takes: a script's author copies them from there.
+    void helpNamesOnlyOptionsItTakes()
+    {
+        for (const QRegularExpressionMatch &option :
+             QRegularExpression("--[a-z-]+").globalMatch(EnrollOptions::usage())) {
+            const auto parsed = EnrollOptions::parse({"osagent-enroll", option.captured(), "x"});
+            QVERIFY2(!std::holds_alternative<EnrollUsageError>(parsed) ||
+                         !std::get<EnrollUsageError>(parsed).message.startsWith("Unknown option"),
+                     qPrintable(option.captured()));
+        }
+    }
+
     void mapsDaemonStatusToExitStatus_data()
     {
         QTest::addColumn<int>("daemonStatus"); // 1000: no daemon run

@@ -9,6 +9,7 @@
 #include "platform/LogSink.h"
 #include "tests/support/ScriptDir.h"
 
+#include <QDir>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -356,6 +357,7 @@ private slots:
             QCOMPARE(::seteuid(65534), 0);
         }
         const auto backToRoot = qScopeGuard([asNobody] { QVERIFY(!asNobody || ::seteuid(0) == 0); });
+        const qsizetype descriptors = QDir("/dev/fd").count();
         try {
             QCOMPARE(PasswordSource::decode(PasswordSource::readFile(path), path), result);
             QCOMPARE(exit, EnrollExit::Success);
@@ -363,6 +365,7 @@ private slots:
             QCOMPARE(error.message(), result.replace('@', path));
             QCOMPARE(error.status(), exit);
         }
+        QCOMPARE(QDir("/dev/fd").count(), descriptors); // the file closed on every road
     }
 
     // From a terminal: a prompt on the terminal, nothing typed echoed, only the line typed taken, echo back after.

@@ -324,8 +324,9 @@ private slots:
         const QString staged = "mkdir -m 0700 staging && ";
         row("file is a link", "staging", staged + "ln -s \"$PWD/x\" staging/.qmx-osagent.cfg", -1, true,
             file + "is a symbolic link");
-        row("directory opened after the run", "staging", "mkdir -m 0777 staging && touch staging/.qmx-osagent.cfg", -1,
-            true, "The staging directory '@/staging' is writable by other users");
+        row("directory opened to its group after the run", "staging",
+            "mkdir -m 0770 staging && touch staging/.qmx-osagent.cfg", -1, true,
+            "The staging directory '@/staging' is writable by other users");
         row("file is a directory", "staging", staged + "mkdir staging/.qmx-osagent.cfg", -1, true,
             file + "is not a regular file");
     }

@@ -1,5 +1,6 @@
 #include "installer-pane/enroll/EnrollStatus.h"
 
+#include "installer-pane/enroll/AgentConfiguration.h"
 #include "installer-pane/registration/ProcessHelper.h"
 #include "installer-pane/registration/RegistrationError.h"
 #include "menubar-app/service/ServicesController.h"
@@ -25,7 +26,9 @@ QString outputOf(const QString &tool, const QStringList &arguments)
 AgentStatus EnrollStatus::probe(const contract::AgentPaths &paths)
 {
     AgentStatus status;
-    status.enrolled = QFileInfo(paths.installedConfigFile).isFile();
+    status.configured = QFileInfo(paths.installedConfigFile).isFile();
+    status.installed = QFileInfo(paths.daemonExecutable).isFile();
+    status.agentGuid = AgentConfiguration::agentGuid(paths.installedConfigFile);
     const QString labelEnding = QLatin1Char('\t') + contract::toQString(contract::kServiceLabel);
     for (const QString &line : outputOf(paths.launchctl, {QStringLiteral("list")}).split(QLatin1Char('\n'))) {
         if (line.endsWith(labelEnding))
@@ -41,7 +44,18 @@ AgentStatus EnrollStatus::probe(const contract::AgentPaths &paths)
 
 EnrollOutcome EnrollStatus::outcome(const AgentStatus &status)
 {
-    QStringList lines{status.enrolled ? tr("This machine is enrolled.") : tr("This machine is not enrolled.")};
+    const bool enrolled = status.configured && status.installed;
+    QStringList lines;
+    if (status.configured && !status.installed) {
+        lines << tr("Kelvane OS Agent is not installed, but its configuration was kept: a new installation finds "
+                    "this machine enrolled.");
+    } else {
+        lines << (enrolled ? tr("This machine is enrolled.") : tr("This machine is not enrolled."));
+        if (!status.installed)
+            lines << tr("Kelvane OS Agent is not installed.");
+    }
+    if (status.agentGuid)
+        lines << tr("Its agent GUID is %1.").arg(*status.agentGuid);
     // In words: the job line's fields are the process ID ("-" while none runs) and the last exit status.
     const QString processId = status.jobLine ? status.jobLine->section(QLatin1Char('\t'), 0, 0) : QString();
     if (status.daemonRunning && status.jobLine)
@@ -54,7 +68,13 @@ EnrollOutcome EnrollStatus::outcome(const AgentStatus &status)
         const qint64 last = menubar::ServicesController::parseStartServiceOutput(*status.jobLine).lastErrorCode;
         if (last > 0)
             lines << tr("It last ended with exit status %1.").arg(last);
-        else if (last < 0) // launchd shows a signal's number negated
+        if (last == contract::kExitMissingFullDiskAccess) {
+            // The menu-bar application's own title for the prompt it shows then, and where that prompt leads.
+            lines << QCoreApplication::translate("menubar::NotificationHelper", "Missing full disk access")
+                  << tr("Turn on qmx-osagent under System Settings, Privacy & Security, Full Disk Access (open %1), "
+                        "then start the agent from the menu-bar application.")
+                         .arg(contract::toQString(contract::kFullDiskAccessSettingsUrl));
+        } else if (last < 0) // launchd shows a signal's number negated
             lines << tr("It was last ended by signal %1.").arg(-last);
     }
 
@@ -77,12 +97,16 @@ EnrollOutcome EnrollStatus::outcome(const AgentStatus &status)
         managed.insert(QStringLiteral("error"), status.managed.error);
         lines << status.managed.error;
     }
-    if (!status.managed.unknownKeys.isEmpty()) {
-        managed.insert(QStringLiteral("warnings"), QJsonArray::fromStringList(status.managed.unknownKeys.values()));
-        lines << status.managed.unknownKeys.values();
+    // Every key ignored, the password's too: the log names only the first few.
+    if (!status.managed.ignoredKeys.isEmpty()) {
+        managed.insert(QStringLiteral("warnings"), QJsonArray::fromStringList(status.managed.ignoredKeys));
+        lines << status.managed.ignoredKeys;
     }
     const QJsonObject details{
-        {QStringLiteral("enrolled"), status.enrolled},
+        {QStringLiteral("enrolled"), enrolled},
+        {QStringLiteral("installed"), status.installed},
+        {QStringLiteral("configurationKept"), status.configured && !status.installed},
+        {QStringLiteral("agentGuid"), status.agentGuid ? QJsonValue(*status.agentGuid) : QJsonValue()},
         {QStringLiteral("daemonRunning"), status.daemonRunning},
         {QStringLiteral("job"), status.jobLine ? QJsonValue(*status.jobLine) : QJsonValue()},
         {QStringLiteral("managed"), managed},

@@ -13,7 +13,9 @@ namespace installer {
 
 struct AgentStatus
 {
-    bool enrolled = false; // the installed configuration is there
+    bool configured = false; // the installed configuration is there
+    bool installed = false;  // the agent daemon is there to run: an uninstall that kept the configuration removed it
+    std::optional<QString> agentGuid; // as the configuration names it, where it does and can be read
     // By its job line, which names the job's own process; in the process table only where the job list does not
     // show the job (run as a user), since anyone can run a process of that name.
     bool daemonRunning = false;

@@ -34,6 +34,8 @@ struct Script
     QString daemon = "|0";                         // the stand-in daemon's scripted output, '|', its exit status
     QString daemonArguments{};                     // separated by '|'; empty: it never ran
     QString jobLine = "-\t0\tcom.kelvane.osagent"; // launchctl's line for the job; empty: none
+    std::optional<QByteArray> configuration = QByteArray(); // the installed configuration's lines; none: not enrolled
+    bool installed = true;                                  // the daemon's executable is there
 };
 
 Q_DECLARE_METATYPE(EnrollRequest)
@@ -131,8 +133,8 @@ private slots:
         QFETCH(QString, arguments);
         QFETCH(EnrollRequest, request);
         QFETCH(QString, error);
-        const auto parsed =
-            EnrollOptions::parse(QStringList{"osagent-enroll"} + arguments.split('|'), {"m:1", "fleet", "n 7", {}, {}});
+        const auto parsed = EnrollOptions::parse(QStringList{"osagent-enroll"} + arguments.split('|'),
+                                                 {"m:1", "fleet", "n 7", {}, {}, {}});
         QCOMPARE(std::holds_alternative<EnrollRequest>(parsed), error.isEmpty());
         if (error.isEmpty())
             QVERIFY(std::get<EnrollRequest>(parsed) == request);
@@ -165,9 +167,11 @@ private slots:
         QTest::addColumn<Script>("script");
         const QString usage = "Usage:\n  osagent-enroll register   --address HOST:PORT…";
         const QString cut = "register|--address|h:1|--login|l|--password-stdin";
-        const QString statusJson = "{\"daemonRunning\":false,\"enrolled\":true,\"job\":\"-\\t0\\tcom.kelvane.osagent\","
-                                   "\"managed\":{%1},\"message\":\"This machine is enrolled.\\nThe agent daemon is "
-                                   "not running.%2\",\"ok\":true,\"status\":0}\n";
+        const QString statusJson =
+            "{\"agentGuid\":null,\"configurationKept\":false,\"daemonRunning\":false,\"enrolled\":"
+            "true,\"installed\":true,\"job\":\"-\\t0\\tcom.kelvane.osagent\",\"managed\":{%1},"
+            "\"message\":\"This machine is enrolled.\\nThe agent daemon is not running.%2\","
+            "\"ok\":true,\"status\":0}\n";
         QTest::newRow("help on standard output") << Script{"register|--help", 0, usage};
         QTest::newRow("usage error: one line on standard error, and where to read more")
             << Script{"register|--login|l", 64, "", "--address is missing\nTry 'osagent-enroll --help'\n"};
@@ -190,40 +194,81 @@ private slots:
                       "out\",\"ok\":false,\"status\":64}\n",
                       "", "Login=fleet"};
         QTest::newRow("an empty password named by where it came from")
-            << Script{cut, 65, "", "The password from standard input is empty\n", "", "\n"};
+            << Script{.arguments = cut,
+                      .status = 65,
+                      .err = "The password from standard input is empty\n",
+                      .input = "\n",
+                      .configuration = std::nullopt};
         QTest::newRow("a password file not there, for scripts")
-            << Script{cut.section('|', 0, 4) + "|--password-file|/nonexistent/pw|--json", 66,
-                      "{\"message\":\"Can't open the password file '/nonexistent/pw'. Error: No such file or "
-                      "directory\",\"ok\":false,\"status\":66}\n"};
+            << Script{.arguments = cut.section('|', 0, 4) + "|--password-file|/nonexistent/pw|--json",
+                      .status = 66,
+                      .out = "{\"message\":\"Can't open the password file '/nonexistent/pw'. Error: No such file or "
+                             "directory\",\"ok\":false,\"status\":66}\n",
+                      .configuration = std::nullopt};
         QTest::newRow("the name reaches the daemon, trimmed")
-            << Script{"register|--address|h:1|--login|l|--name| Node 7 |--password-stdin",
-                      0,
-                      "",
-                      "Registration success\n",
-                      "",
-                      "pw",
-                      "|0",
-                      "-r|l|h:1|pw|-n|Node 7"};
+            << Script{.arguments = "register|--address|h:1|--login|l|--name| Node 7 |--password-stdin",
+                      .err = "Registration success\n",
+                      .input = "pw",
+                      .daemonArguments = "-r|l|h:1|pw|-n|Node 7",
+                      .configuration = std::nullopt};
         QTest::newRow("the trimmed password masked where the daemon repeats it")
-            << Script{cut,
-                      1,
-                      "",
-                      "Process failed with exit code: 7\n\nbad ********\n",
-                      "",
-                      " s3cret-pw \n",
-                      "bad s3cret-pw|7",
-                      "-r|l|h:1|s3cret-pw|-n|host"};
+            << Script{.arguments = cut,
+                      .status = 1,
+                      .err = "Process failed with exit code: 7\n\nbad ********\n",
+                      .input = " s3cret-pw \n",
+                      .daemon = "bad s3cret-pw|7",
+                      .daemonArguments = "-r|l|h:1|s3cret-pw|-n|host",
+                      .configuration = std::nullopt};
+        // A script run at every check-in until it succeeds: a second run makes no second node.
+        QTest::newRow("register on an enrolled machine, for scripts: refused with its GUID, nothing read or run")
+            << Script{.arguments = cut + "|--json",
+                      .status = 73,
+                      .out =
+                          "{\"agentGuid\":\"6f1c9a52-3d4e-4b8a-9c07-2e5d8f1a4b36\",\"enrolled\":true,\"message\":"
+                          "\"This machine is already enrolled as agent 6f1c9a52-3d4e-4b8a-9c07-2e5d8f1a4b36: run "
+                          "reregister --guid 6f1c9a52-3d4e-4b8a-9c07-2e5d8f1a4b36 to enrol it again under that GUID, "
+                          "or register --force to enrol it as a new node\",\"ok\":false,\"status\":73}\n",
+                      .configuration = "server=h:1\nguid=6f1c9a52-3d4e-4b8a-9c07-2e5d8f1a4b36"};
+        QTest::newRow("register on an enrolled machine whose configuration names no GUID")
+            << Script{.arguments = cut,
+                      .status = 73,
+                      .err = "This machine is already enrolled: run reregister --guid GUID to enrol it again under "
+                             "its agent's GUID, or register --force to enrol it as a new node\n",
+                      .configuration = "node=6f1c9a52-3d4e-4b8a-9c07-2e5d8f1a4b36"};
+        QTest::newRow("register --force enrols an enrolled machine again")
+            << Script{.arguments = cut + "|--force",
+                      .err = "Registration success\n",
+                      .input = "pw",
+                      .daemonArguments = "-r|l|h:1|pw|-n|host"};
         QTest::newRow("uninstall as a user")
             << Script{"uninstall", 77, "", "Only root can uninstall Kelvane OS Agent: run it with sudo\n"};
         QTest::newRow("status for scripts: the raw job line, nothing managed")
             << Script{"status|--json", 0, statusJson.arg("", "")};
-        QTest::newRow("status for scripts: a voided source's fault, and a misspelt setting")
-            << Script{"status|--json", 0,
-                      statusJson.arg("\"error\":\"Managed settings in profile ignored: Login is empty\",\"warnings\":"
-                                     "[\"Logn in profile ignored: no such setting; the closest is Login\"]",
-                                     "\\nManaged settings in profile ignored: Login is empty\\nLogn in profile "
-                                     "ignored: no such setting; the closest is Login"),
-                      "", "Login= ;Logn=x"};
+        QTest::newRow("status for scripts: a voided source's fault, a password and every misspelt setting") << Script{
+            "status|--json", 0,
+            statusJson.arg("\"error\":\"Managed settings in profile ignored: Login is empty\",\"warnings\":"
+                           "[\"Password in profile ignored: a password is never taken from managed settings, "
+                           "which every local user can read\",\"Lgin in profile ignored: no such setting; the "
+                           "closest is Login\",\"Logn in profile ignored: no such setting; the closest is "
+                           "Login\"]",
+                           "\\nManaged settings in profile ignored: Login is empty\\nPassword in profile "
+                           "ignored: a password is never taken from managed settings, which every local user "
+                           "can read\\nLgin in profile ignored: no such setting; the closest is Login\\nLogn "
+                           "in profile ignored: no such setting; the closest is Login"),
+            "", "Login= ;Logn=x;Password=pw;Lgin=y"};
+        QTest::newRow("status for scripts: the configuration kept, nothing installed") << Script{
+            .arguments = "status|--json",
+            .out = "{\"agentGuid\":null,\"configurationKept\":true,\"daemonRunning\":false,\"enrolled\":"
+                   "false,\"installed\":false,\"job\":\"-\\t0\\tcom.kelvane.osagent\",\"managed\":{},\"message\":"
+                   "\"Kelvane OS Agent is not installed, but its configuration was kept: a new installation "
+                   "finds this machine enrolled.\\nThe agent daemon is not running.\",\"ok\":true,\"status\":0}\n",
+            .installed = false};
+        QTest::newRow("status in words: nothing installed, nothing kept")
+            << Script{.arguments = "status",
+                      .out = "This machine is not enrolled.\nKelvane OS Agent is not installed.\nThe agent daemon is "
+                             "not running.\n",
+                      .configuration = std::nullopt,
+                      .installed = false};
         QTest::newRow("status names what is managed, each on a line of its own")
             << Script{"status", 0,
                       "This machine is enrolled.\nThe agent daemon is not running.\nSet by your organisation:\n"
@@ -236,9 +281,14 @@ private slots:
                       .jobLine = "412\t0\tcom.kelvane.osagent"};
         QTest::newRow("status in words: the job without one, however the process table looks")
             << Script{.arguments = "status",
-                      .out = "This machine is enrolled.\nThe agent daemon is not running.\nIt last ended with exit "
-                             "status 6.\n",
-                      .jobLine = "-\t6\tcom.kelvane.osagent"};
+                      .out = "This machine is enrolled.\nIts agent GUID is 6f1c9a52-3d4e-4b8a-9c07-2e5d8f1a4b36.\nThe "
+                             "agent daemon is not running.\nIt last ended with exit status 6.\nMissing full disk "
+                             "access\nTurn on qmx-osagent under System Settings, Privacy & Security, Full Disk Access "
+                             "(open x-apple.systempreferences:com.apple.preference.security?Privacy_AllFiles), then "
+                             "start the agent from the menu-bar application.\n",
+                      .jobLine = "-\t6\tcom.kelvane.osagent",
+                      .configuration = "{\n  \"server\": \"h:1\",\n  \"AgentGUID\": "
+                                       "\"6f1c9a52-3d4e-4b8a-9c07-2e5d8f1a4b36\",\n}"};
         QTest::newRow("status without a job line: the process table") << Script{
             .arguments = "status",
             .out = "This machine is enrolled.\nThe agent daemon is running.\nIts job is not in the job list.\n",
@@ -256,10 +306,11 @@ private slots:
         qputenv("QMX_STANDIN_OUTPUT", script.daemon.section('|', 0, 0).toUtf8());
         qputenv("QMX_STANDIN_EXIT_STATUS", script.daemon.section('|', 1).toUtf8());
         contract::AgentPaths paths;
-        paths.daemonExecutable = STANDIN_DAEMON;
+        paths.daemonExecutable = script.installed ? STANDIN_DAEMON : dir.filePath("uninstalled");
         paths.stagingDirectory = dir.filePath("staging");
         paths.stagedConfigFile = dir.filePath("staging/.qmx-osagent.cfg");
-        paths.installedConfigFile = dir.write("installed.cfg", "");
+        paths.installedConfigFile =
+            script.configuration ? dir.write("installed.cfg", *script.configuration) : dir.filePath("installed.cfg");
         paths.ps = dir.write("ps", "printf 'COMM\\nqmx-osagent\\n'");
         paths.launchctl =
             dir.write("launchctl", "printf 'PID\\tStatus\\tLabel\\n%s\\n' '" + script.jobLine.toUtf8() + "'");

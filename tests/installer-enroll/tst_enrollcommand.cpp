@@ -15,6 +15,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/wait.h>
 #include <termios.h>
 #include <thread>
 #include <unistd.h>
@@ -432,6 +433,78 @@ private slots:
         QVERIFY2(shown.startsWith("Password: ") && !shown.contains("s3cret"), shown);
         termios after = {};
         QVERIFY(::tcgetattr(terminal, &after) == 0 && (after.c_lflag & ECHO) != 0);
+    }
+
+    void terminalIsRestoredOnEveryWayOutOfThePrompt_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("INT") << SIGINT;
+        QTest::newRow("TERM") << SIGTERM;
+        QTest::newRow("HUP") << SIGHUP;
+        QTest::newRow("TSTP, then CONT: asked again") << SIGTSTP;
+    }
+
+    // A child at the prompt on a pseudo-terminal, signalled: it ends (or stops) by the signal as it would have,
+    // with echo back on.
+    void terminalIsRestoredOnEveryWayOutOfThePrompt()
+    {
+        QFETCH(int, signal);
+        const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+        QVERIFY(master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0);
+        const int terminal = ::open(::ptsname(master), O_RDWR | O_NOCTTY);
+        const auto closeBoth = qScopeGuard([&] { ::close(terminal), ::close(master); });
+        const pid_t child = ::fork();
+        if (child == 0)
+            ::_exit(readStandardInput(terminal, "Password: ") == "pw\n" ? 0 : 1);
+        const auto reap = qScopeGuard([child] { ::kill(child, SIGKILL), ::waitpid(child, nullptr, 0); });
+        const auto echoOn = [terminal] {
+            termios now = {};
+            return ::tcgetattr(terminal, &now) == 0 && (now.c_lflag & ECHO) != 0;
+        };
+        const auto awaitPrompt = [master] {
+            QByteArray shown;
+            char buffer[256];
+            for (pollfd ready{master, POLLIN, 0}; !shown.contains("Password: ") && ::poll(&ready, 1, 10000) == 1;)
+                shown.append(buffer, std::max<ssize_t>(::read(master, buffer, sizeof buffer), 0));
+            return shown.contains("Password: ");
+        };
+        QVERIFY(awaitPrompt());
+        QVERIFY(!echoOn());
+        QCOMPARE(::kill(child, signal), 0);
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, WUNTRACED), child);
+        QVERIFY(echoOn());
+        if (signal != SIGTSTP) {
+            QVERIFY(WIFSIGNALED(status) && WTERMSIG(status) == signal);
+            return;
+        }
+        QVERIFY(WIFSTOPPED(status));
+        QCOMPARE(::kill(child, SIGCONT), 0);
+        QVERIFY(awaitPrompt());
+        QVERIFY(!echoOn());
+        QCOMPARE(::write(master, "pw\n", 3), 3);
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        QVERIFY(echoOn());
+    }
+
+    // The log names a few unknown keys, then counts the rest; status (above) lists every one.
+    void unknownManagedKeysAreLoggedByNameThenCounted()
+    {
+        QVariantMap values{{"Password", "pw"}, {"Login", "fleet"}};
+        for (int key = 0; key < 8; ++key)
+            values.insert(QString("Key%1").arg(key), "x");
+        const auto log = std::make_shared<platform::CapturingLogSink>();
+        ManagedSettingsReader reader([values] { return ManagedSettingsSource{"f", values, {}}; }, log);
+        QCOMPARE(reader.read().ignoredKeys.size(), 9);
+        QStringList logged;
+        for (const auto &entry : log->entries())
+            logged << entry.message;
+        const QString unknown = "Key%1 in f ignored: no such setting; the closest is Login";
+        QCOMPARE(logged, QStringList({"Password in f ignored: a password is never taken from managed settings, which "
+                                      "every local user can read",
+                                      unknown.arg(0), unknown.arg(1), unknown.arg(2), unknown.arg(3), unknown.arg(4),
+                                      "3 more keys in f ignored: no such settings (8 unknown keys in all)"}));
     }
 
     void consoleUserIsWhoeverOwnsTheConsole()

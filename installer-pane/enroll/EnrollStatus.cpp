@@ -21,6 +21,16 @@ QString outputOf(const QString &tool, const QStringList &arguments)
     return output.value_or(QString());
 }
 
+// What status 6 means and what to do, as the menu-bar application's prompt says it and where that prompt leads.
+QStringList fullDiskAccessMissing()
+{
+    const QString title = QCoreApplication::translate("NotificationHelper", "Missing full disk access");
+    const QString what = EnrollStatus::tr("Turn on qmx-osagent under System Settings, Privacy & Security, Full Disk "
+                                          "Access (open %1), then start the agent from the menu-bar application.")
+                             .arg(contract::toQString(contract::kFullDiskAccessSettingsUrl));
+    return {title, what};
+}
+
 } // namespace
 
 AgentStatus EnrollStatus::probe(const contract::AgentPaths &paths)
@@ -68,14 +78,10 @@ EnrollOutcome EnrollStatus::outcome(const AgentStatus &status)
         const qint64 last = menubar::ServicesController::parseStartServiceOutput(*status.jobLine).lastErrorCode;
         if (last > 0)
             lines << tr("It last ended with exit status %1.").arg(last);
-        if (last == contract::kExitMissingFullDiskAccess) {
-            // The menu-bar application's own title for the prompt it shows then, and where that prompt leads.
-            lines << QCoreApplication::translate("menubar::NotificationHelper", "Missing full disk access")
-                  << tr("Turn on qmx-osagent under System Settings, Privacy & Security, Full Disk Access (open %1), "
-                        "then start the agent from the menu-bar application.")
-                         .arg(contract::toQString(contract::kFullDiskAccessSettingsUrl));
-        } else if (last < 0) // launchd shows a signal's number negated
+        else if (last < 0) // launchd shows a signal's number negated
             lines << tr("It was last ended by signal %1.").arg(-last);
+        if (last == contract::kExitMissingFullDiskAccess)
+            lines << fullDiskAccessMissing();
     }
 
     // By the settings' own names, which a script or an administrator looks for; each on a line of its own, so

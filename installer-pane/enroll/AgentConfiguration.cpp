@@ -12,7 +12,7 @@ namespace installer {
 namespace {
 
 // A configuration of a few settings fits many times over.
-constexpr qsizetype kConfigurationLimit = 64 * 1024;
+constexpr qsizetype kConfigurationLimit = qsizetype{64} * 1024;
 
 std::optional<QByteArray> readRegularFile(const QString &path)
 {

@@ -54,19 +54,41 @@ AgentStatus EnrollStatus::probe(const contract::AgentPaths &paths)
 
 EnrollOutcome EnrollStatus::outcome(const AgentStatus &status)
 {
-    const bool enrolled = status.configured && status.installed;
+    QStringList lines = installationLines(status) + daemonLines(status);
+    QJsonObject managed;
+    lines << managedLines(status.managed, managed);
+    const QJsonObject details{
+        {QStringLiteral("enrolled"), status.configured && status.installed},
+        {QStringLiteral("installed"), status.installed},
+        {QStringLiteral("configurationKept"), status.configured && !status.installed},
+        {QStringLiteral("agentGuid"), status.agentGuid ? QJsonValue(*status.agentGuid) : QJsonValue()},
+        {QStringLiteral("daemonRunning"), status.daemonRunning},
+        {QStringLiteral("job"), status.jobLine ? QJsonValue(*status.jobLine) : QJsonValue()},
+        {QStringLiteral("managed"), managed},
+    };
+    return {EnrollExit::Success, lines.join(QLatin1Char('\n')), QString(), details};
+}
+
+QStringList EnrollStatus::installationLines(const AgentStatus &status)
+{
     QStringList lines;
     if (status.configured && !status.installed) {
         lines << tr("Kelvane OS Agent is not installed, but its configuration was kept: a new installation finds "
                     "this machine enrolled.");
     } else {
-        lines << (enrolled ? tr("This machine is enrolled.") : tr("This machine is not enrolled."));
+        lines << (status.configured ? tr("This machine is enrolled.") : tr("This machine is not enrolled."));
         if (!status.installed)
             lines << tr("Kelvane OS Agent is not installed.");
     }
     if (status.agentGuid)
         lines << tr("Its agent GUID is %1.").arg(*status.agentGuid);
+    return lines;
+}
+
+QStringList EnrollStatus::daemonLines(const AgentStatus &status)
+{
     // In words: the job line's fields are the process ID ("-" while none runs) and the last exit status.
+    QStringList lines;
     const QString processId = status.jobLine ? status.jobLine->section(QLatin1Char('\t'), 0, 0) : QString();
     if (status.daemonRunning && status.jobLine)
         lines << tr("The agent daemon is running (process ID %1).").arg(processId);
@@ -83,41 +105,36 @@ EnrollOutcome EnrollStatus::outcome(const AgentStatus &status)
         if (last == contract::kExitMissingFullDiskAccess)
             lines << fullDiskAccessMissing();
     }
+    return lines;
+}
 
+QStringList EnrollStatus::managedLines(const ManagedSettings &settings, QJsonObject &json)
+{
     // By the settings' own names, which a script or an administrator looks for; each on a line of its own, so
     // that a comma in a value is only a comma.
-    QJsonObject managed;
-    QStringList managedText;
-    for (const auto &[key, value] : {std::pair{contract::kManagedServerAddressKey, status.managed.serverAddress},
-                                     std::pair{contract::kManagedLoginKey, status.managed.login},
-                                     std::pair{contract::kManagedNodeNameKey, status.managed.nodeName}}) {
+    QStringList lines;
+    QStringList values;
+    for (const auto &[key, value] : {std::pair{contract::kManagedServerAddressKey, settings.serverAddress},
+                                     std::pair{contract::kManagedLoginKey, settings.login},
+                                     std::pair{contract::kManagedNodeNameKey, settings.nodeName}}) {
         if (!value)
             continue;
-        managed.insert(contract::toQString(key), *value);
-        managedText << QStringLiteral("  ") + contract::toQString(key) + QStringLiteral(": ") + *value;
+        json.insert(contract::toQString(key), *value);
+        values << QStringLiteral("  ") + contract::toQString(key) + QStringLiteral(": ") + *value;
     }
-    if (!managedText.isEmpty())
-        lines << tr("Set by your organisation:") << managedText;
+    if (!values.isEmpty())
+        lines << tr("Set by your organisation:") << values;
     // What kept an administrator's values out: the log's own words.
-    if (!status.managed.error.isEmpty()) {
-        managed.insert(QStringLiteral("error"), status.managed.error);
-        lines << status.managed.error;
+    if (!settings.error.isEmpty()) {
+        json.insert(QStringLiteral("error"), settings.error);
+        lines << settings.error;
     }
     // Every key ignored, the password's too: the log names only the first few.
-    if (!status.managed.ignoredKeys.isEmpty()) {
-        managed.insert(QStringLiteral("warnings"), QJsonArray::fromStringList(status.managed.ignoredKeys));
-        lines << status.managed.ignoredKeys;
+    if (!settings.ignoredKeys.isEmpty()) {
+        json.insert(QStringLiteral("warnings"), QJsonArray::fromStringList(settings.ignoredKeys));
+        lines << settings.ignoredKeys;
     }
-    const QJsonObject details{
-        {QStringLiteral("enrolled"), enrolled},
-        {QStringLiteral("installed"), status.installed},
-        {QStringLiteral("configurationKept"), status.configured && !status.installed},
-        {QStringLiteral("agentGuid"), status.agentGuid ? QJsonValue(*status.agentGuid) : QJsonValue()},
-        {QStringLiteral("daemonRunning"), status.daemonRunning},
-        {QStringLiteral("job"), status.jobLine ? QJsonValue(*status.jobLine) : QJsonValue()},
-        {QStringLiteral("managed"), managed},
-    };
-    return {EnrollExit::Success, lines.join(QLatin1Char('\n')), QString(), details};
+    return lines;
 }
 
 } // namespace installer

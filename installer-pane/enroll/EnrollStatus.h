@@ -5,7 +5,9 @@
 #include "installer-pane/registration/ManagedSettings.h"
 
 #include <QCoreApplication>
+#include <QJsonObject>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -32,6 +34,14 @@ public:
     // Throws RegistrationError when ps or launchctl cannot be run or fails.
     static AgentStatus probe(const contract::AgentPaths &paths);
     static EnrollOutcome outcome(const AgentStatus &status);
+
+private:
+    // Whether it is enrolled and installed, and under which GUID.
+    static QStringList installationLines(const AgentStatus &status);
+    // Whether the daemon runs, how it last ended, and what status 6 asks for.
+    static QStringList daemonLines(const AgentStatus &status);
+    // What an administrator set or meant to, in words and into the JSON object.
+    static QStringList managedLines(const ManagedSettings &settings, QJsonObject &json);
 };
 
 } // namespace installer

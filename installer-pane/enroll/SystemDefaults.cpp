@@ -49,22 +49,25 @@ QByteArray readFrom(int input, bool oneLine)
     return bytes;
 }
 
-// The signals caught while the prompt holds the terminal. A signal handler can pass word only through a static,
-// so this is the one the command has; it is cleared at each prompt and read only after it.
-volatile sig_atomic_t g_caught[NSIG]; // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
-
-void noteSignal(int signal)
-{
-    g_caught[signal] = 1;
-}
-
 // Every way out of the prompt that would otherwise leave the terminal without echo: ended (INT, TERM, HUP, QUIT)
 // or stopped (TSTP, TTIN, TTOU; CONT resumes us where the prompt is asked again).
 constexpr std::array kPromptSignals{SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGTSTP, SIGTTIN, SIGTTOU};
 
+// Which of them were caught while the prompt holds the terminal, by their place above. A signal handler can pass
+// word only through a static, so this is the one the command has; it is cleared at each prompt and read after it.
+volatile sig_atomic_t g_caught[kPromptSignals.size()]; // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
+
+void noteSignal(int signal)
+{
+    for (std::size_t i = 0; i < kPromptSignals.size(); ++i) {
+        if (kPromptSignals[i] == signal)
+            g_caught[i] = 1;
+    }
+}
+
 bool caughtAny()
 {
-    return std::any_of(kPromptSignals.begin(), kPromptSignals.end(), [](int signal) { return g_caught[signal] != 0; });
+    return std::any_of(std::begin(g_caught), std::end(g_caught), [](sig_atomic_t caught) { return caught != 0; });
 }
 
 // One line, or what came before a signal was caught.
@@ -90,7 +93,7 @@ std::optional<QByteArray> promptOnce(int input, const termios &typed, const QByt
 {
     std::array<struct sigaction, kPromptSignals.size()> previous = {};
     for (std::size_t i = 0; i < kPromptSignals.size(); ++i) {
-        g_caught[kPromptSignals[i]] = 0;
+        g_caught[i] = 0;
         struct sigaction catching = {};
         catching.sa_handler = noteSignal; // no SA_RESTART: read() returns so the loop sees the signal
         sigemptyset(&catching.sa_mask);
@@ -116,7 +119,7 @@ std::optional<QByteArray> promptOnce(int input, const termios &typed, const QByt
     bool stopped = false;
     for (std::size_t i = 0; i < kPromptSignals.size(); ++i) {
         ::sigaction(kPromptSignals[i], &previous[i], nullptr);
-        if (g_caught[kPromptSignals[i]] == 0)
+        if (g_caught[i] == 0)
             continue;
         ::raise(kPromptSignals[i]);
         const int signal = kPromptSignals[i];

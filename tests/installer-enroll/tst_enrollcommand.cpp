@@ -423,8 +423,12 @@ private slots:
         const int terminal = ::open(::ptsname(master), O_RDWR | O_NOCTTY);
         const auto closeBoth = qScopeGuard([&] { ::close(terminal), ::close(master); });
         const pid_t child = ::fork();
-        if (child == 0)
+        if (child == 0) {
+            // As a program starts, without the test framework's crash handlers, which would catch these.
+            for (const int each : {SIGINT, SIGTERM, SIGHUP, SIGTSTP})
+                ::signal(each, SIG_DFL);
             ::_exit(readStandardInput(terminal, "Password: ") == "pw\n" ? 0 : 1);
+        }
         const auto reap = qScopeGuard([child] { ::kill(child, SIGKILL), ::waitpid(child, nullptr, 0); });
         const auto echoOn = [terminal] {
             termios now = {};

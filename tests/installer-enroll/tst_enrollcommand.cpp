@@ -424,9 +424,12 @@ private slots:
         const auto closeBoth = qScopeGuard([&] { ::close(terminal), ::close(master); });
         const pid_t child = ::fork();
         if (child == 0) {
-            // As a program starts, without the test framework's crash handlers, which would catch these.
+            // As a program starts, without the test framework's crash handlers, which would catch these; in a
+            // process group of its own below ours, so that a stop stops it even where ours is orphaned (a run in a
+            // session of its own), where the system would discard it.
             for (const int each : {SIGINT, SIGTERM, SIGHUP, SIGTSTP})
                 ::signal(each, SIG_DFL);
+            ::setpgid(0, 0);
             ::_exit(readStandardInput(terminal, "Password: ") == "pw\n" ? 0 : 1);
         }
         const auto reap = qScopeGuard([child] { ::kill(child, SIGKILL), ::waitpid(child, nullptr, 0); });

@@ -494,6 +494,9 @@ private slots:
                                       "every local user can read",
                                       unknown.arg(0), unknown.arg(1), unknown.arg(2), unknown.arg(3), unknown.arg(4),
                                       "3 more keys in f ignored: no such settings (8 unknown keys in all)"}));
+        for (const QString key : {"Key5", "Key6", "Key7"})
+            values.remove(key);
+        QCOMPARE(checkManagedSettings({"f", values, {}}).warnings.size(), 6); // the password, five named, none counted
     }
 
     void consoleUserIsWhoeverOwnsTheConsole()

@@ -119,6 +119,14 @@ Möchten Sie die erforderliche Berechtigung jetzt erteilen?</translation>
         <source>Password: </source>
         <translation>Passwort: </translation>
     </message>
+    <message>
+        <source>This machine is already enrolled as agent %1: run reregister --guid %1 to enrol it again under that GUID, or register --force to enrol it as a new node</source>
+        <translation>Dieser Computer ist bereits als Agent %1 registriert: Führen Sie reregister --guid %1 aus, um ihn erneut unter dieser GUID zu registrieren, oder register --force, um ihn als neuen Knoten zu registrieren</translation>
+    </message>
+    <message>
+        <source>This machine is already enrolled: run reregister --guid GUID to enrol it again under its agent&apos;s GUID, or register --force to enrol it as a new node</source>
+        <translation>Dieser Computer ist bereits registriert: Führen Sie reregister --guid GUID aus, um ihn erneut unter der GUID seines Agenten zu registrieren, oder register --force, um ihn als neuen Knoten zu registrieren</translation>
+    </message>
 </context>
 <context>
     <name>installer::EnrollOptions</name>
@@ -162,98 +170,6 @@ Möchten Sie die erforderliche Berechtigung jetzt erteilen?</translation>
         <source>Unknown command; the commands are register, reregister, status and uninstall</source>
         <translation>Unbekannter Befehl; die Befehle sind register, reregister, status und uninstall</translation>
     </message>
-    <message>
-        <source>Usage:
-  osagent-enroll register   --address HOST:PORT --login LOGIN [--name NAME] PASSWORD-SOURCE [--json]
-  osagent-enroll reregister --guid GUID --address HOST:PORT --login LOGIN [--name NAME]
-                            PASSWORD-SOURCE [--json]
-  osagent-enroll status     [--json]
-  osagent-enroll uninstall  [--keep-configuration] [--json]
-
-Commands:
-  register    enrols this machine with the backup server as a new node, as the installer&apos;s
-              registration page does
-  reregister  enrols it again under the GUID of an agent that the server already knows
-  status      tells whether this machine is enrolled and whether the agent daemon runs
-  uninstall   removes Kelvane OS Agent: its jobs, the application, the logs, the package receipt
-              and the configuration (as root)
-
-Options:
-  --address HOST:PORT   the backup server&apos;s address, e.g. --address backup.example.com:7443
-  --login LOGIN         the account on the backup server, e.g. --login fleet-enrolment
-  --guid GUID           the GUID of the agent to enrol again,
-                        e.g. --guid 6f1c9a52-3d4e-4b8a-9c07-2e5d8f1a4b36
-  --name NAME           the node&apos;s name, this machine&apos;s host name when left out,
-                        e.g. --name &quot;Reception, desk 2&quot;
-  --password-stdin      read the password from standard input, up to its end; from a terminal,
-                        one line typed without echo,
-                        e.g. printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --password-stdin
-  --password-file FILE  read it from FILE, which no one but its owner (you or root) may read or
-                        change, e.g. --password-file /var/root/enrol.pw
-  --keep-configuration  uninstall all but the configuration, which a new installation then
-                        finds enrolled, e.g. uninstall --keep-configuration
-  --json                print one JSON object on standard output instead of the messages on
-                        standard error, e.g. status --json
-  -h, --help            print this text
-
-The password is never an argument: give one PASSWORD-SOURCE. Where your organisation has set the
-server address, login or node name (ServerAddress, Login, NodeName), --address, --login and --name
-may be left out; given, they must match.
-
-Exit status: 0 success, 3 can&apos;t connect to the server, 4 incorrect credentials, 5 incorrect
-address, 64 usage error, 65 empty field, 66 no password file, 71 or 74 something the uninstall
-could not remove, 77 an unsafe password file or not root, 1 anything else.
-
-Example, as root from a device-management script:
-  printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --address backup.example.com:7443 \
-      --login fleet-enrolment --password-stdin --json
-</source>
-        <translation>Aufruf:
-  osagent-enroll register   --address HOST:PORT --login LOGIN [--name NAME] PASSWORD-SOURCE [--json]
-  osagent-enroll reregister --guid GUID --address HOST:PORT --login LOGIN [--name NAME]
-                            PASSWORD-SOURCE [--json]
-  osagent-enroll status     [--json]
-  osagent-enroll uninstall  [--keep-configuration] [--json]
-
-Befehle:
-  register    registriert diesen Computer als neuen Knoten beim Backup-Server, wie es die
-              Registrierungsseite des Installationsprogramms tut
-  reregister  registriert ihn erneut unter der GUID eines Agenten, den der Server schon kennt
-  status      gibt an, ob dieser Computer registriert ist und ob der Agent-Dienst läuft
-  uninstall   entfernt Kelvane OS Agent: seine Jobs, die App, die Protokolle, den Paketbeleg
-              und die Konfiguration (als root)
-
-Optionen:
-  --address HOST:PORT   die Adresse des Backup-Servers, z. B. --address backup.example.com:7443
-  --login LOGIN         das Konto auf dem Backup-Server, z. B. --login fleet-enrolment
-  --guid GUID           die GUID des erneut zu registrierenden Agenten,
-                        z. B. --guid 6f1c9a52-3d4e-4b8a-9c07-2e5d8f1a4b36
-  --name NAME           der Name des Knotens, ohne Angabe der Hostname dieses Computers,
-                        z. B. --name &quot;Reception, desk 2&quot;
-  --password-stdin      das Passwort aus der Standardeingabe lesen, bis zu ihrem Ende; von einem
-                        Terminal eine Zeile, ohne Echo eingegeben,
-                        z. B. printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --password-stdin
-  --password-file FILE  es aus FILE lesen, das niemand außer seinem Besitzer (Sie oder root) lesen
-                        oder ändern darf, z. B. --password-file /var/root/enrol.pw
-  --keep-configuration  alles außer der Konfiguration deinstallieren, sodass eine neue Installation
-                        registriert ist, z. B. uninstall --keep-configuration
-  --json                ein JSON-Objekt auf der Standardausgabe ausgeben statt der Meldungen auf der
-                        Standardfehlerausgabe, z. B. status --json
-  -h, --help            diesen Text ausgeben
-
-Das Passwort ist nie ein Argument: Geben Sie eine PASSWORD-SOURCE an. Hat Ihre Organisation
-Serveradresse, Anmeldename oder Knotenname festgelegt (ServerAddress, Login, NodeName), können
---address, --login und --name entfallen; angegeben, müssen sie übereinstimmen.
-
-Exit-Status: 0 Erfolg, 3 keine Verbindung zum Server, 4 falsche Anmeldedaten, 5 falsche Adresse,
-64 Aufruffehler, 65 leeres Feld, 66 keine Passwortdatei, 71 oder 74 etwas, das die Deinstallation
-nicht entfernen konnte, 77 eine unsichere Passwortdatei oder nicht root, 1 alles andere.
-
-Beispiel, als root aus einem Skript der Geräteverwaltung:
-  printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --address backup.example.com:7443 \
-      --login fleet-enrolment --password-stdin --json
-</translation>
-    </message>
 </context>
 <context>
     <name>installer::EnrollStatus</name>
@@ -296,6 +212,128 @@ Beispiel, als root aus einem Skript der Geräteverwaltung:
     <message>
         <source>It was last ended by signal %1.</source>
         <translation>Er wurde zuletzt durch das Signal %1 beendet.</translation>
+    </message>
+    <message>
+        <source>Turn on qmx-osagent under System Settings, Privacy &amp; Security, Full Disk Access (open %1), then start the agent from the menu-bar application.</source>
+        <translation>Aktivieren Sie qmx-osagent unter Systemeinstellungen, Datenschutz &amp; Sicherheit, Festplattenvollzugriff (öffnen Sie %1) und starten Sie dann den Agenten über die Menüleisten-App.</translation>
+    </message>
+    <message>
+        <source>Kelvane OS Agent is not installed, but its configuration was kept: a new installation finds this machine enrolled.</source>
+        <translation>Kelvane OS Agent ist nicht installiert, aber seine Konfiguration wurde behalten: Eine neue Installation findet diesen Computer registriert vor.</translation>
+    </message>
+    <message>
+        <source>Kelvane OS Agent is not installed.</source>
+        <translation>Kelvane OS Agent ist nicht installiert.</translation>
+    </message>
+    <message>
+        <source>Its agent GUID is %1.</source>
+        <translation>Seine Agent-GUID ist %1.</translation>
+    </message>
+</context>
+<context>
+    <name>installer::EnrollUsage</name>
+    <message>
+        <source>Usage:
+  osagent-enroll register   --address HOST:PORT --login LOGIN [--name NAME] PASSWORD-SOURCE [--force]
+                            [--json]
+  osagent-enroll reregister --guid GUID --address HOST:PORT --login LOGIN [--name NAME]
+                            PASSWORD-SOURCE [--json]
+  osagent-enroll status     [--json]
+  osagent-enroll uninstall  [--keep-configuration] [--json]
+
+Commands:
+  register    enrols this machine with the backup server as a new node, as the installer&apos;s
+              registration page does; refused on a machine already enrolled
+  reregister  enrols it again under the GUID of an agent that the server already knows
+  status      tells whether this machine is enrolled, under which agent GUID, whether Kelvane OS
+              Agent is installed and whether the agent daemon runs
+  uninstall   removes Kelvane OS Agent: its jobs, the application, the logs, the package receipt
+              and the configuration (as root)
+
+Options:
+  --address HOST:PORT   the backup server&apos;s address, e.g. --address backup.example.com:7443
+  --login LOGIN         the account on the backup server, e.g. --login fleet-enrolment
+  --guid GUID           the GUID of the agent to enrol again,
+                        e.g. --guid 6f1c9a52-3d4e-4b8a-9c07-2e5d8f1a4b36
+  --name NAME           the node&apos;s name, this machine&apos;s host name when left out,
+                        e.g. --name &quot;Reception, desk 2&quot;
+  --password-stdin      read the password from standard input, up to its end; from a terminal,
+                        one line typed without echo,
+                        e.g. printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --password-stdin
+  --password-file FILE  read it from FILE, which no one but its owner (you or root) may read or
+                        change, e.g. --password-file /var/root/enrol.pw
+  --force               register a machine already enrolled as a new node all the same; the server
+                        keeps the old node, e.g. register --force
+  --keep-configuration  uninstall all but the configuration, which a new installation then
+                        finds enrolled, e.g. uninstall --keep-configuration
+  --json                print one JSON object on standard output instead of the messages on
+                        standard error, e.g. status --json
+  -h, --help            print this text
+
+The password is never an argument: give one PASSWORD-SOURCE. Where your organisation has set the
+server address, login or node name (ServerAddress, Login, NodeName), --address, --login and --name
+may be left out; given, they must match.
+
+Exit status: 0 success, 3 can&apos;t connect to the server, 4 incorrect credentials, 5 incorrect
+address, 64 usage error, 65 empty field, 66 no password file, 71 or 74 something the uninstall
+could not remove, 73 already enrolled (register without --force), 77 an unsafe password file or
+not root, 1 anything else.
+
+Example, as root from a device-management script:
+  printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --address backup.example.com:7443 \
+      --login fleet-enrolment --password-stdin --json
+</source>
+        <translation>Aufruf:
+  osagent-enroll register   --address HOST:PORT --login LOGIN [--name NAME] PASSWORD-SOURCE [--force]
+                            [--json]
+  osagent-enroll reregister --guid GUID --address HOST:PORT --login LOGIN [--name NAME]
+                            PASSWORD-SOURCE [--json]
+  osagent-enroll status     [--json]
+  osagent-enroll uninstall  [--keep-configuration] [--json]
+
+Befehle:
+  register    registriert diesen Computer als neuen Knoten beim Backup-Server, wie es die
+              Registrierungsseite des Installationsprogramms tut; auf einem bereits
+              registrierten Computer abgelehnt
+  reregister  registriert ihn erneut unter der GUID eines Agenten, den der Server schon kennt
+  status      gibt an, ob dieser Computer registriert ist, unter welcher Agent-GUID, ob Kelvane OS
+              Agent installiert ist und ob der Agent-Dienst läuft
+  uninstall   entfernt Kelvane OS Agent: seine Jobs, die App, die Protokolle, den Paketbeleg
+              und die Konfiguration (als root)
+
+Optionen:
+  --address HOST:PORT   die Adresse des Backup-Servers, z. B. --address backup.example.com:7443
+  --login LOGIN         das Konto auf dem Backup-Server, z. B. --login fleet-enrolment
+  --guid GUID           die GUID des erneut zu registrierenden Agenten,
+                        z. B. --guid 6f1c9a52-3d4e-4b8a-9c07-2e5d8f1a4b36
+  --name NAME           der Name des Knotens, ohne Angabe der Hostname dieses Computers,
+                        z. B. --name &quot;Reception, desk 2&quot;
+  --password-stdin      das Passwort aus der Standardeingabe lesen, bis zu ihrem Ende; von einem
+                        Terminal eine Zeile, ohne Echo eingegeben,
+                        z. B. printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --password-stdin
+  --password-file FILE  es aus FILE lesen, das niemand außer seinem Besitzer (Sie oder root) lesen
+                        oder ändern darf, z. B. --password-file /var/root/enrol.pw
+  --force               einen bereits registrierten Computer trotzdem als neuen Knoten registrieren;
+                        der alte Knoten bleibt auf dem Server, z. B. register --force
+  --keep-configuration  alles außer der Konfiguration deinstallieren, sodass eine neue Installation
+                        registriert ist, z. B. uninstall --keep-configuration
+  --json                ein JSON-Objekt auf der Standardausgabe ausgeben statt der Meldungen auf der
+                        Standardfehlerausgabe, z. B. status --json
+  -h, --help            diesen Text ausgeben
+
+Das Passwort ist nie ein Argument: Geben Sie eine PASSWORD-SOURCE an. Hat Ihre Organisation
+Serveradresse, Anmeldename oder Knotenname festgelegt (ServerAddress, Login, NodeName), können
+--address, --login und --name entfallen; angegeben, müssen sie übereinstimmen.
+
+Exit-Status: 0 Erfolg, 3 keine Verbindung zum Server, 4 falsche Anmeldedaten, 5 falsche Adresse,
+64 Aufruffehler, 65 leeres Feld, 66 keine Passwortdatei, 71 oder 74 etwas, das die Deinstallation
+nicht entfernen konnte, 73 bereits registriert (register ohne --force),
+77 eine unsichere Passwortdatei oder nicht root, 1 alles andere.
+
+Beispiel, als root aus einem Skript der Geräteverwaltung:
+  printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --address backup.example.com:7443 \
+      --login fleet-enrolment --password-stdin --json
+</translation>
     </message>
 </context>
 <context>

@@ -119,6 +119,14 @@ Do you want to enable required permission now?</source>
         <source>Password: </source>
         <translation>Contraseña: </translation>
     </message>
+    <message>
+        <source>This machine is already enrolled as agent %1: run reregister --guid %1 to enrol it again under that GUID, or register --force to enrol it as a new node</source>
+        <translation>Este equipo ya está registrado como agente %1: ejecute reregister --guid %1 para volver a registrarlo con ese GUID, o register --force para registrarlo como un nodo nuevo</translation>
+    </message>
+    <message>
+        <source>This machine is already enrolled: run reregister --guid GUID to enrol it again under its agent&apos;s GUID, or register --force to enrol it as a new node</source>
+        <translation>Este equipo ya está registrado: ejecute reregister --guid GUID para volver a registrarlo con el GUID de su agente, o register --force para registrarlo como un nodo nuevo</translation>
+    </message>
 </context>
 <context>
     <name>installer::EnrollOptions</name>
@@ -162,100 +170,6 @@ Do you want to enable required permission now?</source>
         <source>Unknown command; the commands are register, reregister, status and uninstall</source>
         <translation>Comando desconocido; los comandos son register, reregister, status y uninstall</translation>
     </message>
-    <message>
-        <source>Usage:
-  osagent-enroll register   --address HOST:PORT --login LOGIN [--name NAME] PASSWORD-SOURCE [--json]
-  osagent-enroll reregister --guid GUID --address HOST:PORT --login LOGIN [--name NAME]
-                            PASSWORD-SOURCE [--json]
-  osagent-enroll status     [--json]
-  osagent-enroll uninstall  [--keep-configuration] [--json]
-
-Commands:
-  register    enrols this machine with the backup server as a new node, as the installer&apos;s
-              registration page does
-  reregister  enrols it again under the GUID of an agent that the server already knows
-  status      tells whether this machine is enrolled and whether the agent daemon runs
-  uninstall   removes Kelvane OS Agent: its jobs, the application, the logs, the package receipt
-              and the configuration (as root)
-
-Options:
-  --address HOST:PORT   the backup server&apos;s address, e.g. --address backup.example.com:7443
-  --login LOGIN         the account on the backup server, e.g. --login fleet-enrolment
-  --guid GUID           the GUID of the agent to enrol again,
-                        e.g. --guid 6f1c9a52-3d4e-4b8a-9c07-2e5d8f1a4b36
-  --name NAME           the node&apos;s name, this machine&apos;s host name when left out,
-                        e.g. --name &quot;Reception, desk 2&quot;
-  --password-stdin      read the password from standard input, up to its end; from a terminal,
-                        one line typed without echo,
-                        e.g. printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --password-stdin
-  --password-file FILE  read it from FILE, which no one but its owner (you or root) may read or
-                        change, e.g. --password-file /var/root/enrol.pw
-  --keep-configuration  uninstall all but the configuration, which a new installation then
-                        finds enrolled, e.g. uninstall --keep-configuration
-  --json                print one JSON object on standard output instead of the messages on
-                        standard error, e.g. status --json
-  -h, --help            print this text
-
-The password is never an argument: give one PASSWORD-SOURCE. Where your organisation has set the
-server address, login or node name (ServerAddress, Login, NodeName), --address, --login and --name
-may be left out; given, they must match.
-
-Exit status: 0 success, 3 can&apos;t connect to the server, 4 incorrect credentials, 5 incorrect
-address, 64 usage error, 65 empty field, 66 no password file, 71 or 74 something the uninstall
-could not remove, 77 an unsafe password file or not root, 1 anything else.
-
-Example, as root from a device-management script:
-  printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --address backup.example.com:7443 \
-      --login fleet-enrolment --password-stdin --json
-</source>
-        <translation>Uso:
-  osagent-enroll register   --address HOST:PORT --login LOGIN [--name NAME] PASSWORD-SOURCE [--json]
-  osagent-enroll reregister --guid GUID --address HOST:PORT --login LOGIN [--name NAME]
-                            PASSWORD-SOURCE [--json]
-  osagent-enroll status     [--json]
-  osagent-enroll uninstall  [--keep-configuration] [--json]
-
-Comandos:
-  register    registra este equipo como nuevo nodo en el servidor de copias de seguridad, como
-              lo hace la página de registro del instalador
-  reregister  lo vuelve a registrar con el GUID de un agente que el servidor ya conoce
-  status      indica si este equipo está registrado y si el servicio del agente está en ejecución
-  uninstall   elimina Kelvane OS Agent: sus trabajos, la aplicación, los registros, el recibo del
-              paquete y la configuración (como root)
-
-Opciones:
-  --address HOST:PORT   la dirección del servidor de copias de seguridad,
-                        p. ej. --address backup.example.com:7443
-  --login LOGIN         la cuenta en el servidor de copias de seguridad, p. ej. --login fleet-enrolment
-  --guid GUID           el GUID del agente que se vuelve a registrar,
-                        p. ej. --guid 6f1c9a52-3d4e-4b8a-9c07-2e5d8f1a4b36
-  --name NAME           el nombre del nodo; si se omite, el nombre de host de este equipo,
-                        p. ej. --name &quot;Reception, desk 2&quot;
-  --password-stdin      leer la contraseña de la entrada estándar, hasta su final; desde un
-                        terminal, una línea escrita sin eco,
-                        p. ej. printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --password-stdin
-  --password-file FILE  leerla de FILE, que nadie salvo su propietario (usted o root) puede leer ni
-                        modificar, p. ej. --password-file /var/root/enrol.pw
-  --keep-configuration  desinstalar todo salvo la configuración, con la que una nueva instalación
-                        queda registrada, p. ej. uninstall --keep-configuration
-  --json                escribir un objeto JSON en la salida estándar en lugar de los mensajes en la
-                        salida de error, p. ej. status --json
-  -h, --help            mostrar este texto
-
-La contraseña nunca es un argumento: indique una PASSWORD-SOURCE. Si su organización ha fijado la
-dirección del servidor, el usuario o el nombre del nodo (ServerAddress, Login, NodeName), puede
-omitir --address, --login y --name; si los da, deben coincidir.
-
-Estado de salida: 0 correcto, 3 no se puede conectar con el servidor, 4 credenciales incorrectas,
-5 dirección incorrecta, 64 error de uso, 65 campo vacío, 66 no hay archivo de contraseña, 71 o 74
-algo que la desinstalación no pudo eliminar, 77 un archivo de contraseña inseguro o no es root,
-1 cualquier otro error.
-
-Ejemplo, como root desde un script de gestión de dispositivos:
-  printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --address backup.example.com:7443 \
-      --login fleet-enrolment --password-stdin --json
-</translation>
-    </message>
 </context>
 <context>
     <name>installer::EnrollStatus</name>
@@ -298,6 +212,129 @@ Ejemplo, como root desde un script de gestión de dispositivos:
     <message>
         <source>It was last ended by signal %1.</source>
         <translation>La última vez lo terminó la señal %1.</translation>
+    </message>
+    <message>
+        <source>Turn on qmx-osagent under System Settings, Privacy &amp; Security, Full Disk Access (open %1), then start the agent from the menu-bar application.</source>
+        <translation>Active qmx-osagent en Ajustes del Sistema, Privacidad y seguridad, Acceso total al disco (abra %1) y después inicie el agente desde la aplicación de la barra de menús.</translation>
+    </message>
+    <message>
+        <source>Kelvane OS Agent is not installed, but its configuration was kept: a new installation finds this machine enrolled.</source>
+        <translation>Kelvane OS Agent no está instalado, pero se conservó su configuración: una nueva instalación encontrará este equipo registrado.</translation>
+    </message>
+    <message>
+        <source>Kelvane OS Agent is not installed.</source>
+        <translation>Kelvane OS Agent no está instalado.</translation>
+    </message>
+    <message>
+        <source>Its agent GUID is %1.</source>
+        <translation>El GUID de su agente es %1.</translation>
+    </message>
+</context>
+<context>
+    <name>installer::EnrollUsage</name>
+    <message>
+        <source>Usage:
+  osagent-enroll register   --address HOST:PORT --login LOGIN [--name NAME] PASSWORD-SOURCE [--force]
+                            [--json]
+  osagent-enroll reregister --guid GUID --address HOST:PORT --login LOGIN [--name NAME]
+                            PASSWORD-SOURCE [--json]
+  osagent-enroll status     [--json]
+  osagent-enroll uninstall  [--keep-configuration] [--json]
+
+Commands:
+  register    enrols this machine with the backup server as a new node, as the installer&apos;s
+              registration page does; refused on a machine already enrolled
+  reregister  enrols it again under the GUID of an agent that the server already knows
+  status      tells whether this machine is enrolled, under which agent GUID, whether Kelvane OS
+              Agent is installed and whether the agent daemon runs
+  uninstall   removes Kelvane OS Agent: its jobs, the application, the logs, the package receipt
+              and the configuration (as root)
+
+Options:
+  --address HOST:PORT   the backup server&apos;s address, e.g. --address backup.example.com:7443
+  --login LOGIN         the account on the backup server, e.g. --login fleet-enrolment
+  --guid GUID           the GUID of the agent to enrol again,
+                        e.g. --guid 6f1c9a52-3d4e-4b8a-9c07-2e5d8f1a4b36
+  --name NAME           the node&apos;s name, this machine&apos;s host name when left out,
+                        e.g. --name &quot;Reception, desk 2&quot;
+  --password-stdin      read the password from standard input, up to its end; from a terminal,
+                        one line typed without echo,
+                        e.g. printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --password-stdin
+  --password-file FILE  read it from FILE, which no one but its owner (you or root) may read or
+                        change, e.g. --password-file /var/root/enrol.pw
+  --force               register a machine already enrolled as a new node all the same; the server
+                        keeps the old node, e.g. register --force
+  --keep-configuration  uninstall all but the configuration, which a new installation then
+                        finds enrolled, e.g. uninstall --keep-configuration
+  --json                print one JSON object on standard output instead of the messages on
+                        standard error, e.g. status --json
+  -h, --help            print this text
+
+The password is never an argument: give one PASSWORD-SOURCE. Where your organisation has set the
+server address, login or node name (ServerAddress, Login, NodeName), --address, --login and --name
+may be left out; given, they must match.
+
+Exit status: 0 success, 3 can&apos;t connect to the server, 4 incorrect credentials, 5 incorrect
+address, 64 usage error, 65 empty field, 66 no password file, 71 or 74 something the uninstall
+could not remove, 73 already enrolled (register without --force), 77 an unsafe password file or
+not root, 1 anything else.
+
+Example, as root from a device-management script:
+  printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --address backup.example.com:7443 \
+      --login fleet-enrolment --password-stdin --json
+</source>
+        <translation>Uso:
+  osagent-enroll register   --address HOST:PORT --login LOGIN [--name NAME] PASSWORD-SOURCE [--force]
+                            [--json]
+  osagent-enroll reregister --guid GUID --address HOST:PORT --login LOGIN [--name NAME]
+                            PASSWORD-SOURCE [--json]
+  osagent-enroll status     [--json]
+  osagent-enroll uninstall  [--keep-configuration] [--json]
+
+Comandos:
+  register    registra este equipo como nuevo nodo en el servidor de copias de seguridad, como
+              lo hace la página de registro del instalador; se rechaza en un equipo ya registrado
+  reregister  lo vuelve a registrar con el GUID de un agente que el servidor ya conoce
+  status      indica si este equipo está registrado, con qué GUID de agente, si Kelvane OS Agent
+              está instalado y si el servicio del agente está en ejecución
+  uninstall   elimina Kelvane OS Agent: sus trabajos, la aplicación, los registros, el recibo del
+              paquete y la configuración (como root)
+
+Opciones:
+  --address HOST:PORT   la dirección del servidor de copias de seguridad,
+                        p. ej. --address backup.example.com:7443
+  --login LOGIN         la cuenta en el servidor de copias de seguridad, p. ej. --login fleet-enrolment
+  --guid GUID           el GUID del agente que se vuelve a registrar,
+                        p. ej. --guid 6f1c9a52-3d4e-4b8a-9c07-2e5d8f1a4b36
+  --name NAME           el nombre del nodo; si se omite, el nombre de host de este equipo,
+                        p. ej. --name &quot;Reception, desk 2&quot;
+  --password-stdin      leer la contraseña de la entrada estándar, hasta su final; desde un
+                        terminal, una línea escrita sin eco,
+                        p. ej. printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --password-stdin
+  --password-file FILE  leerla de FILE, que nadie salvo su propietario (usted o root) puede leer ni
+                        modificar, p. ej. --password-file /var/root/enrol.pw
+  --force               registrar igualmente como nodo nuevo un equipo ya registrado; el servidor
+                        conserva el nodo anterior, p. ej. register --force
+  --keep-configuration  desinstalar todo salvo la configuración, con la que una nueva instalación
+                        queda registrada, p. ej. uninstall --keep-configuration
+  --json                escribir un objeto JSON en la salida estándar en lugar de los mensajes en la
+                        salida de error, p. ej. status --json
+  -h, --help            mostrar este texto
+
+La contraseña nunca es un argumento: indique una PASSWORD-SOURCE. Si su organización ha fijado la
+dirección del servidor, el usuario o el nombre del nodo (ServerAddress, Login, NodeName), puede
+omitir --address, --login y --name; si los da, deben coincidir.
+
+Estado de salida: 0 correcto, 3 no se puede conectar con el servidor, 4 credenciales incorrectas,
+5 dirección incorrecta, 64 error de uso, 65 campo vacío, 66 no hay archivo de contraseña, 71 o 74
+algo que la desinstalación no pudo eliminar, 73 ya registrado (register sin --force),
+77 un archivo de contraseña inseguro o no es root,
+1 cualquier otro error.
+
+Ejemplo, como root desde un script de gestión de dispositivos:
+  printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --address backup.example.com:7443 \
+      --login fleet-enrolment --password-stdin --json
+</translation>
     </message>
 </context>
 <context>

@@ -119,6 +119,14 @@ Voulez-vous accorder l’autorisation nécessaire maintenant&#xa0;?</translation
         <source>Password: </source>
         <translation>Mot de passe&#xa0;: </translation>
     </message>
+    <message>
+        <source>This machine is already enrolled as agent %1: run reregister --guid %1 to enrol it again under that GUID, or register --force to enrol it as a new node</source>
+        <translation>Cet ordinateur est déjà enregistré comme agent %1&#xa0;: lancez reregister --guid %1 pour l’enregistrer de nouveau sous ce GUID, ou register --force pour l’enregistrer comme nouveau nœud</translation>
+    </message>
+    <message>
+        <source>This machine is already enrolled: run reregister --guid GUID to enrol it again under its agent&apos;s GUID, or register --force to enrol it as a new node</source>
+        <translation>Cet ordinateur est déjà enregistré&#xa0;: lancez reregister --guid GUID pour l’enregistrer de nouveau sous le GUID de son agent, ou register --force pour l’enregistrer comme nouveau nœud</translation>
+    </message>
 </context>
 <context>
     <name>installer::EnrollOptions</name>
@@ -162,99 +170,6 @@ Voulez-vous accorder l’autorisation nécessaire maintenant&#xa0;?</translation
         <source>Unknown command; the commands are register, reregister, status and uninstall</source>
         <translation>Commande inconnue&#xa0;; les commandes sont register, reregister, status et uninstall</translation>
     </message>
-    <message>
-        <source>Usage:
-  osagent-enroll register   --address HOST:PORT --login LOGIN [--name NAME] PASSWORD-SOURCE [--json]
-  osagent-enroll reregister --guid GUID --address HOST:PORT --login LOGIN [--name NAME]
-                            PASSWORD-SOURCE [--json]
-  osagent-enroll status     [--json]
-  osagent-enroll uninstall  [--keep-configuration] [--json]
-
-Commands:
-  register    enrols this machine with the backup server as a new node, as the installer&apos;s
-              registration page does
-  reregister  enrols it again under the GUID of an agent that the server already knows
-  status      tells whether this machine is enrolled and whether the agent daemon runs
-  uninstall   removes Kelvane OS Agent: its jobs, the application, the logs, the package receipt
-              and the configuration (as root)
-
-Options:
-  --address HOST:PORT   the backup server&apos;s address, e.g. --address backup.example.com:7443
-  --login LOGIN         the account on the backup server, e.g. --login fleet-enrolment
-  --guid GUID           the GUID of the agent to enrol again,
-                        e.g. --guid 6f1c9a52-3d4e-4b8a-9c07-2e5d8f1a4b36
-  --name NAME           the node&apos;s name, this machine&apos;s host name when left out,
-                        e.g. --name &quot;Reception, desk 2&quot;
-  --password-stdin      read the password from standard input, up to its end; from a terminal,
-                        one line typed without echo,
-                        e.g. printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --password-stdin
-  --password-file FILE  read it from FILE, which no one but its owner (you or root) may read or
-                        change, e.g. --password-file /var/root/enrol.pw
-  --keep-configuration  uninstall all but the configuration, which a new installation then
-                        finds enrolled, e.g. uninstall --keep-configuration
-  --json                print one JSON object on standard output instead of the messages on
-                        standard error, e.g. status --json
-  -h, --help            print this text
-
-The password is never an argument: give one PASSWORD-SOURCE. Where your organisation has set the
-server address, login or node name (ServerAddress, Login, NodeName), --address, --login and --name
-may be left out; given, they must match.
-
-Exit status: 0 success, 3 can&apos;t connect to the server, 4 incorrect credentials, 5 incorrect
-address, 64 usage error, 65 empty field, 66 no password file, 71 or 74 something the uninstall
-could not remove, 77 an unsafe password file or not root, 1 anything else.
-
-Example, as root from a device-management script:
-  printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --address backup.example.com:7443 \
-      --login fleet-enrolment --password-stdin --json
-</source>
-        <translation>Utilisation&#xa0;:
-  osagent-enroll register   --address HOST:PORT --login LOGIN [--name NAME] PASSWORD-SOURCE [--json]
-  osagent-enroll reregister --guid GUID --address HOST:PORT --login LOGIN [--name NAME]
-                            PASSWORD-SOURCE [--json]
-  osagent-enroll status     [--json]
-  osagent-enroll uninstall  [--keep-configuration] [--json]
-
-Commandes&#xa0;:
-  register    enregistre cet ordinateur comme nouveau nœud auprès du serveur de sauvegarde, comme
-              le fait la page d’enregistrement du programme d’installation
-  reregister  l’enregistre de nouveau sous le GUID d’un agent que le serveur connaît déjà
-  status      indique si cet ordinateur est enregistré et si le service de l’agent fonctionne
-  uninstall   supprime Kelvane OS Agent&#xa0;: ses tâches, l’application, les journaux, le reçu du
-              paquet et la configuration (en tant que root)
-
-Options&#xa0;:
-  --address HOST:PORT   l’adresse du serveur de sauvegarde, p. ex. --address backup.example.com:7443
-  --login LOGIN         le compte sur le serveur de sauvegarde, p. ex. --login fleet-enrolment
-  --guid GUID           le GUID de l’agent à enregistrer de nouveau,
-                        p. ex. --guid 6f1c9a52-3d4e-4b8a-9c07-2e5d8f1a4b36
-  --name NAME           le nom du nœud, à défaut le nom d’hôte de cet ordinateur,
-                        p. ex. --name &quot;Reception, desk 2&quot;
-  --password-stdin      lire le mot de passe sur l’entrée standard, jusqu’à sa fin&#xa0;; depuis un
-                        terminal, une ligne tapée sans écho,
-                        p. ex. printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --password-stdin
-  --password-file FILE  le lire dans FILE, que seul son propriétaire (vous ou root) peut lire ou
-                        modifier, p. ex. --password-file /var/root/enrol.pw
-  --keep-configuration  tout désinstaller sauf la configuration, qu’une nouvelle installation trouve
-                        alors enregistrée, p. ex. uninstall --keep-configuration
-  --json                écrire un objet JSON sur la sortie standard au lieu des messages sur la
-                        sortie d’erreur, p. ex. status --json
-  -h, --help            afficher ce texte
-
-Le mot de passe n’est jamais un argument&#xa0;: donnez une PASSWORD-SOURCE. Si votre organisation a
-défini l’adresse du serveur, l’identifiant ou le nom du nœud (ServerAddress, Login, NodeName),
---address, --login et --name peuvent être omis&#xa0;; s’ils sont donnés, ils doivent correspondre.
-
-Code de sortie&#xa0;: 0 succès, 3 connexion au serveur impossible, 4 identifiants incorrects, 5 adresse
-incorrecte, 64 erreur d’utilisation, 65 champ vide, 66 aucun fichier de mot de passe, 71 ou 74 un
-élément que la désinstallation n’a pas pu supprimer, 77 un fichier de mot de passe non sûr ou pas
-root, 1 tout le reste.
-
-Exemple, en tant que root depuis un script de gestion des appareils&#xa0;:
-  printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --address backup.example.com:7443 \
-      --login fleet-enrolment --password-stdin --json
-</translation>
-    </message>
 </context>
 <context>
     <name>installer::EnrollStatus</name>
@@ -297,6 +212,128 @@ Exemple, en tant que root depuis un script de gestion des appareils&#xa0;:
     <message>
         <source>It was last ended by signal %1.</source>
         <translation>Il a été arrêté la dernière fois par le signal %1.</translation>
+    </message>
+    <message>
+        <source>Turn on qmx-osagent under System Settings, Privacy &amp; Security, Full Disk Access (open %1), then start the agent from the menu-bar application.</source>
+        <translation>Activez qmx-osagent dans Réglages Système, Confidentialité et sécurité, Accès complet au disque (ouvrez %1), puis démarrez l’agent depuis l’application de la barre des menus.</translation>
+    </message>
+    <message>
+        <source>Kelvane OS Agent is not installed, but its configuration was kept: a new installation finds this machine enrolled.</source>
+        <translation>Kelvane OS Agent n’est pas installé, mais sa configuration a été conservée&#xa0;: une nouvelle installation trouvera cet ordinateur enregistré.</translation>
+    </message>
+    <message>
+        <source>Kelvane OS Agent is not installed.</source>
+        <translation>Kelvane OS Agent n’est pas installé.</translation>
+    </message>
+    <message>
+        <source>Its agent GUID is %1.</source>
+        <translation>Le GUID de son agent est %1.</translation>
+    </message>
+</context>
+<context>
+    <name>installer::EnrollUsage</name>
+    <message>
+        <source>Usage:
+  osagent-enroll register   --address HOST:PORT --login LOGIN [--name NAME] PASSWORD-SOURCE [--force]
+                            [--json]
+  osagent-enroll reregister --guid GUID --address HOST:PORT --login LOGIN [--name NAME]
+                            PASSWORD-SOURCE [--json]
+  osagent-enroll status     [--json]
+  osagent-enroll uninstall  [--keep-configuration] [--json]
+
+Commands:
+  register    enrols this machine with the backup server as a new node, as the installer&apos;s
+              registration page does; refused on a machine already enrolled
+  reregister  enrols it again under the GUID of an agent that the server already knows
+  status      tells whether this machine is enrolled, under which agent GUID, whether Kelvane OS
+              Agent is installed and whether the agent daemon runs
+  uninstall   removes Kelvane OS Agent: its jobs, the application, the logs, the package receipt
+              and the configuration (as root)
+
+Options:
+  --address HOST:PORT   the backup server&apos;s address, e.g. --address backup.example.com:7443
+  --login LOGIN         the account on the backup server, e.g. --login fleet-enrolment
+  --guid GUID           the GUID of the agent to enrol again,
+                        e.g. --guid 6f1c9a52-3d4e-4b8a-9c07-2e5d8f1a4b36
+  --name NAME           the node&apos;s name, this machine&apos;s host name when left out,
+                        e.g. --name &quot;Reception, desk 2&quot;
+  --password-stdin      read the password from standard input, up to its end; from a terminal,
+                        one line typed without echo,
+                        e.g. printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --password-stdin
+  --password-file FILE  read it from FILE, which no one but its owner (you or root) may read or
+                        change, e.g. --password-file /var/root/enrol.pw
+  --force               register a machine already enrolled as a new node all the same; the server
+                        keeps the old node, e.g. register --force
+  --keep-configuration  uninstall all but the configuration, which a new installation then
+                        finds enrolled, e.g. uninstall --keep-configuration
+  --json                print one JSON object on standard output instead of the messages on
+                        standard error, e.g. status --json
+  -h, --help            print this text
+
+The password is never an argument: give one PASSWORD-SOURCE. Where your organisation has set the
+server address, login or node name (ServerAddress, Login, NodeName), --address, --login and --name
+may be left out; given, they must match.
+
+Exit status: 0 success, 3 can&apos;t connect to the server, 4 incorrect credentials, 5 incorrect
+address, 64 usage error, 65 empty field, 66 no password file, 71 or 74 something the uninstall
+could not remove, 73 already enrolled (register without --force), 77 an unsafe password file or
+not root, 1 anything else.
+
+Example, as root from a device-management script:
+  printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --address backup.example.com:7443 \
+      --login fleet-enrolment --password-stdin --json
+</source>
+        <translation>Utilisation&#xa0;:
+  osagent-enroll register   --address HOST:PORT --login LOGIN [--name NAME] PASSWORD-SOURCE [--force]
+                            [--json]
+  osagent-enroll reregister --guid GUID --address HOST:PORT --login LOGIN [--name NAME]
+                            PASSWORD-SOURCE [--json]
+  osagent-enroll status     [--json]
+  osagent-enroll uninstall  [--keep-configuration] [--json]
+
+Commandes&#xa0;:
+  register    enregistre cet ordinateur comme nouveau nœud auprès du serveur de sauvegarde, comme
+              le fait la page d’enregistrement du programme d’installation ; refusé sur un ordinateur déjà enregistré
+  reregister  l’enregistre de nouveau sous le GUID d’un agent que le serveur connaît déjà
+  status      indique si cet ordinateur est enregistré, sous quel GUID d’agent, si Kelvane OS Agent
+              est installé et si le service de l’agent fonctionne
+  uninstall   supprime Kelvane OS Agent&#xa0;: ses tâches, l’application, les journaux, le reçu du
+              paquet et la configuration (en tant que root)
+
+Options&#xa0;:
+  --address HOST:PORT   l’adresse du serveur de sauvegarde, p. ex. --address backup.example.com:7443
+  --login LOGIN         le compte sur le serveur de sauvegarde, p. ex. --login fleet-enrolment
+  --guid GUID           le GUID de l’agent à enregistrer de nouveau,
+                        p. ex. --guid 6f1c9a52-3d4e-4b8a-9c07-2e5d8f1a4b36
+  --name NAME           le nom du nœud, à défaut le nom d’hôte de cet ordinateur,
+                        p. ex. --name &quot;Reception, desk 2&quot;
+  --password-stdin      lire le mot de passe sur l’entrée standard, jusqu’à sa fin&#xa0;; depuis un
+                        terminal, une ligne tapée sans écho,
+                        p. ex. printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --password-stdin
+  --password-file FILE  le lire dans FILE, que seul son propriétaire (vous ou root) peut lire ou
+                        modifier, p. ex. --password-file /var/root/enrol.pw
+  --force               enregistrer quand même comme nouveau nœud un ordinateur déjà enregistré&#xa0;;
+                        le serveur garde l’ancien nœud, p. ex. register --force
+  --keep-configuration  tout désinstaller sauf la configuration, qu’une nouvelle installation trouve
+                        alors enregistrée, p. ex. uninstall --keep-configuration
+  --json                écrire un objet JSON sur la sortie standard au lieu des messages sur la
+                        sortie d’erreur, p. ex. status --json
+  -h, --help            afficher ce texte
+
+Le mot de passe n’est jamais un argument&#xa0;: donnez une PASSWORD-SOURCE. Si votre organisation a
+défini l’adresse du serveur, l’identifiant ou le nom du nœud (ServerAddress, Login, NodeName),
+--address, --login et --name peuvent être omis&#xa0;; s’ils sont donnés, ils doivent correspondre.
+
+Code de sortie&#xa0;: 0 succès, 3 connexion au serveur impossible, 4 identifiants incorrects, 5 adresse
+incorrecte, 64 erreur d’utilisation, 65 champ vide, 66 aucun fichier de mot de passe, 71 ou 74 un
+élément que la désinstallation n’a pas pu supprimer, 73 déjà enregistré (register sans --force),
+77 un fichier de mot de passe non sûr ou pas
+root, 1 tout le reste.
+
+Exemple, en tant que root depuis un script de gestion des appareils&#xa0;:
+  printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --address backup.example.com:7443 \
+      --login fleet-enrolment --password-stdin --json
+</translation>
     </message>
 </context>
 <context>

@@ -119,6 +119,14 @@ Do you want to enable required permission now?</source>
         <source>Password: </source>
         <translation>パスワード: </translation>
     </message>
+    <message>
+        <source>This machine is already enrolled as agent %1: run reregister --guid %1 to enrol it again under that GUID, or register --force to enrol it as a new node</source>
+        <translation>このコンピュータはエージェント %1 として既に登録されています: その GUID で再登録するには reregister --guid %1 を、新しいノードとして登録するには register --force を実行してください</translation>
+    </message>
+    <message>
+        <source>This machine is already enrolled: run reregister --guid GUID to enrol it again under its agent&apos;s GUID, or register --force to enrol it as a new node</source>
+        <translation>このコンピュータは既に登録されています: エージェントの GUID で再登録するには reregister --guid GUID を、新しいノードとして登録するには register --force を実行してください</translation>
+    </message>
 </context>
 <context>
     <name>installer::EnrollOptions</name>
@@ -162,98 +170,6 @@ Do you want to enable required permission now?</source>
         <source>Unknown command; the commands are register, reregister, status and uninstall</source>
         <translation>不明なコマンドです。コマンドは register、reregister、status、uninstall です</translation>
     </message>
-    <message>
-        <source>Usage:
-  osagent-enroll register   --address HOST:PORT --login LOGIN [--name NAME] PASSWORD-SOURCE [--json]
-  osagent-enroll reregister --guid GUID --address HOST:PORT --login LOGIN [--name NAME]
-                            PASSWORD-SOURCE [--json]
-  osagent-enroll status     [--json]
-  osagent-enroll uninstall  [--keep-configuration] [--json]
-
-Commands:
-  register    enrols this machine with the backup server as a new node, as the installer&apos;s
-              registration page does
-  reregister  enrols it again under the GUID of an agent that the server already knows
-  status      tells whether this machine is enrolled and whether the agent daemon runs
-  uninstall   removes Kelvane OS Agent: its jobs, the application, the logs, the package receipt
-              and the configuration (as root)
-
-Options:
-  --address HOST:PORT   the backup server&apos;s address, e.g. --address backup.example.com:7443
-  --login LOGIN         the account on the backup server, e.g. --login fleet-enrolment
-  --guid GUID           the GUID of the agent to enrol again,
-                        e.g. --guid 6f1c9a52-3d4e-4b8a-9c07-2e5d8f1a4b36
-  --name NAME           the node&apos;s name, this machine&apos;s host name when left out,
-                        e.g. --name &quot;Reception, desk 2&quot;
-  --password-stdin      read the password from standard input, up to its end; from a terminal,
-                        one line typed without echo,
-                        e.g. printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --password-stdin
-  --password-file FILE  read it from FILE, which no one but its owner (you or root) may read or
-                        change, e.g. --password-file /var/root/enrol.pw
-  --keep-configuration  uninstall all but the configuration, which a new installation then
-                        finds enrolled, e.g. uninstall --keep-configuration
-  --json                print one JSON object on standard output instead of the messages on
-                        standard error, e.g. status --json
-  -h, --help            print this text
-
-The password is never an argument: give one PASSWORD-SOURCE. Where your organisation has set the
-server address, login or node name (ServerAddress, Login, NodeName), --address, --login and --name
-may be left out; given, they must match.
-
-Exit status: 0 success, 3 can&apos;t connect to the server, 4 incorrect credentials, 5 incorrect
-address, 64 usage error, 65 empty field, 66 no password file, 71 or 74 something the uninstall
-could not remove, 77 an unsafe password file or not root, 1 anything else.
-
-Example, as root from a device-management script:
-  printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --address backup.example.com:7443 \
-      --login fleet-enrolment --password-stdin --json
-</source>
-        <translation>使い方:
-  osagent-enroll register   --address HOST:PORT --login LOGIN [--name NAME] PASSWORD-SOURCE [--json]
-  osagent-enroll reregister --guid GUID --address HOST:PORT --login LOGIN [--name NAME]
-                            PASSWORD-SOURCE [--json]
-  osagent-enroll status     [--json]
-  osagent-enroll uninstall  [--keep-configuration] [--json]
-
-コマンド:
-  register    インストーラの登録ページと同じように、このコンピュータを新しいノードとして
-              バックアップサーバに登録する
-  reregister  サーバが既に知っているエージェントの GUID で再登録する
-  status      このコンピュータが登録済みかどうかと、エージェントのデーモンが実行中かどうかを表示する
-  uninstall   Kelvane OS Agent を削除する: ジョブ、アプリケーション、ログ、パッケージの受領記録、
-              構成（root として実行）
-
-オプション:
-  --address HOST:PORT   バックアップサーバのアドレス。例: --address backup.example.com:7443
-  --login LOGIN         バックアップサーバのアカウント。例: --login fleet-enrolment
-  --guid GUID           再登録するエージェントの GUID。
-                        例: --guid 6f1c9a52-3d4e-4b8a-9c07-2e5d8f1a4b36
-  --name NAME           ノード名。省略するとこのコンピュータのホスト名。
-                        例: --name &quot;Reception, desk 2&quot;
-  --password-stdin      パスワードを標準入力から最後まで読み取る。端末からは、エコーなしで
-                        入力された 1 行を読み取る。
-                        例: printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --password-stdin
-  --password-file FILE  パスワードを FILE から読み取る（所有者であるあなたまたは root 以外は
-                        読み取りも変更もできないこと）。例: --password-file /var/root/enrol.pw
-  --keep-configuration  構成以外をすべてアンインストールする。新しくインストールすると登録済みに
-                        なる。例: uninstall --keep-configuration
-  --json                メッセージを標準エラー出力に書く代わりに、JSON オブジェクトを 1 つ
-                        標準出力に書く。例: status --json
-  -h, --help            このテキストを表示する
-
-パスワードを引数で渡すことはありません。PASSWORD-SOURCE を 1 つ指定してください。組織がサーバー
-アドレス、ログイン、ノード名 (ServerAddress、Login、NodeName) を設定している場合は、--address、
---login、--name を省略できます。指定する場合は、設定と一致している必要があります。
-
-終了ステータス: 0 成功、3 サーバに接続できない、4 資格情報が正しくない、5 アドレスが正しくない、
-64 使い方の誤り、65 空のフィールド、66 パスワードファイルがない、71 または 74 アンインストールで
-削除できないものがあった、77 安全でないパスワードファイルまたは root でない、1 その他。
-
-例（デバイス管理のスクリプトから root として実行）:
-  printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --address backup.example.com:7443 \
-      --login fleet-enrolment --password-stdin --json
-</translation>
-    </message>
 </context>
 <context>
     <name>installer::EnrollStatus</name>
@@ -296,6 +212,127 @@ Example, as root from a device-management script:
     <message>
         <source>It was last ended by signal %1.</source>
         <translation>前回はシグナル %1 で終了しました。</translation>
+    </message>
+    <message>
+        <source>Turn on qmx-osagent under System Settings, Privacy &amp; Security, Full Disk Access (open %1), then start the agent from the menu-bar application.</source>
+        <translation>システム設定の「プライバシーとセキュリティ」&gt;「フルディスクアクセス」で qmx-osagent をオンにし（%1 を開く）、メニューバーのアプリケーションからエージェントを開始してください。</translation>
+    </message>
+    <message>
+        <source>Kelvane OS Agent is not installed, but its configuration was kept: a new installation finds this machine enrolled.</source>
+        <translation>Kelvane OS Agent はインストールされていませんが、構成は残されています: 新しくインストールすると、このコンピュータは登録済みになります。</translation>
+    </message>
+    <message>
+        <source>Kelvane OS Agent is not installed.</source>
+        <translation>Kelvane OS Agent はインストールされていません。</translation>
+    </message>
+    <message>
+        <source>Its agent GUID is %1.</source>
+        <translation>エージェントの GUID は %1 です。</translation>
+    </message>
+</context>
+<context>
+    <name>installer::EnrollUsage</name>
+    <message>
+        <source>Usage:
+  osagent-enroll register   --address HOST:PORT --login LOGIN [--name NAME] PASSWORD-SOURCE [--force]
+                            [--json]
+  osagent-enroll reregister --guid GUID --address HOST:PORT --login LOGIN [--name NAME]
+                            PASSWORD-SOURCE [--json]
+  osagent-enroll status     [--json]
+  osagent-enroll uninstall  [--keep-configuration] [--json]
+
+Commands:
+  register    enrols this machine with the backup server as a new node, as the installer&apos;s
+              registration page does; refused on a machine already enrolled
+  reregister  enrols it again under the GUID of an agent that the server already knows
+  status      tells whether this machine is enrolled, under which agent GUID, whether Kelvane OS
+              Agent is installed and whether the agent daemon runs
+  uninstall   removes Kelvane OS Agent: its jobs, the application, the logs, the package receipt
+              and the configuration (as root)
+
+Options:
+  --address HOST:PORT   the backup server&apos;s address, e.g. --address backup.example.com:7443
+  --login LOGIN         the account on the backup server, e.g. --login fleet-enrolment
+  --guid GUID           the GUID of the agent to enrol again,
+                        e.g. --guid 6f1c9a52-3d4e-4b8a-9c07-2e5d8f1a4b36
+  --name NAME           the node&apos;s name, this machine&apos;s host name when left out,
+                        e.g. --name &quot;Reception, desk 2&quot;
+  --password-stdin      read the password from standard input, up to its end; from a terminal,
+                        one line typed without echo,
+                        e.g. printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --password-stdin
+  --password-file FILE  read it from FILE, which no one but its owner (you or root) may read or
+                        change, e.g. --password-file /var/root/enrol.pw
+  --force               register a machine already enrolled as a new node all the same; the server
+                        keeps the old node, e.g. register --force
+  --keep-configuration  uninstall all but the configuration, which a new installation then
+                        finds enrolled, e.g. uninstall --keep-configuration
+  --json                print one JSON object on standard output instead of the messages on
+                        standard error, e.g. status --json
+  -h, --help            print this text
+
+The password is never an argument: give one PASSWORD-SOURCE. Where your organisation has set the
+server address, login or node name (ServerAddress, Login, NodeName), --address, --login and --name
+may be left out; given, they must match.
+
+Exit status: 0 success, 3 can&apos;t connect to the server, 4 incorrect credentials, 5 incorrect
+address, 64 usage error, 65 empty field, 66 no password file, 71 or 74 something the uninstall
+could not remove, 73 already enrolled (register without --force), 77 an unsafe password file or
+not root, 1 anything else.
+
+Example, as root from a device-management script:
+  printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --address backup.example.com:7443 \
+      --login fleet-enrolment --password-stdin --json
+</source>
+        <translation>使い方:
+  osagent-enroll register   --address HOST:PORT --login LOGIN [--name NAME] PASSWORD-SOURCE [--force]
+                            [--json]
+  osagent-enroll reregister --guid GUID --address HOST:PORT --login LOGIN [--name NAME]
+                            PASSWORD-SOURCE [--json]
+  osagent-enroll status     [--json]
+  osagent-enroll uninstall  [--keep-configuration] [--json]
+
+コマンド:
+  register    インストーラの登録ページと同じように、このコンピュータを新しいノードとして
+              バックアップサーバに登録する（登録済みのコンピュータでは拒否される）
+  reregister  サーバが既に知っているエージェントの GUID で再登録する
+  status      このコンピュータが登録済みかどうか、エージェントの GUID、Kelvane OS Agent が
+              インストールされているかどうか、エージェントのデーモンが実行中かどうかを表示する
+  uninstall   Kelvane OS Agent を削除する: ジョブ、アプリケーション、ログ、パッケージの受領記録、
+              構成（root として実行）
+
+オプション:
+  --address HOST:PORT   バックアップサーバのアドレス。例: --address backup.example.com:7443
+  --login LOGIN         バックアップサーバのアカウント。例: --login fleet-enrolment
+  --guid GUID           再登録するエージェントの GUID。
+                        例: --guid 6f1c9a52-3d4e-4b8a-9c07-2e5d8f1a4b36
+  --name NAME           ノード名。省略するとこのコンピュータのホスト名。
+                        例: --name &quot;Reception, desk 2&quot;
+  --password-stdin      パスワードを標準入力から最後まで読み取る。端末からは、エコーなしで
+                        入力された 1 行を読み取る。
+                        例: printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --password-stdin
+  --password-file FILE  パスワードを FILE から読み取る（所有者であるあなたまたは root 以外は
+                        読み取りも変更もできないこと）。例: --password-file /var/root/enrol.pw
+  --force               登録済みのコンピュータでも新しいノードとして登録する。古いノードは
+                        サーバに残る。例: register --force
+  --keep-configuration  構成以外をすべてアンインストールする。新しくインストールすると登録済みに
+                        なる。例: uninstall --keep-configuration
+  --json                メッセージを標準エラー出力に書く代わりに、JSON オブジェクトを 1 つ
+                        標準出力に書く。例: status --json
+  -h, --help            このテキストを表示する
+
+パスワードを引数で渡すことはありません。PASSWORD-SOURCE を 1 つ指定してください。組織がサーバー
+アドレス、ログイン、ノード名 (ServerAddress、Login、NodeName) を設定している場合は、--address、
+--login、--name を省略できます。指定する場合は、設定と一致している必要があります。
+
+終了ステータス: 0 成功、3 サーバに接続できない、4 資格情報が正しくない、5 アドレスが正しくない、
+64 使い方の誤り、65 空のフィールド、66 パスワードファイルがない、71 または 74 アンインストールで
+削除できないものがあった、73 登録済み（--force なしの register）、
+77 安全でないパスワードファイルまたは root でない、1 その他。
+
+例（デバイス管理のスクリプトから root として実行）:
+  printf &apos;%s&apos; &quot;$PASSWORD&quot; | osagent-enroll register --address backup.example.com:7443 \
+      --login fleet-enrolment --password-stdin --json
+</translation>
     </message>
 </context>
 <context>

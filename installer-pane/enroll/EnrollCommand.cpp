@@ -1,13 +1,16 @@
 #include "installer-pane/enroll/EnrollCommand.h"
 
+#include "installer-pane/enroll/AgentConfiguration.h"
 #include "installer-pane/enroll/EnrollOptions.h"
 #include "installer-pane/enroll/EnrollStatus.h"
+#include "installer-pane/enroll/EnrollUsage.h"
 #include "installer-pane/enroll/PasswordSource.h"
 #include "installer-pane/enroll/Uninstall.h"
 #include "installer-pane/registration/RegistrationError.h"
 #include "installer-pane/registration/RegistrationFields.h"
 #include "platform/AdministratorShell.h"
 
+#include <QFileInfo>
 #include <QJsonArray>
 
 namespace installer {
@@ -50,7 +53,7 @@ int EnrollCommand::run(const QStringList &arguments)
 
     const EnrollRequest &request = std::get<EnrollRequest>(parsed);
     if (request.action == EnrollAction::Help) {
-        m_dependencies.writeStandardOutput(EnrollOptions::usage().toUtf8());
+        m_dependencies.writeStandardOutput(EnrollUsage::text().toUtf8());
         return int(EnrollExit::Success);
     }
     const EnrollOutcome outcome = request.action == EnrollAction::Status      ? status(managed)
@@ -71,6 +74,12 @@ int EnrollCommand::run(const QStringList &arguments)
 
 EnrollOutcome EnrollCommand::enrol(const EnrollRequest &request) const
 {
+    // A script that runs at every check-in until it succeeds would make one node per run, and the machine would
+    // lose the GUID it has; checked before the password is read, so nothing of it is taken for nothing.
+    if (request.action == EnrollAction::Register && !request.force &&
+        QFileInfo::exists(m_dependencies.paths.installedConfigFile))
+        return alreadyEnrolled();
+
     QString password;
     try {
         password = readPassword(request);
@@ -106,6 +115,21 @@ EnrollOutcome EnrollCommand::enrol(const EnrollRequest &request) const
     if (!session.present)
         outcome.note = tr("No one is logged in, so the menu-bar application starts at the next login.");
     return outcome;
+}
+
+EnrollOutcome EnrollCommand::alreadyEnrolled() const
+{
+    const std::optional<QString> guid = AgentConfiguration::agentGuid(m_dependencies.paths.installedConfigFile);
+    QJsonObject details{{QStringLiteral("enrolled"), true}};
+    if (guid)
+        details.insert(QStringLiteral("agentGuid"), *guid);
+    return {EnrollExit::AlreadyEnrolled,
+            guid ? tr("This machine is already enrolled as agent %1: run reregister --guid %1 to enrol it again "
+                      "under that GUID, or register --force to enrol it as a new node")
+                       .arg(*guid)
+                 : tr("This machine is already enrolled: run reregister --guid GUID to enrol it again under its "
+                      "agent's GUID, or register --force to enrol it as a new node"),
+            QString(), details};
 }
 
 EnrollOutcome EnrollCommand::status(const ManagedSettings &managed) const

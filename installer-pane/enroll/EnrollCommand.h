@@ -61,6 +61,7 @@ public:
 
 private:
     EnrollOutcome enrol(const EnrollRequest &request) const;
+    EnrollOutcome alreadyEnrolled() const;
     EnrollOutcome status(const ManagedSettings &managed) const;
     EnrollOutcome uninstall(const EnrollRequest &request) const;
     QString readPassword(const EnrollRequest &request) const;

@@ -21,6 +21,7 @@ const QString kName = QStringLiteral("name");
 const QString kPasswordStdin = QStringLiteral("password-stdin");
 const QString kPasswordFile = QStringLiteral("password-file");
 const QString kKeepConfiguration = QStringLiteral("keep-configuration");
+const QString kForce = QStringLiteral("force");
 
 struct Command
 {
@@ -35,7 +36,7 @@ const std::array<Command, 4> kCommands{{
     {QStringLiteral("register"),
      EnrollAction::Register,
      {kAddress, kLogin},
-     {kName, kPasswordStdin, kPasswordFile},
+     {kName, kPasswordStdin, kPasswordFile, kForce},
      true},
     {QStringLiteral("reregister"),
      EnrollAction::ReRegister,
@@ -139,6 +140,7 @@ std::variant<EnrollRequest, EnrollUsageError> EnrollOptions::parse(const QString
         {kPasswordStdin, QString()},
         {kPasswordFile, QString(), QStringLiteral("FILE")},
         {kKeepConfiguration, QString()},
+        {kForce, QString()},
     });
     const bool parsed = parser.parse(arguments);
     const bool json = parser.isSet(kJson);
@@ -178,55 +180,8 @@ std::variant<EnrollRequest, EnrollUsageError> EnrollOptions::parse(const QString
     if (parser.isSet(kPasswordFile))
         request.passwordFile = parser.value(kPasswordFile);
     request.keepConfiguration = parser.isSet(kKeepConfiguration);
+    request.force = parser.isSet(kForce);
     return request;
-}
-
-QString EnrollOptions::usage()
-{
-    return tr("Usage:\n"
-              "  osagent-enroll register   --address HOST:PORT --login LOGIN [--name NAME] PASSWORD-SOURCE [--json]\n"
-              "  osagent-enroll reregister --guid GUID --address HOST:PORT --login LOGIN [--name NAME]\n"
-              "                            PASSWORD-SOURCE [--json]\n"
-              "  osagent-enroll status     [--json]\n"
-              "  osagent-enroll uninstall  [--keep-configuration] [--json]\n"
-              "\n"
-              "Commands:\n"
-              "  register    enrols this machine with the backup server as a new node, as the installer's\n"
-              "              registration page does\n"
-              "  reregister  enrols it again under the GUID of an agent that the server already knows\n"
-              "  status      tells whether this machine is enrolled and whether the agent daemon runs\n"
-              "  uninstall   removes Kelvane OS Agent: its jobs, the application, the logs, the package receipt\n"
-              "              and the configuration (as root)\n"
-              "\n"
-              "Options:\n"
-              "  --address HOST:PORT   the backup server's address, e.g. --address backup.example.com:7443\n"
-              "  --login LOGIN         the account on the backup server, e.g. --login fleet-enrolment\n"
-              "  --guid GUID           the GUID of the agent to enrol again,\n"
-              "                        e.g. --guid 6f1c9a52-3d4e-4b8a-9c07-2e5d8f1a4b36\n"
-              "  --name NAME           the node's name, this machine's host name when left out,\n"
-              "                        e.g. --name \"Reception, desk 2\"\n"
-              "  --password-stdin      read the password from standard input, up to its end; from a terminal,\n"
-              "                        one line typed without echo,\n"
-              "                        e.g. printf '%s' \"$PASSWORD\" | osagent-enroll register --password-stdin\n"
-              "  --password-file FILE  read it from FILE, which no one but its owner (you or root) may read or\n"
-              "                        change, e.g. --password-file /var/root/enrol.pw\n"
-              "  --keep-configuration  uninstall all but the configuration, which a new installation then\n"
-              "                        finds enrolled, e.g. uninstall --keep-configuration\n"
-              "  --json                print one JSON object on standard output instead of the messages on\n"
-              "                        standard error, e.g. status --json\n"
-              "  -h, --help            print this text\n"
-              "\n"
-              "The password is never an argument: give one PASSWORD-SOURCE. Where your organisation has set the\n"
-              "server address, login or node name (ServerAddress, Login, NodeName), --address, --login and --name\n"
-              "may be left out; given, they must match.\n"
-              "\n"
-              "Exit status: 0 success, 3 can't connect to the server, 4 incorrect credentials, 5 incorrect\n"
-              "address, 64 usage error, 65 empty field, 66 no password file, 71 or 74 something the uninstall\n"
-              "could not remove, 77 an unsafe password file or not root, 1 anything else.\n"
-              "\n"
-              "Example, as root from a device-management script:\n"
-              "  printf '%s' \"$PASSWORD\" | osagent-enroll register --address backup.example.com:7443 \\\n"
-              "      --login fleet-enrolment --password-stdin --json\n");
 }
 
 } // namespace installer

@@ -25,6 +25,7 @@ struct EnrollRequest
     std::optional<QString> passwordFile; // none: standard input
     bool json = false;
     bool keepConfiguration = false; // the uninstall's
+    bool force = false;             // a register's on a machine already enrolled
     bool operator==(const EnrollRequest &) const = default;
 };
 
@@ -47,9 +48,6 @@ public:
     // for --name) when the option is left out; given, the option must match it once both are trimmed.
     static std::variant<EnrollRequest, EnrollUsageError> parse(const QStringList &arguments,
                                                                const ManagedSettings &managed = {});
-
-    // The help: every command and option, each with an example.
-    static QString usage();
 };
 
 } // namespace installer

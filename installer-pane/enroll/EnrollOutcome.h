@@ -17,10 +17,11 @@ enum class EnrollExit : int {
     AddressRefused = 5,
     Usage = 64,
     EmptyField = 65,
-    NoInput = 66,      // no password file there
-    OsError = 71,      // a job or a package receipt the uninstall could not take away
-    IoError = 74,      // a file or directory the uninstall could not remove
-    NoPermission = 77, // the password file is not safe to trust; the uninstall was not run as root
+    NoInput = 66,         // no password file there
+    OsError = 71,         // a job or a package receipt the uninstall could not take away
+    AlreadyEnrolled = 73, // a register that would make this machine a second node (EX_CANTCREAT)
+    IoError = 74,         // a file or directory the uninstall could not remove
+    NoPermission = 77,    // the password file is not safe to trust; the uninstall was not run as root
 };
 
 // 3, 4 and 5 as the daemon gave them; any other status, a signal or no daemon run at all is a failure.

@@ -5,7 +5,9 @@
 #include "installer-pane/registration/ManagedSettings.h"
 
 #include <QCoreApplication>
+#include <QJsonObject>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -13,7 +15,9 @@ namespace installer {
 
 struct AgentStatus
 {
-    bool enrolled = false; // the installed configuration is there
+    bool configured = false; // the installed configuration is there
+    bool installed = false;  // the agent daemon is there to run: an uninstall that kept the configuration removed it
+    std::optional<QString> agentGuid; // as the configuration names it, where it does and can be read
     // By its job line, which names the job's own process; in the process table only where the job list does not
     // show the job (run as a user), since anyone can run a process of that name.
     bool daemonRunning = false;
@@ -30,6 +34,14 @@ public:
     // Throws RegistrationError when ps or launchctl cannot be run or fails.
     static AgentStatus probe(const contract::AgentPaths &paths);
     static EnrollOutcome outcome(const AgentStatus &status);
+
+private:
+    // Whether it is enrolled and installed, and under which GUID.
+    static QStringList installationLines(const AgentStatus &status);
+    // Whether the daemon runs, how it last ended, and what status 6 asks for.
+    static QStringList daemonLines(const AgentStatus &status);
+    // What an administrator set or meant to, in words and into the JSON object.
+    static QStringList managedLines(const ManagedSettings &settings, QJsonObject &json);
 };
 
 } // namespace installer

@@ -12,7 +12,8 @@ namespace installer {
 
 // The password on this input (standard input's descriptor, in the shipped program): everything up to its end or,
 // from a terminal, the one line typed after the prompt, with echo off meanwhile. The prompt goes to the terminal
-// itself, never to our output streams.
+// itself, never to our output streams. The terminal's settings come back on every way out: the line, an end by
+// INT, TERM, HUP or QUIT (raised again once they are back), a stop by TSTP (asked again after CONT).
 QByteArray readStandardInput(int input, const QByteArray &prompt);
 void writeStandardOutput(const QByteArray &bytes);
 void writeStandardError(const QByteArray &bytes);

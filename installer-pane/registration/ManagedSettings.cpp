@@ -72,12 +72,15 @@ CheckedManagedSettings checkManagedSettings(const ManagedSettingsSource &source)
     CheckedManagedSettings checked;
     const QString passwordKey = toQString(contract::kManagedPasswordKey);
     if (source.values.contains(passwordKey)) {
-        checked.warnings << QStringLiteral("%1 in %2 ignored: a password is never taken from managed settings, "
-                                           "which every local user can read")
-                                .arg(passwordKey, source.origin);
+        checked.settings.ignoredKeys << QStringLiteral("%1 in %2 ignored: a password is never taken from managed "
+                                                       "settings, which every local user can read")
+                                            .arg(passwordKey, source.origin);
+        checked.warnings << checked.settings.ignoredKeys.last();
     }
+    const QStringList ours = managedSettingsKeys();
+    qsizetype unknown = 0;
     for (auto it = source.values.cbegin(); it != source.values.cend(); ++it) {
-        if (managedSettingsKeys().contains(it.key()))
+        if (ours.contains(it.key()))
             continue;
         QString shown = it.key(); // a key, never a value; but nothing in it may pass for a line of its own
         std::replace_if(
@@ -85,8 +88,16 @@ CheckedManagedSettings checkManagedSettings(const ManagedSettingsSource &source)
         const QString closest = closestSetting(it.key());
         const QString warning =
             QStringLiteral("%1 in %2 ignored: no such setting; the closest is %3").arg(shown, source.origin, closest);
-        checked.warnings << warning;
+        checked.settings.ignoredKeys << warning;
         checked.settings.unknownKeys.insert(closest, warning); // of two keys near one setting, the later in order
+        if (++unknown <= kLoggedUnknownKeys)
+            checked.warnings << warning;
+    }
+    if (unknown > kLoggedUnknownKeys) {
+        checked.warnings << QStringLiteral("%1 more keys in %2 ignored: no such settings (%3 unknown keys in all)")
+                                .arg(unknown - kLoggedUnknownKeys)
+                                .arg(source.origin)
+                                .arg(unknown);
     }
     if (!source.unreadable.isEmpty()) {
         checked.settings.error =

@@ -20,6 +20,8 @@ struct ManagedSettings
     // is closest to it.
     QString error;
     QMap<QString, QString> unknownKeys;
+    // One warning for every key that was ignored: a password, then each key that is no setting of ours.
+    QStringList ignoredKeys;
 
     bool isEmpty() const { return !serverAddress && !login && !nodeName; }
     // Why the setting under this key has no value, if the source can tell: its error, or a key closest to it.
@@ -36,12 +38,17 @@ struct ManagedSettingsSource
     QString unreadable; // why the source as a whole could not be read; empty when it could
 };
 
-// The managed settings a source comes to, and one warning for each thing about it that was ignored.
+// The managed settings a source comes to, and the warnings for the log: each fault, a password, and the first
+// few keys that are no settings of ours by name, then one line that counts the rest (a file of thousands of them
+// is no reason for thousands of lines).
 struct CheckedManagedSettings
 {
     ManagedSettings settings;
     QStringList warnings;
 };
+
+// How many unknown keys the log names before it only counts them.
+inline constexpr qsizetype kLoggedUnknownKeys = 5;
 
 // The keys a source is asked for: the three values, and the password that is looked for only to warn.
 QStringList managedSettingsKeys();

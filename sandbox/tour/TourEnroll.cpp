@@ -57,9 +57,12 @@ int Tour::runEnrollCommand()
                      {QStringLiteral("register"), QStringLiteral("--address"),
                       QStringLiteral("backup.example.com:7443"), QStringLiteral("--password-stdin")},
                      64, kPassword);
-    ok &= enrollStep(4, QStringLiteral("Left out, the administrator's values stand in"),
-                     {QStringLiteral("register"), QStringLiteral("--password-stdin"), QStringLiteral("--json")}, 0,
-                     kPassword);
+    ok &= enrollStep(4,
+                     QStringLiteral("Left out, the administrator's values stand in; --force, since this machine is "
+                                    "enrolled already"),
+                     {QStringLiteral("register"), QStringLiteral("--password-stdin"), QStringLiteral("--force"),
+                      QStringLiteral("--json")},
+                     0, kPassword);
     ok &=
         enrollStep(5, QStringLiteral("Uninstall: both jobs, the application, the logs, the configuration, the receipt"),
                    {QStringLiteral("uninstall")}, 0);

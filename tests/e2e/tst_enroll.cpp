@@ -57,7 +57,7 @@ private slots:
         QTest::addColumn<bool>("again");
         QTest::newRow("new, as root") << "root" << false;
         QTest::newRow("again, as root") << "root" << true;
-        QTest::newRow("new, as a user") << "user" << false;
+        QTest::newRow("new, as a user, over an enrolment: --force") << "user" << false;
         QTest::newRow("again, as a user") << "user" << true;
     }
 
@@ -70,6 +70,8 @@ private slots:
         QFile::remove(m_box.asUserLog());
         const QString guid = installedGuid();
         QStringList arguments = again ? QStringList{"reregister", "--guid", guid} : QStringList{"register"};
+        if (QByteArray(QTest::currentDataTag()).endsWith("--force"))
+            arguments << "--force";
         arguments << "--address" << m_session.serverAddress() << "--login"
                   << "fleet"
                   << "--password-stdin";
@@ -109,8 +111,8 @@ private slots:
         QCOMPARE(running.value("managed"),
                  (QJsonObject{{"ServerAddress", "backup.example.com:7443"}, {"Login", "fleet"}}));
         run = enroll("root", {"status"});
-        QCOMPARE(run.out, "This machine is enrolled.\nThe agent daemon is running (process ID " +
-                              job.section('\t', 0, 0) + ").\n");
+        QCOMPARE(run.out, "This machine is enrolled.\nIts agent GUID is " + installedGuid() +
+                              ".\nThe agent daemon is running (process ID " + job.section('\t', 0, 0) + ").\n");
 
         stopJobs();
         QFile::remove(m_box.paths().installedConfigFile);

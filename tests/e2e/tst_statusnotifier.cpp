@@ -4,6 +4,7 @@
 #include "sandbox/tray/DesktopSettings.h"
 #include "sandbox/tray/StatusNotifierWatcher.h"
 #include "sandbox/tray/XEmbedProxy.h"
+#include "tests/support/Xdotool.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -27,25 +28,7 @@ class StatusNotifierTest : public QObject
     }
     bool logged(const char *text) const { return logText().contains(text); }
 
-    static QString xdotool(const QStringList &arguments)
-    {
-        QProcess process;
-        process.start("xdotool", arguments);
-        return process.waitForFinished() ? QString::fromUtf8(process.readAllStandardOutput()) : QString();
-    }
-
-    static QStringList windowsShown(qint64 pid)
-    {
-        return xdotool({"search", "--onlyvisible", "--pid", QString::number(pid)}).split('\n', Qt::SkipEmptyParts);
-    }
-
-    static QRect geometryOf(const QString &window)
-    {
-        QMap<QString, int> values; // X=..., Y=..., WIDTH=..., HEIGHT=...
-        for (const QString &line : xdotool({"getwindowgeometry", "--shell", window}).split('\n'))
-            values.insert(line.section('=', 0, 0), line.section('=', 1).toInt());
-        return QRect(values["X"], values["Y"], values["WIDTH"], values["HEIGHT"]);
-    }
+    static QStringList windowsShown(qint64 pid) { return xdotool::windowsShown("--pid", QString::number(pid)); }
 
 private slots:
     void initTestCase()
@@ -122,16 +105,16 @@ private slots:
         };
         for (const QString &window : windowsShown(app.processId())) {
             QTRY_COMPARE(icon(window), "_NET_WM_ICON = \tIcon (16 x 16)");
-            xdotool({"windowfocus", "--sync", window, "key", "Escape"});
+            xdotool::run({"windowfocus", "--sync", window, "key", "Escape"});
         }
         QTRY_COMPARE(windowsShown(app.processId()), QStringList());
-        xdotool({"mousemove", "500", "620"}); // where the item is: the host does not say
+        xdotool::run({"mousemove", "500", "620"}); // where the item is: the host does not say
         for (bool rightButton : {false, true}) {
             QVERIFY(tray.click(item, QPoint(500, 620), rightButton));
             QTRY_COMPARE(windowsShown(app.processId()).size(), 1);
             const QString menu = windowsShown(app.processId()).constFirst();
-            QVERIFY2(geometryOf(menu).bottom() < 600, qPrintable(QString::number(geometryOf(menu).bottom())));
-            xdotool({"key", "Escape"});
+            QCOMPARE_LT(xdotool::geometryOf(menu).bottom(), 600);
+            xdotool::run({"key", "Escape"});
             QTRY_COMPARE(windowsShown(app.processId()), QStringList());
         }
         QCOMPARE(logged("Password in "), windowsAtStart == 1);

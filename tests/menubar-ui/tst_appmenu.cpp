@@ -83,6 +83,13 @@ private slots:
         scene.menu.openLogDirectoryAction()->trigger();
         QCOMPARE(scene.fakes.urls.opened, (QList<QUrl>{QUrl("file:///var/log/agent")}));
         QVERIFY(scene.fakes.alerts.shown.isEmpty()); // the opener's failure is ignored
+
+        // Close, the second button, quits (Cancel, the first, does not: tst_translations answers it with Escape).
+        scene.fakes.alerts.answer = platform::kAlertSecondButtonReturn;
+        scene.menu.exitAction()->trigger();
+        QCOMPARE(scene.fakes.alerts.shown,
+                 QStringList{"warning Do You really want to close application?||Cancel/Close"});
+        QCOMPARE(scene.terminated, 1);
     }
 
     // Starts running, as the controller does before its first check. The tooltip says the state in words;
@@ -153,42 +160,6 @@ private slots:
         QFETCH(QRect, item);
         QFETCH(QRect, workArea);
         QTEST(panelMenuPosition(item, QSize(200, 150), QRect(0, 0, 1024, 640), workArea), "menu");
-    }
-
-    // The item's icon changes with the menu when Start or Stop ends, not at the next poll.
-    void startAndStopChangeTheIconAtOnce()
-    {
-        Scene scene{.poll = 1h};
-        scene.fakes.rootOutput = "4321\t0\tcom.kelvane.osagent\n";
-        for (bool running : {true, false}) {
-            scene.fakes.tables = {running ? kStoppedTable : kRunningTable, running ? kRunningTable : kStoppedTable};
-            QCoreApplication::processEvents();
-            (running ? scene.menu.startServiceAction() : scene.menu.stopServiceAction())->trigger();
-            QCoreApplication::processEvents();
-            QCOMPARE(scene.menu.stopServiceAction()->isEnabled(), running);
-            const QIcon expected =
-                MenuBarExtra::iconNamed(running ? "MenuBarExtraIcon" : "StopMenuBarExtraIcon", false);
-            QCOMPARE(rendered(scene.item.trayIcon()->icon()), rendered(expected));
-        }
-    }
-
-    void onlyCloseQuits_data()
-    {
-        QTest::addColumn<int>("answer"); // Return in the real alert answers as Cancel, its first button
-        QTest::addColumn<int>("terminations");
-        QTest::newRow("Cancel") << platform::kAlertFirstButtonReturn << 0;
-        QTest::newRow("Close") << platform::kAlertSecondButtonReturn << 1;
-    }
-
-    void onlyCloseQuits()
-    {
-        QFETCH(int, answer);
-        Scene scene;
-        scene.fakes.alerts.answer = answer;
-        scene.menu.exitAction()->trigger();
-        QCOMPARE(scene.fakes.alerts.shown,
-                 QStringList{"warning Do You really want to close application?||Cancel/Close"});
-        QTEST(scene.terminated, "terminations");
     }
 
     // Made once the tray is there, and then kept, however often the tray is still there.

@@ -122,6 +122,21 @@ private slots:
         xdotool::run({"windowfocus", "--sync", appWindows().constFirst(), "key", "Escape"});
         QTRY_COMPARE(appWindows(), QStringList());
     }
+
+    // A left click reaches the application, which opens the same menu itself, right below the panel.
+    void leftClickOpensTheMenuBelowThePanel()
+    {
+        // As a window manager keeps the panel's strut out of the work area; none runs here.
+        const QString workArea = QString("0,%1,1024,%2").arg(m_item.bottom() + 1).arg(639 - m_item.bottom());
+        QCOMPARE(QProcess::execute("xprop", {"-root", "-f", "_NET_WORKAREA", "32c", "-set", "_NET_WORKAREA", workArea}),
+                 0);
+        xdotool::run(
+            {"mousemove", QString::number(m_item.center().x()), QString::number(m_item.center().y()), "click", "1"});
+        QTRY_COMPARE(appWindows().size(), 1);
+        QCOMPARE(xdotool::geometryOf(appWindows().constFirst()).top(), m_item.bottom() + 1);
+        xdotool::run({"key", "Escape"});
+        QTRY_COMPARE(appWindows(), QStringList());
+    }
 };
 
 QTEST_GUILESS_MAIN(XfcePanelTest)

@@ -110,6 +110,8 @@ inline constexpr std::string_view kManagedServerAddressKey = "ServerAddress";
 inline constexpr std::string_view kManagedLoginKey = "Login";
 inline constexpr std::string_view kManagedNodeNameKey = "NodeName";
 inline constexpr std::string_view kManagedPasswordKey = "Password"; // looked for only to warn that it is ignored
+// The menu-bar application's: false turns its backups-stopped notifications off for every user.
+inline constexpr std::string_view kManagedNotifyWhenBackupsStopKey = "NotifyWhenBackupsStop";
 
 inline constexpr double kCheckIntervalSec = 5.0;
 

@@ -53,7 +53,8 @@ qsizetype editDistance(const QString &from, const QString &to)
 QString closestSetting(const QString &key)
 {
     const QStringList settings{toQString(contract::kManagedServerAddressKey), toQString(contract::kManagedLoginKey),
-                               toQString(contract::kManagedNodeNameKey)};
+                               toQString(contract::kManagedNodeNameKey),
+                               toQString(contract::kManagedNotifyWhenBackupsStopKey)};
     return *std::min_element(settings.cbegin(), settings.cend(), [&key](const QString &a, const QString &b) {
         return editDistance(key, a) < editDistance(key, b);
     });
@@ -64,7 +65,8 @@ QString closestSetting(const QString &key)
 QStringList managedSettingsKeys()
 {
     return {toQString(contract::kManagedServerAddressKey), toQString(contract::kManagedLoginKey),
-            toQString(contract::kManagedNodeNameKey), toQString(contract::kManagedPasswordKey)};
+            toQString(contract::kManagedNodeNameKey), toQString(contract::kManagedPasswordKey),
+            toQString(contract::kManagedNotifyWhenBackupsStopKey)};
 }
 
 CheckedManagedSettings checkManagedSettings(const ManagedSettingsSource &source)
@@ -120,8 +122,21 @@ CheckedManagedSettings checkManagedSettings(const ManagedSettingsSource &source)
     take(contract::kManagedServerAddressKey, checked.settings.serverAddress);
     take(contract::kManagedLoginKey, checked.settings.login);
     take(contract::kManagedNodeNameKey, checked.settings.nodeName);
+    const QString notify = toQString(contract::kManagedNotifyWhenBackupsStopKey);
+    if (source.values.contains(notify)) {
+        // A profile's Boolean, or the text a settings file holds.
+        const QVariant value = source.values.value(notify);
+        const QString text = value.typeId() == QMetaType::Bool ? QString() : value.toString().trimmed().toLower();
+        if (value.typeId() == QMetaType::Bool)
+            checked.settings.notifyWhenBackupsStop = value.toBool();
+        else if (text == u"true" || text == u"false")
+            checked.settings.notifyWhenBackupsStop = text == u"true";
+        else
+            faults << QStringLiteral("%1 is neither true nor false").arg(notify);
+    }
     if (!faults.isEmpty()) {
         checked.settings.serverAddress = checked.settings.login = checked.settings.nodeName = std::nullopt;
+        checked.settings.notifyWhenBackupsStop = std::nullopt;
         checked.settings.error =
             QStringLiteral("Managed settings in %1 ignored: %2").arg(source.origin, faults.join(QStringLiteral("; ")));
         checked.warnings << checked.settings.error;

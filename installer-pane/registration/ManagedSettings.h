@@ -15,6 +15,7 @@ struct ManagedSettings
     std::optional<QString> serverAddress;
     std::optional<QString> login;
     std::optional<QString> nodeName;
+    std::optional<bool> notifyWhenBackupsStop; // the menu-bar application's notifications; none: the user decides
     // What an administrator may have meant but did not get, as the log has it: the fault that left the whole
     // source unmanaged (empty when none did), and each key that is no setting of ours, by the setting whose name
     // is closest to it.

@@ -20,9 +20,12 @@ std::optional<QVariant> forcedValue(CFStringRef key, CFStringRef domain)
     const CFPropertyListRef value = CFPreferencesCopyAppValue(key, domain);
     if (!value)
         return std::nullopt;
-    QVariant found; // anything but a string stays invalid, a value of the wrong type
+    QVariant found; // anything but a string or a Boolean stays invalid, a value of the wrong type
     if (CFGetTypeID(value) == CFStringGetTypeID())
         found = QString::fromCFString(static_cast<CFStringRef>(value));
+    else if (CFGetTypeID(value) ==
+             CFBooleanGetTypeID()) // CFBoolean: https://developer.apple.com/documentation/corefoundation/cfboolean
+        found = CFBooleanGetValue(static_cast<CFBooleanRef>(value)) != 0;
     CFRelease(value);
     return CFPreferencesAppValueIsForced(key, domain) ? std::optional<QVariant>(found) : std::nullopt;
 }

@@ -84,6 +84,7 @@ int runMenuBarApplication(const contract::AgentPaths &paths, platform::LogSink &
         registrationPaneFactory(page),
         &colourScheme,
         &notifier,
+        [managed = page.managedSettings] { return managed->read().notifyWhenBackupsStop.value_or(true); },
     });
     // Its answers come through the event loop whenever it is asked; asked once the item is made, its
     // subscriptions keep no one waiting for the item.

@@ -530,6 +530,22 @@ private slots:
         QCOMPARE(checkManagedSettings({"f", values, {}}).warnings.size(), 6); // the password, five named, none counted
     }
 
+    // The menu-bar application's key: a profile's Boolean or a file's text; anything else voids the source.
+    void notificationsKeyIsTrueOrFalse()
+    {
+        const auto taken = [](const QVariant &value) {
+            const ManagedSettings settings =
+                checkManagedSettings({"f", {{"NotifyWhenBackupsStop", value}}, {}}).settings;
+            return settings.error.isEmpty() ? QVariant(settings.notifyWhenBackupsStop.value())
+                                            : QVariant(settings.error);
+        };
+        QCOMPARE(taken(false), QVariant(false));
+        QCOMPARE(taken(" False "), QVariant(false));
+        QCOMPARE(taken("true"), QVariant(true));
+        QCOMPARE(taken("no"),
+                 QVariant("Managed settings in f ignored: NotifyWhenBackupsStop is neither true nor false"));
+    }
+
     void consoleUserIsWhoeverOwnsTheConsole()
     {
         QTemporaryDir dir;

@@ -11,11 +11,14 @@ typedef const void *CFTypeRef;
 typedef unsigned long CFTypeID;
 typedef CFTypeRef CFPropertyListRef;
 typedef const struct __CFString *CFStringRef;
+typedef const struct __CFBoolean *CFBooleanRef; // https://developer.apple.com/documentation/corefoundation/cfboolean
 
 extern "C" {
 CFTypeID CFGetTypeID(CFTypeRef cf);
 void CFRelease(CFTypeRef cf);
 CFTypeID CFStringGetTypeID(void);
+CFTypeID CFBooleanGetTypeID(void);
+Boolean CFBooleanGetValue(CFBooleanRef boolean);
 Boolean CFPreferencesAppValueIsForced(CFStringRef key, CFStringRef applicationID);
 CFPropertyListRef CFPreferencesCopyAppValue(CFStringRef key, CFStringRef applicationID);
 }

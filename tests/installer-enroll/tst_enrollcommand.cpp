@@ -112,9 +112,9 @@ private slots:
         QFETCH(QString, error);
         const QStringList given = arguments.isEmpty() ? QStringList() : arguments.split('|');
         const bool managed = QByteArray(QTest::currentDataTag()).startsWith("managed: ");
-        const auto parsed =
-            EnrollOptions::parse(QStringList{"osagent-enroll"} + given,
-                                 managed ? ManagedSettings{"m:1", "fleet", "n 7", {}, {}, {}} : ManagedSettings{});
+        const auto parsed = EnrollOptions::parse(
+            QStringList{"osagent-enroll"} + given,
+            managed ? ManagedSettings{.serverAddress = "m:1", .login = "fleet", .nodeName = "n 7"} : ManagedSettings{});
         if (error.isEmpty()) {
             QVERIFY(std::holds_alternative<EnrollRequest>(parsed));
             QVERIFY(std::get<EnrollRequest>(parsed) == request);

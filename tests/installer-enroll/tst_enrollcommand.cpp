@@ -111,10 +111,13 @@ private slots:
         QFETCH(EnrollRequest, request);
         QFETCH(QString, error);
         const QStringList given = arguments.isEmpty() ? QStringList() : arguments.split('|');
-        const bool managed = QByteArray(QTest::currentDataTag()).startsWith("managed: ");
-        const auto parsed = EnrollOptions::parse(
-            QStringList{"osagent-enroll"} + given,
-            managed ? ManagedSettings{.serverAddress = "m:1", .login = "fleet", .nodeName = "n 7"} : ManagedSettings{});
+        ManagedSettings managed;
+        if (QByteArray(QTest::currentDataTag()).startsWith("managed: ")) {
+            managed.serverAddress = "m:1";
+            managed.login = "fleet";
+            managed.nodeName = "n 7";
+        }
+        const auto parsed = EnrollOptions::parse(QStringList{"osagent-enroll"} + given, managed);
         if (error.isEmpty()) {
             QVERIFY(std::holds_alternative<EnrollRequest>(parsed));
             QVERIFY(std::get<EnrollRequest>(parsed) == request);

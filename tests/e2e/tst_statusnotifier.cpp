@@ -168,7 +168,9 @@ private slots:
         xfconf.set("xfce4-panel", "/panels/dark-mode", false);
         portal.setScheme(2);
         emit portal.SettingChanged("org.freedesktop.appearance", "contrast", QDBusVariant(1u)); // not ours
+        xfconf.set("xfce4-panel", "/panels/panel-1/size", 26u);                                 // nor this
         QTRY_COMPARE(scheme.prefersDark(), std::optional<bool>(false));
+        QVERIFY(!QTest::qWaitFor([&] { return scheme.prefersDark() != std::optional<bool>(false); }, 300));
         QDBusConnection::disconnectFromBus("desktop");
     }
 

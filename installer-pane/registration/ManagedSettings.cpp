@@ -60,6 +60,23 @@ QString closestSetting(const QString &key)
     });
 }
 
+// A switch of the menu-bar application's: a profile's Boolean, or the text a settings file holds; none where
+// the source does not set it, and a fault where it is neither true nor false.
+std::optional<bool> switchOf(const ManagedSettingsSource &source, std::string_view key, QStringList &faults)
+{
+    const QString name = toQString(key);
+    if (!source.values.contains(name))
+        return std::nullopt;
+    const QVariant value = source.values.value(name);
+    if (value.typeId() == QMetaType::Bool)
+        return value.toBool();
+    const QString text = value.toString().trimmed().toLower();
+    if (text == u"true" || text == u"false")
+        return text == u"true";
+    faults << QStringLiteral("%1 is neither true nor false").arg(name);
+    return std::nullopt;
+}
+
 } // namespace
 
 QStringList managedSettingsKeys()
@@ -122,18 +139,7 @@ CheckedManagedSettings checkManagedSettings(const ManagedSettingsSource &source)
     take(contract::kManagedServerAddressKey, checked.settings.serverAddress);
     take(contract::kManagedLoginKey, checked.settings.login);
     take(contract::kManagedNodeNameKey, checked.settings.nodeName);
-    const QString notify = toQString(contract::kManagedNotifyWhenBackupsStopKey);
-    if (source.values.contains(notify)) {
-        // A profile's Boolean, or the text a settings file holds.
-        const QVariant value = source.values.value(notify);
-        const QString text = value.typeId() == QMetaType::Bool ? QString() : value.toString().trimmed().toLower();
-        if (value.typeId() == QMetaType::Bool)
-            checked.settings.notifyWhenBackupsStop = value.toBool();
-        else if (text == u"true" || text == u"false")
-            checked.settings.notifyWhenBackupsStop = text == u"true";
-        else
-            faults << QStringLiteral("%1 is neither true nor false").arg(notify);
-    }
+    checked.settings.notifyWhenBackupsStop = switchOf(source, contract::kManagedNotifyWhenBackupsStopKey, faults);
     if (!faults.isEmpty()) {
         checked.settings.serverAddress = checked.settings.login = checked.settings.nodeName = std::nullopt;
         checked.settings.notifyWhenBackupsStop = std::nullopt;

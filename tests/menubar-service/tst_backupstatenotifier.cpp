@@ -39,6 +39,7 @@ private slots:
         QTest::newRow("started by the user after a stop, not coming up")
             << "run stop down start down down" << true << QStringList{stopped};
         QTest::newRow("started at launch, never coming up") << "start down down" << true << QStringList{stopped};
+        QTest::newRow("started, one check down, then up") << "run down start down run" << true << QStringList{};
         QTest::newRow("never ran, never started") << "down down down" << true << QStringList{};
         QTest::newRow("back to running") << "run down down run" << true << QStringList{stopped, resumed};
         QTest::newRow("a second notice only after running in between")

@@ -12,7 +12,7 @@ namespace platform {
 
 namespace {
 
-// https://specifications.freedesktop.org/notification-spec/latest/protocol.html
+// The desktop notification service's D-Bus protocol, as freedesktop.org publishes it (org.freedesktop.Notifications).
 const QString kService = QStringLiteral("org.freedesktop.Notifications");
 const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
 const QString kInterface = QStringLiteral("org.freedesktop.Notifications");

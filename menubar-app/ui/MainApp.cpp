@@ -32,6 +32,7 @@ MainApp::MainApp(Dependencies dependencies, QObject *parent)
         std::move(dependencies.isSystemTrayAvailable),
         MenuBarExtra::kTrayPollInterval,
         dependencies.colourScheme,
+        dependencies.activationPoint,
     });
     m_registrationOffer = std::make_unique<RegistrationOffer>(RegistrationOffer::Dependencies{
         m_servicesController.get(),

@@ -11,6 +11,7 @@
 
 namespace platform {
 class DesktopColourScheme;
+class TrayActivationPoint;
 class LogSink;
 class UserNotifier;
 } // namespace platform
@@ -39,7 +40,8 @@ public:
         // The user's: remembers that the registration window has opened by itself.
         QSettings &settings;
         InstallerPaneFactory newRegistrationPane;
-        platform::DesktopColourScheme *colourScheme = nullptr; // none: the palette alone decides
+        platform::DesktopColourScheme *colourScheme = nullptr;    // none: the palette alone decides
+        platform::TrayActivationPoint *activationPoint = nullptr; // none: the menu opens at the pointer
         // Tells the user when backups stop and resume; none: only the icon and the log do.
         platform::UserNotifier *notifier = nullptr;
         // Whether the administrator lets the user's setting decide; no: the notifications are off for all.

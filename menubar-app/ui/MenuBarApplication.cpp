@@ -13,6 +13,7 @@
 #include "platform/widgets/DesktopUrlOpener.h"
 #include "platform/widgets/MessageBoxAlertPresenter.h"
 #include "platform/widgets/SystemTray.h"
+#include "platform/widgets/TrayActivationPoint.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -67,6 +68,7 @@ int runMenuBarApplication(const contract::AgentPaths &paths, platform::LogSink &
     platform::MessageBoxAlertPresenter alerts;
     platform::DesktopUrlOpener urlOpener;
     platform::DesktopColourScheme colourScheme;
+    platform::TrayActivationPoint activationPoint;
     platform::DesktopNotifier notifier(log);
 
     installer::EnrollerDependencies page;
@@ -83,12 +85,14 @@ int runMenuBarApplication(const contract::AgentPaths &paths, platform::LogSink &
         settings,
         registrationPaneFactory(page),
         &colourScheme,
+        &activationPoint,
         &notifier,
         [managed = page.managedSettings] { return managed->read().notifyWhenBackupsStop.value_or(true); },
     });
     // Its answers come through the event loop whenever it is asked; asked once the item is made, its
     // subscriptions keep no one waiting for the item.
     platform::followDesktopColourScheme(colourScheme, qgetenv("XDG_CURRENT_DESKTOP"));
+    platform::followTrayActivations(activationPoint);
     return QApplication::exec();
 }
 

@@ -5,6 +5,7 @@
 #include "platform/LogSink.h"
 #include "platform/widgets/DesktopColourScheme.h"
 #include "platform/widgets/SystemTray.h"
+#include "platform/widgets/TrayActivationPoint.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -33,6 +34,7 @@ MenuBarExtra::MenuBarExtra(Dependencies dependencies, QObject *parent)
     , m_log(dependencies.log)
     , m_isSystemTrayAvailable(std::move(dependencies.isSystemTrayAvailable))
     , m_colourScheme(dependencies.colourScheme)
+    , m_activationPoint(dependencies.activationPoint)
 {
     m_trayPoll.setInterval(dependencies.trayPollInterval);
     connect(&m_trayPoll, &QTimer::timeout, this, &MenuBarExtra::showWhenTrayAvailable);
@@ -154,11 +156,21 @@ void MenuBarExtra::openMenuAtItem(QSystemTrayIcon::ActivationReason reason)
     // the panel then. Any other click, or a host's call, opens it here unless it is open already.
     if (!m_menu || (m_menu->isVisible() && reason != QSystemTrayIcon::Context))
         return;
-    QRect item = m_trayIcon->geometry();
-    // A StatusNotifierItem host does not tell where the item is; the click was there, though.
-    if (!item.isValid() || !QGuiApplication::screenAt(item.center()))
-        item = QRect(QCursor::pos(), QSize(1, 1));
-    openMenuBesidePanel(*m_menu, item);
+    const QRect item = m_trayIcon->geometry();
+    if (item.isValid() && QGuiApplication::screenAt(item.center())) {
+        openMenuBesidePanel(*m_menu, item);
+        return;
+    }
+    // A StatusNotifierItem host does not tell where the item is, but where it was activated: at the click, or
+    // where the host chose for an activation from the keyboard. Where that is not known, at the pointer.
+    auto open = [this](std::optional<QPoint> at) {
+        if (m_menu)
+            openMenuBesidePanel(*m_menu, QRect(at.value_or(QCursor::pos()), QSize(1, 1)));
+    };
+    if (m_activationPoint)
+        m_activationPoint->whenKnown(this, open);
+    else
+        open(std::nullopt);
 }
 
 } // namespace menubar

@@ -15,6 +15,7 @@ class QMenu;
 namespace platform {
 class DesktopColourScheme;
 class LogSink;
+class TrayActivationPoint;
 } // namespace platform
 
 namespace menubar {
@@ -45,6 +46,8 @@ public:
         std::chrono::milliseconds trayPollInterval;
         // The desktop's own light or dark preference, before the palette; may be none.
         platform::DesktopColourScheme *colourScheme = nullptr;
+        // Where the tray host says the item was activated; none: at the pointer.
+        platform::TrayActivationPoint *activationPoint = nullptr;
     };
 
     explicit MenuBarExtra(Dependencies dependencies, QObject *parent = nullptr);
@@ -73,6 +76,7 @@ private:
     platform::LogSink &m_log;
     std::function<bool()> m_isSystemTrayAvailable;
     QPointer<platform::DesktopColourScheme> m_colourScheme;
+    QPointer<platform::TrayActivationPoint> m_activationPoint;
     std::unique_ptr<QSystemTrayIcon> m_trayIcon;
     QTimer m_trayPoll;
     // Each icon drawn once, by its resource's name; what the tray shows now, by the same name.

@@ -108,12 +108,22 @@ private slots:
             xdotool::run({"windowfocus", "--sync", window, "key", "Escape"});
         }
         QTRY_COMPARE(windowsShown(app.processId()), QStringList());
-        xdotool::run({"mousemove", "500", "620"}); // where the item is: the host does not say
-        for (bool rightButton : {false, true}) {
-            QVERIFY(tray.click(item, QPoint(500, 620), rightButton));
+        // A click reaches the host where the pointer is; an activation from the keyboard wherever the host chose,
+        // the pointer being anywhere. The menu opens there, above the panel's area.
+        const struct
+        {
+            QPoint pointer, at;
+            bool rightButton;
+        } activations[] = {
+            {{500, 620}, {500, 620}, false}, {{500, 620}, {500, 620}, true}, {{20, 20}, {900, 620}, false}};
+        for (const auto &[pointer, at, rightButton] : activations) {
+            xdotool::run({"mousemove", QString::number(pointer.x()), QString::number(pointer.y())});
+            QVERIFY(tray.click(item, at, rightButton));
             QTRY_COMPARE(windowsShown(app.processId()).size(), 1);
-            const QString menu = windowsShown(app.processId()).constFirst();
-            QCOMPARE_LT(xdotool::geometryOf(menu).bottom(), 600);
+            const QRect menu = xdotool::geometryOf(windowsShown(app.processId()).constFirst());
+            QCOMPARE_LT(menu.bottom(), 600);
+            QCOMPARE_LE(menu.left(), at.x());
+            QCOMPARE_GE(menu.right(), at.x());
             xdotool::run({"key", "Escape"});
             QTRY_COMPARE(windowsShown(app.processId()), QStringList());
         }

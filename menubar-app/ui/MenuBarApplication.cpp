@@ -92,7 +92,8 @@ int runMenuBarApplication(const contract::AgentPaths &paths, platform::LogSink &
     // Its answers come through the event loop whenever it is asked; asked once the item is made, its
     // subscriptions keep no one waiting for the item.
     platform::followDesktopColourScheme(colourScheme, qgetenv("XDG_CURRENT_DESKTOP"));
-    platform::followTrayActivations(activationPoint);
+    // Its connection to the bus is made while the caller waits: not before the item is up.
+    QTimer::singleShot(0, &activationPoint, [&activationPoint] { platform::followTrayActivations(activationPoint); });
     return QApplication::exec();
 }
 

@@ -29,7 +29,6 @@ std::optional<QPoint> applicationPoint(QPoint devicePoint)
 TrayActivationPoint::TrayActivationPoint(QObject *parent)
     : QObject(parent)
 {
-    m_wait.setSingleShot(true);
     m_wait.setInterval(kWaitForPoint);
     connect(&m_wait, &QTimer::timeout, this, [this] { answer(std::nullopt); });
 }
@@ -47,8 +46,7 @@ void TrayActivationPoint::activatedAt(QPoint devicePoint)
 
 void TrayActivationPoint::whenKnown(QObject *context, std::function<void(std::optional<QPoint>)> reply)
 {
-    if (m_reply)
-        answer(std::nullopt);
+    answer(std::nullopt); // to the question before, if any
     if (m_point && !m_pointAge.hasExpired(kPointKept.count())) {
         const std::optional<QPoint> point = std::exchange(m_point, std::nullopt);
         reply(point);

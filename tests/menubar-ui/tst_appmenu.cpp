@@ -111,6 +111,9 @@ private slots:
             QCOMPARE(scene.item.trayIcon()->toolTip(),
                      running ? "Kelvane OS Agent: running" : "Kelvane OS Agent: stopped");
             QVERIFY(scene.item.trayIcon()->icon().isMask());
+            // Drawn at build time at a panel's size on a normal and a HiDPI screen, not scaled when shown.
+            QVERIFY(scene.item.trayIcon()->icon().availableSizes().contains(QSize(22, 22)));
+            QVERIFY(scene.item.trayIcon()->icon().availableSizes().contains(QSize(44, 44)));
 
             // Published at every check, handed over only when it changes: the tray keeps each icon it gets.
             const qint64 shown = scene.item.trayIcon()->icon().cacheKey();

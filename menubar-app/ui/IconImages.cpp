@@ -1,6 +1,8 @@
 #include "menubar-app/ui/IconImages.h"
 
 #include <QDir>
+#include <QImageReader>
+#include <QPixmap>
 
 namespace menubar {
 
@@ -8,9 +10,13 @@ QIcon iconFromImages(const QString &name)
 {
     QIcon icon;
     const QDir images(QStringLiteral(":/icons/") + name);
-    // Each image added at its own size, which Qt reads from the file.
-    for (const QString &image : images.entryList(QDir::Files))
-        icon.addFile(images.filePath(image));
+    for (const QString &image : images.entryList(QDir::Files)) {
+        // Told the format and not to guess, Qt reads a PNG itself. Otherwise (QIcon::addFile too) it first loads
+        // every image format plug-in to offer each the file, Qt Svg's among them.
+        QImageReader reader(images.filePath(image), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
     return icon;
 }
 

@@ -1,9 +1,9 @@
 #include "menubar-app/ui/AboutView.h"
 
 #include "menubar-app/ui/BundleInfo.h"
+#include "menubar-app/ui/IconImages.h"
 #include "platform/UserCalendar.h"
 
-#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -12,18 +12,9 @@ namespace menubar {
 
 namespace {
 
-const QString kFallbackIcon = QStringLiteral(":/icons/AppIcon.svg");
-
 QString bundleString(const BundleInfo &bundle, const char *key)
 {
     return bundle.stringForKey(QLatin1String(key)).value_or(QLatin1String(AboutView::kMissingValue));
-}
-
-// The running application's icon; our own artwork if the entry point set none.
-QIcon applicationIcon()
-{
-    const QIcon icon = QGuiApplication::windowIcon();
-    return icon.isNull() ? QIcon(kFallbackIcon) : icon;
 }
 
 QLabel *centredLabel(const QString &text, const QString &objectName, QWidget *parent)
@@ -52,8 +43,9 @@ void AboutView::buildContent()
     iconLabel->setObjectName(QStringLiteral("iconImage"));
     iconLabel->setFixedSize(kIconSize);
     iconLabel->setAlignment(Qt::AlignCenter);
-    // QIcon::pixmap keeps the aspect ratio and fits inside the requested size.
-    iconLabel->setPixmap(applicationIcon().pixmap(kIconSize, devicePixelRatioF()));
+    // The application's icon, drawn at this size for a normal and a HiDPI screen: the windows' icon stops at
+    // the size of a task switcher's. QIcon::pixmap keeps the aspect ratio and fits inside the requested size.
+    iconLabel->setPixmap(iconFromImages(QStringLiteral("AppIcon-About")).pixmap(kIconSize, devicePixelRatioF()));
     iconLabel->setAccessibleName(tr("%1 icon").arg(m_appName)); // a picture says nothing to a screen reader
 
     QLabel *nameLabel = centredLabel(m_appName, QStringLiteral("appNameLabel"), this);

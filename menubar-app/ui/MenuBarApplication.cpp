@@ -4,6 +4,7 @@
 #include "installer-pane/registration/RegistrationHelper.h"
 #include "menubar-app/service/ProcessHelper.h"
 #include "menubar-app/ui/BundleInfo.h"
+#include "menubar-app/ui/IconImages.h"
 #include "menubar-app/ui/MainApp.h"
 #include "platform/AdministratorShell.h"
 #include "platform/LogSink.h"
@@ -55,7 +56,7 @@ int runMenuBarApplication(const contract::AgentPaths &paths, platform::LogSink &
     // Our windows' icon, once the item is up: an X window is handed it drawn at every size it may be shown at,
     // the item's own window too, and that would hold up the item by milliseconds. A window opened before
     // then takes it up when it comes.
-    QTimer::singleShot(0, qApp, [] { QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/AppIcon.svg"))); });
+    QTimer::singleShot(0, qApp, [] { QApplication::setWindowIcon(iconFromImages(QStringLiteral("AppIcon"))); });
     // Trays read the item's title from the application's name, and title bars show the display name:
     // both are the bundle's name, not the executable's.
     const BundleInfo bundle = BundleInfo::mainBundle();

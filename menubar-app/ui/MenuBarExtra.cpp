@@ -1,6 +1,7 @@
 #include "menubar-app/ui/MenuBarExtra.h"
 
 #include "menubar-app/service/ServicesController.h"
+#include "menubar-app/ui/IconImages.h"
 #include "menubar-app/ui/PanelMenu.h"
 #include "platform/LogSink.h"
 #include "platform/widgets/DesktopColourScheme.h"
@@ -15,9 +16,9 @@ namespace menubar {
 
 namespace {
 
-QString resourceName(const QString &name, bool darkPanel)
+QString imagesName(const QString &name, bool darkPanel)
 {
-    return QStringLiteral(":/icons/%1%2.svg").arg(name, darkPanel ? QStringLiteral("-dark") : QString());
+    return darkPanel ? name + QStringLiteral("-dark") : name;
 }
 
 bool isDark(const QPalette &palette)
@@ -53,7 +54,7 @@ MenuBarExtra::~MenuBarExtra() = default;
 
 QIcon MenuBarExtra::iconNamed(const QString &name, bool darkPanel)
 {
-    QIcon icon(resourceName(name, darkPanel));
+    QIcon icon = iconFromImages(imagesName(name, darkPanel));
     icon.setIsMask(true);
     return icon;
 }
@@ -115,7 +116,7 @@ void MenuBarExtra::updateItem()
     // A new icon, even of the same picture, is drawn anew by the tray and cached anew by Qt: hand one over
     // only when the picture changes.
     const bool darkPanel = isPanelDark();
-    const QString shown = resourceName(m_servicesController->iconName(), darkPanel);
+    const QString shown = imagesName(m_servicesController->iconName(), darkPanel);
     if (shown != m_shownIcon) {
         m_trayIcon->setIcon(icon(m_servicesController->iconName(), darkPanel));
         m_shownIcon = shown;
@@ -143,10 +144,10 @@ bool MenuBarExtra::isPanelDark() const
 
 const QIcon &MenuBarExtra::icon(const QString &name, bool darkPanel)
 {
-    const QString resource = resourceName(name, darkPanel);
-    auto drawn = m_icons.find(resource);
+    const QString images = imagesName(name, darkPanel);
+    auto drawn = m_icons.find(images);
     if (drawn == m_icons.end())
-        drawn = m_icons.insert(resource, iconNamed(name, darkPanel));
+        drawn = m_icons.insert(images, iconNamed(name, darkPanel));
     return *drawn;
 }
 

@@ -28,7 +28,7 @@ class ServicesController;
 // panel's colours; so does a right click that reaches the application. Where no tray exists yet the program
 // keeps running and makes the item once one appears.
 // The controller publishes its state at every check; the item hands the tray a new icon or tooltip only
-// when that changes what it shows, and draws each icon once: the tray keeps what it is handed.
+// when that changes what it shows, and loads each icon once: the tray keeps what it is handed.
 class MenuBarExtra : public QObject
 {
     Q_OBJECT
@@ -79,7 +79,7 @@ private:
     QPointer<platform::TrayActivationPoint> m_activationPoint;
     std::unique_ptr<QSystemTrayIcon> m_trayIcon;
     QTimer m_trayPoll;
-    // Each icon drawn once, by its resource's name; what the tray shows now, by the same name.
+    // Each icon loaded once, by the name of its images; what the tray shows now, by the same name.
     QHash<QString, QIcon> m_icons;
     QString m_shownIcon;
 };

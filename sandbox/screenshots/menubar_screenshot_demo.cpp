@@ -6,6 +6,7 @@
 // from here.
 #include "menubar-app/service/ProcessRunner.h"
 #include "menubar-app/ui/AppMenu.h"
+#include "menubar-app/ui/IconImages.h"
 #include "menubar-app/ui/MainApp.h"
 #include "menubar-app/ui/MenuBarApplication.h"
 #include "platform/LogSink.h"
@@ -47,7 +48,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/AppIcon.svg")));
+    QApplication::setWindowIcon(menubar::iconFromImages(QStringLiteral("AppIcon")));
     const QStringList arguments = QApplication::arguments();
     const QString language = arguments.size() > 2 && arguments.last().size() == 2 ? arguments.last() : "en";
     platform::installTranslations({language});

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDate>
+#include <QFile>
 #include <QLabel>
 #include <QPointer>
 #include <QSignalSpy>
@@ -111,6 +112,9 @@ private slots:
             QCOMPARE(scene.item.trayIcon()->toolTip(),
                      running ? "Kelvane OS Agent: running" : "Kelvane OS Agent: stopped");
             QVERIFY(scene.item.trayIcon()->icon().isMask());
+            // Drawn at build time at a panel's size on a normal and a HiDPI screen, not scaled when shown.
+            QVERIFY(scene.item.trayIcon()->icon().availableSizes().contains(QSize(22, 22)));
+            QVERIFY(scene.item.trayIcon()->icon().availableSizes().contains(QSize(44, 44)));
 
             // Published at every check, handed over only when it changes: the tray keeps each icon it gets.
             const qint64 shown = scene.item.trayIcon()->icon().cacheKey();
@@ -204,6 +208,7 @@ private slots:
                 QVERIFY(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
                 for (const char *name : {"appNameLabel", "versionLabel", "copyrightLabel"})
                     shown.append(window->findChild<QLabel *>(name)->text());
+                QCOMPARE(window->findChild<QLabel *>("iconImage")->pixmap().size(), QSize(80, 80));
             });
             scene.menu.aboutAction()->trigger();
             QCOMPARE(windows.size(), opening);
@@ -211,6 +216,10 @@ private slots:
             QTEST(shown.mid(0, 2).join(u'|'), "nameAndVersion");
             QVERIFY(shown.value(2).startsWith(u"\u00A9 %1 "_qs.arg(QDate::currentDate().year())));
         }
+        // The item's and the window's icons were read without Qt's image format plug-ins, which would bring
+        // Qt Svg into the program (Linux shows what is loaded in /proc).
+        QFile maps("/proc/self/maps");
+        QVERIFY(!maps.open(QIODevice::ReadOnly) || !maps.readAll().contains("imageformats"));
     }
 };
 

@@ -55,38 +55,22 @@ private slots:
         QTest::addColumn<QString>("calls");  // after the first check: "ps" a probe, "root" the command as root
         QTest::addColumn<QString>("prompt"); // "", "shown" or "shown, settings opened"
         const int yes = kAlertFirstButtonReturn, no = kAlertSecondButtonReturn;
-        QTest::newRow("started") << "start" << false << "4321\t0\tx\n"
-                                 << yes << "true 0"
-                                 << "ps root ps"
-                                 << "";
-        QTest::newRow("no disk access, Yes") << "start" << false << "-\t6\tx\n"
-                                             << yes << "false 6"
-                                             << "ps root ps"
-                                             << "shown, settings opened";
-        QTest::newRow("other failure") << "start" << false << "-\t78\tx\n"
-                                       << yes << "false 78"
-                                       << "ps root ps"
-                                       << "";
-        QTest::newRow("running despite status 6") << "start" << false << "4321\t6\tx\n"
-                                                  << yes << "true 6"
-                                                  << "ps root ps"
-                                                  << "";
-        QTest::newRow("first line decides") << "start" << false << "-\t6\tx\n4321\t0\tx\n"
-                                            << no << "false 6"
-                                            << "ps root ps"
-                                            << "shown";
-        QTest::newRow("failed start") << "start" << false << QString() << yes << "false 0"
-                                      << "ps root ps"
-                                      << "";
-        QTest::newRow("stop") << "stop" << true << "" << yes << "false 0"
-                              << "ps root ps"
-                              << "";
-        QTest::newRow("start while running") << "start" << true << "" << yes << "false 0"
-                                             << "ps"
-                                             << "";
-        QTest::newRow("stop while stopped") << "stop" << false << "" << yes << "false 0"
-                                            << "ps"
-                                            << "";
+        const auto row = [](const char *name, const char *action, bool running, const QString &output, int answer,
+                            const char *parsed, const char *calls, const char *prompt = "") {
+            QTest::newRow(name) << QString(action) << running << output << answer << QString(parsed) << QString(calls)
+                                << QString(prompt);
+        };
+        row("started", "start", false, "4321\t0\tx\n", yes, "true 0", "ps root ps");
+        row("no disk access, Yes", "start", false, "-\t6\tx\n", yes, "false 6", "ps root ps", "shown, settings opened");
+        row("other failure", "start", false, "-\t78\tx\n", yes, "false 78", "ps root ps");
+        row("running despite status 6", "start", false, "4321\t6\tx\n", yes, "true 6", "ps root ps");
+        row("first line decides", "start", false, "-\t6\tx\n4321\t0\tx\n", no, "false 6", "ps root ps", "shown");
+        row("failed start", "start", false, QString(), yes, "false 0", "ps root ps");
+        row("ten mebibytes of digits are no process ID", "start", false, QString(10 << 20, '9') + "\t78\tx", yes,
+            "false 78", "ps root ps");
+        row("stop", "stop", true, "", yes, "false 0", "ps root ps");
+        row("start while running", "start", true, "", yes, "false 0", "ps");
+        row("stop while stopped", "stop", false, "", yes, "false 0", "ps");
     }
 
     void commandsRunOnlyFromTheOppositeState()

@@ -23,16 +23,11 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("side");
-        QTest::newRow("16") << "icon_16x16.png" << 16;
-        QTest::newRow("16@2x") << "icon_16x16@2x.png" << 32;
-        QTest::newRow("32") << "icon_32x32.png" << 32;
-        QTest::newRow("32@2x") << "icon_32x32@2x.png" << 64;
-        QTest::newRow("128") << "icon_128x128.png" << 128;
-        QTest::newRow("128@2x") << "icon_128x128@2x.png" << 256;
-        QTest::newRow("256") << "icon_256x256.png" << 256;
-        QTest::newRow("256@2x") << "icon_256x256@2x.png" << 512;
-        QTest::newRow("512") << "icon_512x512.png" << 512;
-        QTest::newRow("512@2x") << "icon_512x512@2x.png" << 1024;
+        for (const int side : {16, 32, 128, 256, 512}) {
+            const QString name = QString("icon_%1x%1").arg(side);
+            QTest::addRow("%d", side) << name + ".png" << side;
+            QTest::addRow("%d@2x", side) << name + "@2x.png" << 2 * side;
+        }
     }
 
     void drawsEverySizeIconutilExpects()

@@ -6,7 +6,6 @@
 #include "installer-pane/enroll/PasswordSource.h"
 #include "installer-pane/enroll/SystemDefaults.h"
 #include "platform/AdministratorShell.h"
-#include "platform/ChildProcess.h"
 #include "platform/LogSink.h"
 #include "tests/support/ScriptDir.h"
 
@@ -399,9 +398,8 @@ private slots:
         QFETCH(QString, setUp);
         QFETCH(EnrollExit, exit);
         QFETCH(QString, result);
-        QTemporaryDir dir;
-        QCOMPARE(
-            platform::runChildProcess({"/bin/sh", {"-c", "cd '" + dir.path() + "' && " + setUp}, {}, false}).status, 0);
+        ScriptDir dir;
+        QCOMPARE(dir.sh(setUp), 0);
         const QString path = dir.filePath("f");
         const bool asNobody = QByteArray(QTest::currentDataTag()) == "the caller may not read it" && ::geteuid() == 0;
         if (asNobody) {

@@ -72,9 +72,7 @@ private slots:
         QStringList arguments = again ? QStringList{"reregister", "--guid", guid} : QStringList{"register"};
         if (QByteArray(QTest::currentDataTag()).endsWith("--force"))
             arguments << "--force";
-        arguments << "--address" << m_session.serverAddress() << "--login"
-                  << "fleet"
-                  << "--password-stdin";
+        arguments += {"--address", m_session.serverAddress(), "--login", "fleet", "--password-stdin"};
 
         const Run run = enroll(mode, arguments, "  " + kPassword + "\n");
         QCOMPARE(run.err, again ? "Re-registration success\n" : "Registration success\n");

@@ -244,12 +244,10 @@ private slots:
     {
         QTest::addColumn<QString>("setUp"); // "foreign": another user's
         QTest::addColumn<QString>("squatted");
-        QTest::newRow("another user's") << "foreign"
-                                        << "";
-        QTest::newRow("a link to a directory of ours") << "mkdir -m 0700 real && ln -s \"$PWD/real\" staging"
-                                                       << "real";
-        QTest::newRow("open to others") << "mkdir -m 0777 staging"
-                                        << "staging";
+        QTest::newRow("another user's") << QString("foreign") << QString();
+        QTest::newRow("a link to a directory of ours")
+            << QString("mkdir -m 0700 real && ln -s \"$PWD/real\" staging") << QString("real");
+        QTest::newRow("open to others") << QString("mkdir -m 0777 staging") << QString("staging");
     }
 
     // Whoever made the staging directory first cannot stop a registration: it stages in a directory of our own,

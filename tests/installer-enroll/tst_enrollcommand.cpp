@@ -97,6 +97,7 @@ private slots:
            {re, "G", "m:1", "fleet", "n 7", {}, false});
         refused("managed: another address", "register|--address|m:2|--password-stdin",
                 differs.arg("address", "ServerAddress"));
+        refused("managed: another login", "register|--login|other|--password-stdin", differs.arg("login", "Login"));
         refused("managed: an empty name", "register|--name=|--password-stdin", differs.arg("name", "NodeName"));
         refused("managed: the GUID is never managed", "reregister|--password-stdin", "--guid is missing");
     }
@@ -176,11 +177,6 @@ private slots:
                       "--address is missing (Managed settings in profile ignored: NodeName is empty)\n"
                       "Try 'osagent-enroll --help'\n",
                       "ServerAddress=m:1;NodeName= "};
-        QTest::newRow("a login other than the managed one, for scripts")
-            << Script{"register|--login|other|--address|a:1|--password-stdin|--json", 64,
-                      "{\"message\":\"--login differs from Login, which your organisation has set; leave --login "
-                      "out\",\"ok\":false,\"status\":64}\n",
-                      "", "Login=fleet"};
         QTest::newRow("an empty password named by where it came from")
             << Script{.arguments = cut,
                       .status = 65,

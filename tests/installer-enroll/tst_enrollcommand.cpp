@@ -519,11 +519,9 @@ private slots:
             return settings.error.isEmpty() ? QVariant(settings.notifyWhenBackupsStop.value())
                                             : QVariant(settings.error);
         };
-        QCOMPARE(taken(false), QVariant(false));
-        QCOMPARE(taken(" False "), QVariant(false));
-        QCOMPARE(taken("true"), QVariant(true));
-        QCOMPARE(taken("no"),
-                 QVariant("Managed settings in f ignored: NotifyWhenBackupsStop is neither true nor false"));
+        QCOMPARE((QVariantList{taken(false), taken(" False "), taken("true"), taken("no")}),
+                 (QVariantList{false, false, true,
+                               "Managed settings in f ignored: NotifyWhenBackupsStop is neither true nor false"}));
     }
 
     void consoleUserIsWhoeverOwnsTheConsole()

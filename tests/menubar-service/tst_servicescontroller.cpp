@@ -11,7 +11,6 @@ namespace {
 
 const QString kSelf = "Kelvane_OS_Agent.ServicesController ";
 const QStringList kProbe{"/bin/ps", "-axco", "comm"};
-const QString kStart = "launchctl start com.kelvane.osagent; sleep 3; sudo launchctl list | grep com.kelvane.osagent";
 const QString kStop = "launchctl stop com.kelvane.osagent";
 const QString kMissingData = R"x(Error Domain=Missing data Code=0 "(null)")x";
 const QString kPrompt = "critical Missing full disk access|Kelvane OS Agent requires full disk access for this "
@@ -106,7 +105,7 @@ private slots:
 
         QList<QStringList> expected{{"first"}};
         for (const QString &call : calls.split(' '))
-            expected << (call == "ps" ? kProbe : QStringList{"root", action == "stop" ? kStop : kStart});
+            expected << (call == "ps" ? kProbe : QStringList{"root", action == "stop" ? kStop : kStartCommand});
         QCOMPARE(fakes.calls, expected);
         const bool prompts = !prompt.isEmpty();
         QCOMPARE(fakes.alerts.shown, prompts ? QStringList{kPrompt} : QStringList());
@@ -162,7 +161,8 @@ private slots:
         QVERIFY(controller.isEnrolled());
 
         const QStringList stopped{"published", "StopMenuBarExtraIcon"};
-        QTRY_COMPARE(fakes.calls, (QList<QStringList>{kProbe, stopped, kProbe, {"root", kStart}, kProbe, stopped}));
+        QTRY_COMPARE(fakes.calls,
+                     (QList<QStringList>{kProbe, stopped, kProbe, {"root", kStartCommand}, kProbe, stopped}));
     }
 };
 

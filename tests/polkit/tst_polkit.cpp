@@ -115,10 +115,8 @@ private slots:
 
         const QString staging = dir.filePath("staging"), installed = dir.filePath("installed");
         const auto stage = [&](const QString &owner) {
-            QVERIFY(QDir().mkdir(staging, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-            QFile staged(staging + "/.qmx-osagent.cfg");
-            QVERIFY(staged.open(QIODevice::WriteOnly) && staged.write(owner.isEmpty() ? "cfg" : "forged") > 0);
-            staged.close();
+            const QString content = owner.isEmpty() ? "cfg" : "forged";
+            QCOMPARE(dir.sh("mkdir -m 700 staging && printf " + content + " > staging/.qmx-osagent.cfg"), 0);
             if (!owner.isEmpty())
                 QCOMPARE(asRoot("chown -R " + owner + " '" + staging + "'").status, 0);
         };

@@ -112,8 +112,7 @@ private slots:
                 put("launchd/" + label + "/unloaded");
         }
         QFile::remove(seen);
-        const qint64 daemonBefore = pid(kDaemon);
-        const qint64 agentBefore = pid(kAgent);
+        const qint64 daemonBefore = pid(kDaemon), agentBefore = pid(kAgent);
 
         platform::ProcessEnvironment environment = platform::ProcessEnvironment::current();
         environment.set("PATH", QFile::encodeName(m_dir->filePath("bin")) + ':' + qgetenv("PATH"));

@@ -33,10 +33,10 @@ void collectUnnamed(QAccessibleInterface *node, QStringList &unnamed)
         collectUnnamed(node->child(i), unnamed);
 }
 
-std::unique_ptr<installer::RegistrationPane> newPane()
+std::unique_ptr<installer::RegistrationPane> newPane(std::shared_ptr<installer::ManagedSettingsReader> managed = {})
 {
     return std::make_unique<installer::RegistrationPane>(
-        installer::FormServices{{}, std::make_shared<FakeAlertPresenter>(), [] { return "mac"; }}, QString());
+        installer::FormServices{{}, std::make_shared<FakeAlertPresenter>(), [] { return "mac"; }, managed}, QString());
 }
 
 QStringList unnamedIn(QWidget *root)
@@ -59,16 +59,12 @@ private slots:
     {
         // With managed values: the note and the read-only fields are read out too.
         const installer::ManagedSettingsSource managed{"test", {{"ServerAddress", "b:1"}, {"Login", "l"}}, {}};
-        installer::RegistrationPane pane(
-            {{},
-             std::make_shared<FakeAlertPresenter>(),
-             [] { return "mac"; },
-             std::make_shared<installer::ManagedSettingsReader>([managed] { return managed; }, nullptr)},
-            {});
-        pane.willEnterPane(platform::PaneDirection::Forward);
-        QCOMPARE(unnamedIn(pane.contentView()), QStringList());
-        pane.reRegisterButton()->click(); // the other form
-        QCOMPARE(unnamedIn(pane.contentView()), QStringList());
+        const auto pane =
+            newPane(std::make_shared<installer::ManagedSettingsReader>([managed] { return managed; }, nullptr));
+        pane->willEnterPane(platform::PaneDirection::Forward);
+        QCOMPARE(unnamedIn(pane->contentView()), QStringList());
+        pane->reRegisterButton()->click(); // the other form
+        QCOMPARE(unnamedIn(pane->contentView()), QStringList());
 
         platform::InstallerPaneWindow window(newPane(), "Kelvane OS Agent");
         static_cast<installer::RegistrationPane *>(window.pane())->enableNextButton();
@@ -83,17 +79,18 @@ private slots:
     {
         QTest::addColumn<bool>("reRegistration");
         QTest::addColumn<QStringList>("order");
-        QTest::newRow("new registration")
-            << false << QStringList{"registerRadioButton", "addressTextField", "loginTextField", "passwordTextField",
-                                    "nameTextField",       "registerButton",   "notNowButton"};
-        QTest::newRow("re-registration") << true << QStringList{"reRegisterRadioButton", "agentGuidTextField",
-                                                                "reAddressTextField",    "reLoginTextField",
-                                                                "rePasswordTextField",   "reNameTextField",
-                                                                "reRegisterButton",      "notNowButton"};
+        const auto row = [](const char *name, bool reRegistration, const QString &order) {
+            QTest::newRow(name) << reRegistration << order.split(' ');
+        };
+        row("new registration", false,
+            "registerRadioButton addressTextField loginTextField passwordTextField nameTextField registerButton "
+            "notNowButton");
+        row("re-registration", true,
+            "reRegisterRadioButton agentGuidTextField reAddressTextField reLoginTextField rePasswordTextField "
+            "reNameTextField reRegisterButton notNowButton");
         // In the application's window after a success: the form's button is disabled, Done takes Not Now's place.
-        QTest::newRow("window, registered")
-            << false << QStringList{"registerRadioButton", "addressTextField", "loginTextField",
-                                    "passwordTextField",   "nameTextField",    "doneButton"};
+        row("window, registered", false,
+            "registerRadioButton addressTextField loginTextField passwordTextField nameTextField doneButton");
     }
 
     // One stop for the pair of radio buttons (the arrow keys move within it), then the shown form in reading order,

@@ -1,6 +1,5 @@
 #include "installer-pane/registration/RegistrationError.h"
 #include "installer-pane/registration/RegistrationHelper.h"
-#include "menubar-app/service/ServicesController.h"
 #include "platform/AdministratorShell.h"
 #include "platform/LogSink.h"
 #include "tests/support/ScriptDir.h"
@@ -8,12 +7,10 @@
 #include <QTest>
 
 // A label goes verbatim into a root shell command line: only what no shell reads specially may pass.
-static_assert(contract::detail::isShellSafeLabel("com.kelvane.osagent-agent_2"));
-static_assert(!contract::detail::isShellSafeLabel("com.kelvane;id") && !contract::detail::isShellSafeLabel("a|b") &&
-              !contract::detail::isShellSafeLabel("$(id)") && !contract::detail::isShellSafeLabel("a'b") &&
-              !contract::detail::isShellSafeLabel("a*") && !contract::detail::isShellSafeLabel("a&b") &&
-              !contract::detail::isShellSafeLabel("caf\xc3\xa9") && !contract::detail::isShellSafeLabel("-x") &&
-              !contract::detail::isShellSafeLabel(""));
+static_assert(contract::detail::isShellSafeLabel("com.kelvane.osagent-agent_2") &&
+              std::ranges::none_of(std::array<std::string_view, 9>{"com.kelvane;id", "a|b", "$(id)", "a'b", "a*", "a&b",
+                                                                   "caf\xc3\xa9", "-x", ""},
+                                   contract::detail::isShellSafeLabel));
 
 // Bad input, one table per place where it enters, on the real helpers: it ends in what the user should see.
 class BadInputTest : public QObject
@@ -34,38 +31,30 @@ private slots:
         QTest::addColumn<QString>("reason");    // @ stands for the daemon's path
         QTest::addColumn<QString>("log");       // what reaches the log of the daemon's standard error
         const QStringList form{"A", "L", "P", "N"};
-        QTest::newRow("form: 64 KiB in every field")
-            << QStringList(4, QString(65536, 'v')) << QByteArray() << "" << QString();
-        QTest::newRow("form: past the system's argument limit")
-            << QStringList{"A", "L", QString(4 << 20, 'p'), "N"} << QByteArray()
-            << "Can't run process '@'. Error: Argument list too long" << QString();
+        const auto row = [](const char *name, const QStringList &form, const QByteArray &daemon, const QString &reason,
+                            const QString &log = {}) { QTest::newRow(name) << form << daemon << reason << log; };
+        row("form: 64 KiB in every field", QStringList(4, QString(65536, 'v')), {}, "");
+        row("form: past the system's argument limit", {"A", "L", QString(4 << 20, 'p'), "N"}, {},
+            "Can't run process '@'. Error: Argument list too long");
         const QString failed = "Process failed with exit code: 7\n\n";
-        QTest::newRow("daemon: 10 MiB of output")
-            << form << QByteArray("head -c 10485760 /dev/zero | tr '\\0' x; printf E; exit 7")
-            << failed + "…\n" + QString(3999, 'x') + "E" << QString();
-        QTest::newRow("daemon: exactly 4,000 characters, shown whole")
-            << form << QByteArray("head -c 4000 /dev/zero | tr '\\0' x; exit 7") << failed + QString(4000, 'x')
-            << QString();
-        QTest::newRow("daemon: the cut inside a surrogate pair drops its half")
-            << form << QByteArray("printf '\\360\\237\\230\\200'; head -c 3999 /dev/zero | tr '\\0' y; exit 7")
-            << failed + "…\n" + QString(3999, 'y') << QString();
-        QTest::newRow("daemon: UTF-8 cut off at the end")
-            << form << QByteArray("printf 'ok \\342\\202'; exit 7") << failed << QString();
+        row("daemon: 10 MiB of output", form, "head -c 10485760 /dev/zero | tr '\\0' x; printf E; exit 7",
+            failed + "…\n" + QString(3999, 'x') + "E");
+        row("daemon: exactly 4,000 characters, shown whole", form, "head -c 4000 /dev/zero | tr '\\0' x; exit 7",
+            failed + QString(4000, 'x'));
+        row("daemon: the cut inside a surrogate pair drops its half", form,
+            "printf '\\360\\237\\230\\200'; head -c 3999 /dev/zero | tr '\\0' y; exit 7",
+            failed + "…\n" + QString(3999, 'y'));
+        row("daemon: UTF-8 cut off at the end", form, "printf 'ok \\342\\202'; exit 7", failed);
         // A copy that the excerpt's cut would split is taken out whole, a piece of four characters as well, one of
         // three is left; the password is the form's third value.
-        const QStringList secret{"A", "L", "s3cret-Pa55w0rd", "N"};
-        QTest::newRow("daemon: the password across the cut, pieces of it on standard error")
-            << secret
-            << QByteArray("printf 'bad w0rd t-P\\n' >&2; printf 's3cret-Pa55w0rd'; head -c 3992 /dev/zero | "
-                          "tr '\\0' y; exit 7")
-            << failed + "********" + QString(3992, 'y') << "Enroller.RegistrationHelper qmx-osagent: bad ******** t-P";
-        QTest::newRow("daemon: a child left holding standard error")
-            << form << QByteArray("printf said >&2; { sleep 30; echo > \"$0.late\"; } >/dev/null & exit 7") << failed
-            << "Enroller.RegistrationHelper qmx-osagent: said";
-        QTest::newRow("daemon: missing") << form << QByteArray("missing")
-                                         << "Can't run process '@'. Error: No such file or directory" << QString();
-        QTest::newRow("daemon: not executable")
-            << form << QByteArray("not executable") << "Can't run process '@'. Error: Permission denied" << QString();
+        row("daemon: the password across the cut, pieces of it on standard error", {"A", "L", "s3cret-Pa55w0rd", "N"},
+            "printf 'bad w0rd t-P\\n' >&2; printf 's3cret-Pa55w0rd'; head -c 3992 /dev/zero | tr '\\0' y; exit 7",
+            failed + "********" + QString(3992, 'y'), "Enroller.RegistrationHelper qmx-osagent: bad ******** t-P");
+        row("daemon: a child left holding standard error", form,
+            "printf said >&2; { sleep 30; echo > \"$0.late\"; } >/dev/null & exit 7", failed,
+            "Enroller.RegistrationHelper qmx-osagent: said");
+        row("daemon: missing", form, "missing", "Can't run process '@'. Error: No such file or directory");
+        row("daemon: not executable", form, "not executable", "Can't run process '@'. Error: Permission denied");
     }
 
     void formAndDaemonEndInAMessage()
@@ -102,13 +91,6 @@ private slots:
         QCOMPARE(logged.entries().size(), log.isEmpty() ? 0 : 1);
         QVERIFY(log.isEmpty() || logged.entries().constFirst().message == log);
         QVERIFY(!QFile::exists(dir.filePath("daemon.late"))); // the registration ended before a child left behind
-    }
-
-    // Ten mebibytes of digits are no process ID (the job list's other cases: fuzz_joblist).
-    void jobListWithAHugeProcessId()
-    {
-        QCOMPARE(menubar::ServicesController::parseStartServiceOutput(QString(10 << 20, '9') + "\t6\tx"),
-                 (menubar::StartServiceResult{false, 6}));
     }
 };
 

@@ -72,9 +72,7 @@ private slots:
         QStringList arguments = again ? QStringList{"reregister", "--guid", guid} : QStringList{"register"};
         if (QByteArray(QTest::currentDataTag()).endsWith("--force"))
             arguments << "--force";
-        arguments << "--address" << m_session.serverAddress() << "--login"
-                  << "fleet"
-                  << "--password-stdin";
+        arguments += {"--address", m_session.serverAddress(), "--login", "fleet", "--password-stdin"};
 
         const Run run = enroll(mode, arguments, "  " + kPassword + "\n");
         QCOMPARE(run.err, again ? "Re-registration success\n" : "Registration success\n");
@@ -103,9 +101,8 @@ private slots:
         m_box.setManagedSettings({});
         QCOMPARE(run.status, 0);
         const QJsonObject running = QJsonDocument::fromJson(run.out).object();
-        QCOMPARE(running.value("ok"), true);
-        QCOMPARE(running.value("enrolled"), true);
-        QCOMPARE(running.value("daemonRunning"), true);
+        for (const char *key : {"ok", "enrolled", "daemonRunning"})
+            QVERIFY2(running.value(key) == true, key);
         const QString job = running.value("job").toString();
         QVERIFY(QRegularExpression("^\\d+\\t0\\t" + kService + "$").match(job).hasMatch());
         QCOMPARE(running.value("managed"),

@@ -3,7 +3,6 @@
 #include "menubar-app/ui/AppMenu.h"
 #include "menubar-app/ui/MainApp.h"
 #include "menubar-app/ui/MenuBarApplication.h"
-#include "platform/AdministratorShell.h"
 #include "platform/LogSink.h"
 #include "platform/installer-host/SetupAssistant.h"
 #include "platform/widgets/InstallerPaneWindow.h"
@@ -58,20 +57,13 @@ private slots:
 
     void init()
     {
-        const contract::AgentPaths paths = m_box.paths();
         m_alerts = std::make_shared<FakeAlertPresenter>();
-        // The sandbox's managed settings file (none), never the machine's.
-        const installer::EnrollerDependencies dependencies{
-            paths,
-            std::make_shared<platform::SystemAdministratorShell>(paths.pkexec, paths.shell),
-            m_alerts,
-            {},
-            {},
-            {"en"},
-            std::make_shared<platform::FileLogSink>(m_box.logFile()),
-            std::make_shared<installer::ManagedSettingsReader>(m_box.managedSettingsSource(), nullptr)};
+        // The sandbox's managed settings file (none), never the machine's; pkexec as the administrator by default.
+        const auto log = std::make_shared<platform::FileLogSink>(m_box.logFile());
+        const auto managed = std::make_shared<installer::ManagedSettingsReader>(m_box.managedSettingsSource(), nullptr);
+        m_page = {m_box.paths(), {}, m_alerts, {}, {}, {"en"}, log, managed};
         m_assistant = std::make_unique<platform::SetupAssistant>(
-            platform::InstallerPluginLoader({QString::fromUtf8(tools::kEnrollerPlugin)}).createPane(&dependencies));
+            platform::InstallerPluginLoader({QString::fromUtf8(tools::kEnrollerPlugin)}).createPane(&m_page));
         m_assistant->show();
         m_assistant->next();
     }
@@ -222,13 +214,6 @@ private:
     std::unique_ptr<menubar::MainApp> menuBarApp()
     {
         const contract::AgentPaths paths = m_box.paths();
-        installer::EnrollerDependencies page;
-        page.paths = paths;
-        page.alerts = m_alerts;
-        page.preferredLanguages = {"en"};
-        page.log = std::make_shared<platform::FileLogSink>(m_box.logFile());
-        page.managedSettings =
-            std::make_shared<installer::ManagedSettingsReader>(m_box.managedSettingsSource(), nullptr);
         m_runner = std::make_unique<menubar::ProcessHelper>(
             menubar::ProcessHelper::Tools{paths.osascript, paths.pkexec, paths.shell});
         return std::make_unique<menubar::MainApp>(menubar::MainApp::Dependencies{
@@ -237,13 +222,14 @@ private:
             [] {},
             [] { return QSystemTrayIcon::isSystemTrayAvailable(); },
             m_settings,
-            menubar::registrationPaneFactory(page)});
+            menubar::registrationPaneFactory(m_page)});
     }
 
     QTemporaryDir m_dir;
     Sandbox m_box{m_dir.path() + "/sandbox"};
     SandboxSession m_session{m_box};
     std::shared_ptr<FakeAlertPresenter> m_alerts;
+    installer::EnrollerDependencies m_page; // the page's, in the installer and in the menu-bar application
     std::unique_ptr<platform::SetupAssistant> m_assistant;
     std::unique_ptr<menubar::ProcessHelper> m_runner;
     platform::CapturingLogSink m_log;

@@ -51,38 +51,28 @@ private slots:
         QTest::addColumn<QStringList>("page"); // title, first radio button, first label, empty-address alert
         QTest::addColumn<QStringList>("qt");   // Qt's own: the setup assistant's Next, Back and Cancel
         QTest::addColumn<QString>("window");   // the registration entry, on top while not enrolled|Done
-        const QStringList english{"Start Kelvane OS Agent service",
-                                  "Stop Kelvane OS Agent service",
-                                  "---",
-                                  "About",
-                                  "Open Application Log Directory",
-                                  "Exit"};
-        const QString englishPrompt = "Missing full disk access|Yes/No";
-        const QStringList englishPage{"Agent Registration", "New agent node",
-                                      "Node address:", "Node address field can't be empty"};
-        const QStringList englishQt{"&Next >", "< &Back", "Cancel"};
-        const QString englishWindow = "Register This Computer…|Done";
-        QTest::newRow("one we lack: English")
-            << "sv-SE" << english << englishPrompt << englishPage << englishQt << englishWindow;
-        QTest::newRow("German") << "de-DE"
-                                << QStringList{"Dienst von Kelvane OS Agent starten",
-                                               "Dienst von Kelvane OS Agent stoppen",
-                                               "---",
-                                               "Über Kelvane OS Agent",
-                                               "Protokollordner der Anwendung öffnen",
-                                               "Beenden"}
-                                << "Festplattenvollzugriff fehlt|Ja/Nein"
-                                << QStringList{"Agent-Registrierung", "Neuer Agent-Knoten",
-                                               "Knotenadresse:", "Das Feld „Knotenadresse“ darf nicht leer sein"}
-                                << QStringList{"&Weiter >", "< &Zurück", "Abbrechen"}
-                                << "Diesen Computer registrieren…|Fertig";
-        QTest::newRow("Japanese")
-            << "ja-JP" << QStringList{"Kelvane OS Agent サービスを開始", "Kelvane OS Agent サービスを停止",      "---",
-                                      "Kelvane OS Agent について",       "アプリケーションのログフォルダを開く", "終了"}
-            << "フルディスクアクセスがありません|はい/いいえ"
-            << QStringList{"エージェントの登録", "新しいエージェントノード", "ノードアドレス：",
-                           "「ノードアドレス」を入力してください"}
-            << QStringList{"次へ(&N) >", "< 戻る(&B)", "キャンセル"} << "このコンピュータを登録…|完了";
+        const auto row = [](const char *name, const char *preferred, const QString &menu, const char *prompt,
+                            const QString &page, const QString &qt, const char *window) {
+            QTest::newRow(name) << preferred << menu.split('|') << prompt << page.split('|') << qt.split('|') << window;
+        };
+        row("one we lack: English", "sv-SE",
+            "Start Kelvane OS Agent service|Stop Kelvane OS Agent service|---|About|"
+            "Open Application Log Directory|Exit",
+            "Missing full disk access|Yes/No",
+            "Agent Registration|New agent node|Node address:|Node address field can't be empty",
+            "&Next >|< &Back|Cancel", "Register This Computer…|Done");
+        row("German", "de-DE",
+            "Dienst von Kelvane OS Agent starten|Dienst von Kelvane OS Agent stoppen|---|Über Kelvane OS Agent|"
+            "Protokollordner der Anwendung öffnen|Beenden",
+            "Festplattenvollzugriff fehlt|Ja/Nein",
+            "Agent-Registrierung|Neuer Agent-Knoten|Knotenadresse:|Das Feld „Knotenadresse“ darf nicht leer sein",
+            "&Weiter >|< &Zurück|Abbrechen", "Diesen Computer registrieren…|Fertig");
+        row("Japanese", "ja-JP",
+            "Kelvane OS Agent サービスを開始|Kelvane OS Agent サービスを停止|---|Kelvane OS Agent について|"
+            "アプリケーションのログフォルダを開く|終了",
+            "フルディスクアクセスがありません|はい/いいえ",
+            "エージェントの登録|新しいエージェントノード|ノードアドレス：|「ノードアドレス」を入力してください",
+            "次へ(&N) >|< 戻る(&B)|キャンセル", "このコンピュータを登録…|完了");
     }
 
     void textsSpeakTheChosenLanguage()

@@ -66,11 +66,6 @@ class RegistrationHelperTest : public QObject
 
     RegistrationHelper helper() { return RegistrationHelper(m_paths, m_shell, m_log); }
 
-    int sh(const QString &command) const
-    {
-        return platform::runChildProcess({"/bin/sh", {"-c", "cd '" + m_dir->path() + "' && " + command}, {}, false})
-            .status;
-    }
     static int modeOf(const QString &path)
     {
         struct stat status = {};
@@ -182,8 +177,8 @@ private slots:
         m_shell.cancels = fault == Fault::CancelledPrompt;
         qputenv("FAIL", fault == Fault::FailingStop ? "stop" : "");
         // What a killed run left in root's directory goes when root's command runs.
-        QCOMPARE(sh("mkdir -m 0700 staging && printf cfg > staging/.qmx-osagent.cfg && "
-                    "mkdir -p 'Application Support/osagent/.staged.k1lled/s'"),
+        QCOMPARE(m_dir->sh("mkdir -m 0700 staging && printf cfg > staging/.qmx-osagent.cfg && "
+                           "mkdir -p 'Application Support/osagent/.staged.k1lled/s'"),
                  0);
         QCOMPARE(reasonOf([this] { helper().registerWithAddress("A", "L", "P", "N"); }),
                  reason.replace('@', m_paths.launchctl));
@@ -230,9 +225,9 @@ private slots:
     {
         QFETCH(QString, meanwhile);
         QFETCH(QString, refused);
-        QCOMPARE(sh("mkdir -m 0700 staging && printf cfg > staging/.qmx-osagent.cfg && printf s > secret && "
-                    "chmod 600 secret && mkdir -p -m 755 'Application Support/osagent' && "
-                    "printf installed > 'Application Support/osagent/.qmx-osagent.cfg'"),
+        QCOMPARE(m_dir->sh("mkdir -m 0700 staging && printf cfg > staging/.qmx-osagent.cfg && printf s > secret && "
+                           "chmod 600 secret && mkdir -p -m 755 'Application Support/osagent' && "
+                           "printf installed > 'Application Support/osagent/.qmx-osagent.cfg'"),
                  0);
         m_shell.meanwhile = "cd '" + m_dir->path() + "' && " + meanwhile;
         refused.replace("UID", QString::number(::geteuid())).replace('@', m_dir->path());
@@ -249,12 +244,10 @@ private slots:
     {
         QTest::addColumn<QString>("setUp"); // "foreign": another user's
         QTest::addColumn<QString>("squatted");
-        QTest::newRow("another user's") << "foreign"
-                                        << "";
-        QTest::newRow("a link to a directory of ours") << "mkdir -m 0700 real && ln -s \"$PWD/real\" staging"
-                                                       << "real";
-        QTest::newRow("open to others") << "mkdir -m 0777 staging"
-                                        << "staging";
+        QTest::newRow("another user's") << QString("foreign") << QString();
+        QTest::newRow("a link to a directory of ours")
+            << QString("mkdir -m 0700 real && ln -s \"$PWD/real\" staging") << QString("real");
+        QTest::newRow("open to others") << QString("mkdir -m 0777 staging") << QString("staging");
     }
 
     // Whoever made the staging directory first cannot stop a registration: it stages in a directory of our own,
@@ -265,11 +258,11 @@ private slots:
         QFETCH(QString, setUp);
         QFETCH(QString, squatted);
         if (setUp == "foreign" && ::geteuid() == 0)
-            QCOMPARE(sh("mkdir staging && chown 65534 staging"), 0);
+            QCOMPARE(m_dir->sh("mkdir staging && chown 65534 staging"), 0);
         else if (setUp == "foreign")
             m_paths.stagingDirectory = "/usr"; // root's
         else
-            QCOMPARE(sh(setUp), 0);
+            QCOMPARE(m_dir->sh(setUp), 0);
         qputenv("QMX_STANDIN_STAGE", "cfg");
         qputenv("QMX_STANDIN_EXIT_STATUS", "1"); // a failed registration leaves one private directory
         QCOMPARE(reasonOf([this] { helper().registerWithAddress("A", "L", "P", "N"); }),
@@ -341,7 +334,7 @@ private slots:
         QFETCH(bool, afterTheRun);
         QFETCH(QString, reason);
         QFETCH(QString, temporary);
-        QCOMPARE(sh(R"(touch x && printf 'L\tP\n' > accounts && )" + setUp), 0);
+        QCOMPARE(m_dir->sh(R"(touch x && printf 'L\tP\n' > accounts && )" + setUp), 0);
         reason.replace('@', m_dir->path());
         const bool hadTemporary = qEnvironmentVariableIsSet("TMPDIR");
         const QByteArray temporaryBefore = qgetenv("TMPDIR");

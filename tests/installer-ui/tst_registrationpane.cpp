@@ -264,11 +264,9 @@ private slots:
         QTest::newRow("an address with a space: none of it")
             << QByteArray("ServerAddress=backup example.com\nLogin=fleet") << "|" + host
             << QStringList{ignored + "ServerAddress holds white space"};
-        QTest::newRow("not UTF-8, a control character") << QByteArray("Login=fl\xff"
-                                                                      "et\nNodeName=\"a\\tb\"")
-                                                        << "|" + host
-                                                        << QStringList{ignored + "Login is not UTF-8 text; NodeName "
-                                                                                 "holds a control character"};
+        QTest::newRow("not UTF-8, a control character")
+            << QByteArray("Login=fl\377et\nNodeName=\"a\\tb\"") << "|" + host
+            << QStringList{ignored + "Login is not UTF-8 text; NodeName holds a control character"};
         QTest::newRow("unreadable: a pipe, never waited on")
             << QByteArray("pipe") << "|" + host << QStringList{ignored + "it is not a regular file"};
         QTest::newRow("unreadable: too large") << QByteArray(64 * 1024 + 1, '\n') << "|" + host

@@ -6,9 +6,8 @@
 
 using namespace menubar;
 
-class RecordingNotifier : public platform::UserNotifier
+struct RecordingNotifier : platform::UserNotifier
 {
-public:
     QStringList shown; // "title|body|action"
     void notify(const Notification &notification) override
     {

@@ -11,7 +11,6 @@ namespace {
 
 const QString kSelf = "Kelvane_OS_Agent.ServicesController ";
 const QStringList kProbe{"/bin/ps", "-axco", "comm"};
-const QString kStart = "launchctl start com.kelvane.osagent; sleep 3; sudo launchctl list | grep com.kelvane.osagent";
 const QString kStop = "launchctl stop com.kelvane.osagent";
 const QString kMissingData = R"x(Error Domain=Missing data Code=0 "(null)")x";
 const QString kPrompt = "critical Missing full disk access|Kelvane OS Agent requires full disk access for this "
@@ -55,38 +54,22 @@ private slots:
         QTest::addColumn<QString>("calls");  // after the first check: "ps" a probe, "root" the command as root
         QTest::addColumn<QString>("prompt"); // "", "shown" or "shown, settings opened"
         const int yes = kAlertFirstButtonReturn, no = kAlertSecondButtonReturn;
-        QTest::newRow("started") << "start" << false << "4321\t0\tx\n"
-                                 << yes << "true 0"
-                                 << "ps root ps"
-                                 << "";
-        QTest::newRow("no disk access, Yes") << "start" << false << "-\t6\tx\n"
-                                             << yes << "false 6"
-                                             << "ps root ps"
-                                             << "shown, settings opened";
-        QTest::newRow("other failure") << "start" << false << "-\t78\tx\n"
-                                       << yes << "false 78"
-                                       << "ps root ps"
-                                       << "";
-        QTest::newRow("running despite status 6") << "start" << false << "4321\t6\tx\n"
-                                                  << yes << "true 6"
-                                                  << "ps root ps"
-                                                  << "";
-        QTest::newRow("first line decides") << "start" << false << "-\t6\tx\n4321\t0\tx\n"
-                                            << no << "false 6"
-                                            << "ps root ps"
-                                            << "shown";
-        QTest::newRow("failed start") << "start" << false << QString() << yes << "false 0"
-                                      << "ps root ps"
-                                      << "";
-        QTest::newRow("stop") << "stop" << true << "" << yes << "false 0"
-                              << "ps root ps"
-                              << "";
-        QTest::newRow("start while running") << "start" << true << "" << yes << "false 0"
-                                             << "ps"
-                                             << "";
-        QTest::newRow("stop while stopped") << "stop" << false << "" << yes << "false 0"
-                                            << "ps"
-                                            << "";
+        const auto row = [](const char *name, const char *action, bool running, const QString &output, int answer,
+                            const char *parsed, const char *calls, const char *prompt = "") {
+            QTest::newRow(name) << QString(action) << running << output << answer << QString(parsed) << QString(calls)
+                                << QString(prompt);
+        };
+        row("started", "start", false, "4321\t0\tx\n", yes, "true 0", "ps root ps");
+        row("no disk access, Yes", "start", false, "-\t6\tx\n", yes, "false 6", "ps root ps", "shown, settings opened");
+        row("other failure", "start", false, "-\t78\tx\n", yes, "false 78", "ps root ps");
+        row("running despite status 6", "start", false, "4321\t6\tx\n", yes, "true 6", "ps root ps");
+        row("first line decides", "start", false, "-\t6\tx\n4321\t0\tx\n", no, "false 6", "ps root ps", "shown");
+        row("failed start", "start", false, QString(), yes, "false 0", "ps root ps");
+        row("ten mebibytes of digits are no process ID", "start", false, QString(10 << 20, '9') + "\t78\tx", yes,
+            "false 78", "ps root ps");
+        row("stop", "stop", true, "", yes, "false 0", "ps root ps");
+        row("start while running", "start", true, "", yes, "false 0", "ps");
+        row("stop while stopped", "stop", false, "", yes, "false 0", "ps");
     }
 
     void commandsRunOnlyFromTheOppositeState()
@@ -122,7 +105,7 @@ private slots:
 
         QList<QStringList> expected{{"first"}};
         for (const QString &call : calls.split(' '))
-            expected << (call == "ps" ? kProbe : QStringList{"root", action == "stop" ? kStop : kStart});
+            expected << (call == "ps" ? kProbe : QStringList{"root", action == "stop" ? kStop : kStartCommand});
         QCOMPARE(fakes.calls, expected);
         const bool prompts = !prompt.isEmpty();
         QCOMPARE(fakes.alerts.shown, prompts ? QStringList{kPrompt} : QStringList());
@@ -178,7 +161,8 @@ private slots:
         QVERIFY(controller.isEnrolled());
 
         const QStringList stopped{"published", "StopMenuBarExtraIcon"};
-        QTRY_COMPARE(fakes.calls, (QList<QStringList>{kProbe, stopped, kProbe, {"root", kStart}, kProbe, stopped}));
+        QTRY_COMPARE(fakes.calls,
+                     (QList<QStringList>{kProbe, stopped, kProbe, {"root", kStartCommand}, kProbe, stopped}));
     }
 };
 

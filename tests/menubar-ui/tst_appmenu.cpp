@@ -64,12 +64,9 @@ private slots:
             }
             return rows;
         };
-        const QStringList entries{"Start Kelvane OS Agent service|",
-                                  "Stop Kelvane OS Agent service|",
-                                  "---",
-                                  "About|",
-                                  "Open Application Log Directory|Ctrl+L",
-                                  "Exit|Ctrl+Q"};
+        const QStringList entries = QString("Start Kelvane OS Agent service|;Stop Kelvane OS Agent service|;---;About|;"
+                                            "Open Application Log Directory|Ctrl+L;Exit|Ctrl+Q")
+                                        .split(';');
         const QStringList registration{"Register This Computer…|", "---"};
         QCOMPARE(shown(), registration + entries);
         for (bool enrolled : {true, false}) {

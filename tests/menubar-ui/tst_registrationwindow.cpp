@@ -14,9 +14,6 @@ using namespace std::chrono_literals;
 
 namespace {
 
-const QStringList kStart{"root", "launchctl start com.kelvane.osagent; sleep 3; sudo launchctl list | grep "
-                                 "com.kelvane.osagent"};
-
 // Installs the configuration as the page's registration does. (A refused one: tests/e2e, on the sandbox.)
 struct Registration : installer::AgentRegistration
 {
@@ -112,7 +109,7 @@ private slots:
         QCoreApplication::processEvents();
         // A closed window is deleted, with what was typed into it.
         QTRY_COMPARE(bool(window), registered);
-        QCOMPARE(machine.fakes.calls.contains(kStart), registered);
+        QCOMPARE(machine.fakes.calls.contains({"root", kStartCommand}), registered);
         QCOMPARE(app->menu().registerAction()->isVisible(), !registered);
         if (registered) {
             QVERIFY(window->isVisible() && window->notNowButton()->isHidden() && window->doneButton()->isVisible());

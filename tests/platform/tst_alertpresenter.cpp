@@ -17,17 +17,16 @@ private slots:
         QTest::addColumn<QString>("keys"); // typed one after another
         QTest::addColumn<int>("answer");
         using platform::kAlertFirstButtonReturn, platform::kAlertSecondButtonReturn;
-        QTest::newRow("Return picks the first")
-            << QStringList{"Cancel", "Close"} << "Return" << kAlertFirstButtonReturn;
-        QTest::newRow("Return picks the first even when it is Yes")
-            << QStringList{"Yes", "No", "Cancel"} << "Return" << kAlertFirstButtonReturn;
-        QTest::newRow("Escape picks Cancel, wherever it is")
-            << QStringList{"Close", "Cancel"} << "Escape" << kAlertSecondButtonReturn;
-        QTest::newRow("Escape ignored without Cancel")
-            << QStringList{"Yes", "No"} << "Escape" << platform::kAlertNoButton;
-        QTest::newRow("single default button") << QStringList{} << "Return" << kAlertFirstButtonReturn;
+        const auto row = [](const char *name, const char *buttons, const char *keys, int answer) {
+            QTest::newRow(name) << QString(buttons).split('/', Qt::SkipEmptyParts) << keys << answer;
+        };
+        row("Return picks the first", "Cancel/Close", "Return", kAlertFirstButtonReturn);
+        row("Return picks the first even when it is Yes", "Yes/No/Cancel", "Return", kAlertFirstButtonReturn);
+        row("Escape picks Cancel, wherever it is", "Close/Cancel", "Escape", kAlertSecondButtonReturn);
+        row("Escape ignored without Cancel", "Yes/No", "Escape", platform::kAlertNoButton);
+        row("single default button", "", "Return", kAlertFirstButtonReturn);
         // Every answer can be given from the keyboard: Tab to a button, Space to press it.
-        QTest::newRow("Tab and Space pick No") << QStringList{"Yes", "No"} << "Tab Space" << kAlertSecondButtonReturn;
+        row("Tab and Space pick No", "Yes/No", "Tab Space", kAlertSecondButtonReturn);
     }
 
     void answersByPositionOfKey()

@@ -8,6 +8,9 @@
 
 inline const QString kRunningTable = QStringLiteral("COMM\nlaunchd\nqmx-osagent\n");
 inline const QString kStoppedTable = QStringLiteral("COMM\nlaunchd\nqmx-osagentd\n");
+// The start as the controller runs it as root.
+inline const QString kStartCommand =
+    QStringLiteral("launchctl start com.kelvane.osagent; sleep 3; sudo launchctl list | grep com.kelvane.osagent");
 
 // What a ServicesController runs on. Each probe takes the next scripted process table, the last one repeats;
 // a missing output is the runner's "Missing data". There is no configuration file unless one is named, so

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ChildProcess.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -19,5 +21,10 @@ struct ScriptDir : QTemporaryDir
     {
         QFile file(filePath(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    int sh(const QString &command) const // run in this directory; its exit status
+    {
+        return platform::runChildProcess({"/bin/sh", {"-c", "cd '" + path() + "' && " + command}, {}, false}).status;
     }
 };

@@ -29,16 +29,11 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("side");
-        QTest::newRow("16") << "AppIcon.iconset/icon_16x16.png" << 16;
-        QTest::newRow("16@2x") << "AppIcon.iconset/icon_16x16@2x.png" << 32;
-        QTest::newRow("32") << "AppIcon.iconset/icon_32x32.png" << 32;
-        QTest::newRow("32@2x") << "AppIcon.iconset/icon_32x32@2x.png" << 64;
-        QTest::newRow("128") << "AppIcon.iconset/icon_128x128.png" << 128;
-        QTest::newRow("128@2x") << "AppIcon.iconset/icon_128x128@2x.png" << 256;
-        QTest::newRow("256") << "AppIcon.iconset/icon_256x256.png" << 256;
-        QTest::newRow("256@2x") << "AppIcon.iconset/icon_256x256@2x.png" << 512;
-        QTest::newRow("512") << "AppIcon.iconset/icon_512x512.png" << 512;
-        QTest::newRow("512@2x") << "AppIcon.iconset/icon_512x512@2x.png" << 1024;
+        for (const int side : {16, 32, 128, 256, 512}) {
+            const QString name = QString("AppIcon.iconset/icon_%1x%1").arg(side);
+            QTest::addRow("%d", side) << name + ".png" << side;
+            QTest::addRow("%d@2x", side) << name + "@2x.png" << 2 * side;
+        }
         QTest::newRow("resource 22") << "AppIcon/22.png" << 22;
         QTest::newRow("resource 160") << "AppIcon/160.png" << 160;
     }

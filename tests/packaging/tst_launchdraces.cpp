@@ -1,5 +1,8 @@
 #include "common/AgentPaths.h"
+#include "installer-pane/registration/RegistrationHelper.h"
+#include "platform/AdministratorShell.h"
 #include "platform/ChildProcess.h"
+#include "platform/LogSink.h"
 #include "tests/support/ScriptDir.h"
 
 #include <QDir>
@@ -12,17 +15,24 @@ namespace {
 const QString kAgent = contract::toQString(contract::kGuiAgentLabel);
 const QString kDaemon = contract::toQString(contract::kServiceLabel);
 
+struct NoAdministratorShell : platform::AdministratorShell
+{
+    void run(const QString &) override { QFAIL("a restart needs no administrator"); }
+};
+
 } // namespace
 
-// The package's postinstall as Installer.app runs it, with the package's own job plists on the target volume,
-// against the sandbox's launchctl: it starts a job at bootstrap only when the plist says RunAtLoad, refuses one
-// kept alive, starts the daemon a second after "bootstrap" returns and takes 2 s to end the application.
-class PostinstallTest : public QObject
+// The sandbox's launchctl with the jobs made slow, as launchd makes the races: the daemon's start comes a second
+// after "bootstrap" returns; the application's process takes 2 s to exit on SIGTERM, "stop" and "bootout" return
+// before it is gone, and a "start" meanwhile is ignored. A job starts at bootstrap only when its plist says
+// RunAtLoad, and one kept alive is refused.
+class LaunchdRacesTest : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<ScriptDir> m_dir; // bin/, launchd/LABEL as in a sandbox, and volume/ as Installer's target
+    std::unique_ptr<ScriptDir> m_dir; // bin/launchctl, launchd/LABEL as in a sandbox, and volume/ as Installer's target
 
+    QString launchctl() const { return m_dir->filePath("bin/launchctl"); }
     qint64 pid(const QString &label) const { return m_dir->read("launchd/" + label + "/pid").trimmed().toLongLong(); }
     void put(const QString &name, const QString &copyOf = {}) const // an empty file, or a copy
     {
@@ -37,6 +47,12 @@ class PostinstallTest : public QObject
     }
 
 private slots:
+    void init()
+    {
+        m_dir = std::make_unique<ScriptDir>();
+        put("bin/launchctl", STANDIN_LAUNCHCTL);
+    }
+
     void cleanup()
     {
         for (const QString &label : {kAgent, kDaemon})
@@ -45,7 +61,24 @@ private slots:
         m_dir.reset();
     }
 
-    void bothJobsRunAfterwards_data()
+    // Without the wait the start lands while the old application still quits, and none is left after.
+    void registrationRestartStartsANewApplication()
+    {
+        addJob(kAgent, {}, "slow-exit");
+        QCOMPARE(platform::runChildProcess({launchctl(), {"start", kAgent}, std::nullopt}).status, 0);
+        const qint64 before = pid(kAgent);
+        QVERIFY(before > 0);
+        contract::AgentPaths paths;
+        paths.launchctl = launchctl();
+        NoAdministratorShell shell;
+        platform::CapturingLogSink log;
+        installer::RegistrationHelper(paths, shell, log).restartGuiAgent();
+        const qint64 after = pid(kAgent);
+        QVERIFY(after != 0 && after != before);
+        QCOMPARE(::kill(pid_t(after), 0), 0);
+    }
+
+    void postinstallLeavesBothJobsRunning_data()
     {
         QTest::addColumn<int>("console"); // the owner of /dev/console: root at the login window
         QTest::addColumn<bool>("enrolled");
@@ -55,13 +88,12 @@ private slots:
         QTest::newRow("upgrade with both running, enrolled") << 501 << true << true;
     }
 
-    void bothJobsRunAfterwards()
+    // The package's postinstall as Installer.app runs it, with the package's own job plists on the target volume.
+    void postinstallLeavesBothJobsRunning()
     {
         QFETCH(int, console);
         QFETCH(bool, enrolled);
         QFETCH(bool, upgrade);
-        m_dir = std::make_unique<ScriptDir>();
-        put("bin/launchctl", STANDIN_LAUNCHCTL);
         m_dir->write("bin/stat", "echo " + QByteArray::number(console));
         put("volume/Library/LaunchDaemons/" + kDaemon + ".plist", PACKAGING "/com.kelvane.osagent.plist");
         put("volume/Library/LaunchAgents/" + kAgent + ".plist", PACKAGING "/com.kelvane.osagent-agent.plist");
@@ -73,16 +105,14 @@ private slots:
         const QByteArray daemonPid = QFile::encodeName(m_dir->filePath("launchd/" + kDaemon + "/pid"));
         addJob(kAgent, "[ -f '" + daemonPid + "' ] && echo running >'" + seen + "' || echo stopped >'" + seen + "'",
                "slow-exit");
-        const QString launchctl = m_dir->filePath("bin/launchctl");
         for (const QString &label : {kDaemon, kAgent}) {
             if (upgrade)
-                QCOMPARE(platform::runChildProcess({launchctl, {"start", label}, std::nullopt}).status, 0);
+                QCOMPARE(platform::runChildProcess({launchctl(), {"start", label}, std::nullopt}).status, 0);
             else
                 put("launchd/" + label + "/unloaded");
         }
         QFile::remove(seen);
-        const qint64 daemonBefore = pid(kDaemon);
-        const qint64 agentBefore = pid(kAgent);
+        const qint64 daemonBefore = pid(kDaemon), agentBefore = pid(kAgent);
 
         platform::ProcessEnvironment environment = platform::ProcessEnvironment::current();
         environment.set("PATH", QFile::encodeName(m_dir->filePath("bin")) + ':' + qgetenv("PATH"));
@@ -100,5 +130,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(PostinstallTest)
-#include "tst_postinstall.moc"
+QTEST_GUILESS_MAIN(LaunchdRacesTest)
+#include "tst_launchdraces.moc"

@@ -12,6 +12,10 @@ namespace platform {
 // protocol its items use, so a look taken before the panel is up would never use the panel's host.
 bool isTrayHostAvailable();
 
+// Whether an item made now is an XEmbed one, which the tray places itself: on Linux an XEmbed tray manager
+// is there and no StatusNotifierItem host; never on macOS.
+bool isTrayItemXEmbed();
+
 // Whether the tray opens an item's menu by itself on a plain click. macOS does; Linux trays open it
 // only on a right click and report a left click as an activation.
 bool trayOpensMenuOnClick();

@@ -48,6 +48,11 @@ bool isTrayHostAvailable()
     return isStatusNotifierHostRegistered() || isXEmbedTrayManagerPresent();
 }
 
+bool isTrayItemXEmbed()
+{
+    return isXEmbedTrayManagerPresent() && !isStatusNotifierHostRegistered();
+}
+
 bool trayOpensMenuOnClick()
 {
     return false;

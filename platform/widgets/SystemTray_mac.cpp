@@ -7,6 +7,11 @@ bool isTrayHostAvailable()
     return true; // the menu bar
 }
 
+bool isTrayItemXEmbed()
+{
+    return false;
+}
+
 bool trayOpensMenuOnClick()
 {
     return true;

@@ -1,5 +1,7 @@
 #include "platform/widgets/TrayActivationPoint.h"
 
+#include "platform/widgets/SystemTray.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -52,6 +54,9 @@ QString activationRule(const char *member)
 
 void followTrayActivations(TrayActivationPoint &point)
 {
+    // Qt settles on its items' protocol when it makes the first, as this asks: an XEmbed item's place is known.
+    if (isTrayItemXEmbed())
+        return;
     // A connection of its own: once a monitor, it can do nothing else.
     const QString name = QStringLiteral("tray-activations-%1").arg(quintptr(&point), 0, 16);
     QDBusConnection monitor = QDBusConnection::connectToBus(QDBusConnection::SessionBus, name);

@@ -285,6 +285,11 @@ private slots:
                       .jobLine = "-\t6\tcom.kelvane.osagent",
                       .configuration = "{\n  \"server\": \"h:1\",\n  \"AgentGUID\": "
                                        "\"6f1c9a52-3d4e-4b8a-9c07-2e5d8f1a4b36\",\n}"};
+        QTest::newRow("status reads no configuration over 64 KiB")
+            << Script{.arguments = "status",
+                      .out = "This machine is enrolled.\nThe agent daemon is not running.\n",
+                      .configuration = "{\n\"AgentGUID\": \"6f1c9a52-3d4e-4b8a-9c07-2e5d8f1a4b36\",\n\"pad\": \"" +
+                                       QByteArray(64 * 1024, 'x') + "\"}"};
         QTest::newRow("status without a job line: the process table") << Script{
             .arguments = "status",
             .out = "This machine is enrolled.\nThe agent daemon is running.\nIts job is not in the job list.\n",

@@ -1,3 +1,4 @@
+#include "installer-pane/registration/ManagedSettingsReader.h"
 #include "installer-pane/ui/RegistrationPane.h"
 #include "installer-pane/ui/RegistrationView.h"
 #include "menubar-app/service/NotificationHelper.h"
@@ -48,7 +49,7 @@ private slots:
         QTest::addColumn<QString>("preferred");
         QTest::addColumn<QStringList>("menu"); // the six entries under the registration entry, "---" a separator
         QTest::addColumn<QString>("prompt");   // the Full Disk Access alert: message|buttons
-        QTest::addColumn<QStringList>("page"); // title, first radio button, first label, empty-address alert
+        QTest::addColumn<QStringList>("page"); // title, radio button, label, empty-address alert, managed
         QTest::addColumn<QStringList>("qt");   // Qt's own: the setup assistant's Next, Back and Cancel
         QTest::addColumn<QString>("window");   // the registration entry, on top while not enrolled|Done
         const auto row = [](const char *name, const char *preferred, const QString &menu, const char *prompt,
@@ -59,19 +60,22 @@ private slots:
             "Start Kelvane OS Agent service|Stop Kelvane OS Agent service|---|About|"
             "Open Application Log Directory|Exit",
             "Missing full disk access|Yes/No",
-            "Agent Registration|New agent node|Node address:|Node address field can't be empty",
+            "Agent Registration|New agent node|Node address:|Node address field can't be empty|Login: fleet\nNode "
+            "name: desk",
             "&Next >|< &Back|Cancel", "Register This Computer…|Done");
         row("German", "de-DE",
             "Dienst von Kelvane OS Agent starten|Dienst von Kelvane OS Agent stoppen|---|Über Kelvane OS Agent|"
             "Protokollordner der Anwendung öffnen|Beenden",
             "Festplattenvollzugriff fehlt|Ja/Nein",
-            "Agent-Registrierung|Neuer Agent-Knoten|Knotenadresse:|Das Feld „Knotenadresse“ darf nicht leer sein",
+            "Agent-Registrierung|Neuer Agent-Knoten|Knotenadresse:|Das Feld „Knotenadresse“ darf nicht leer sein|"
+            "Anmeldename: fleet\nKnotenname: desk",
             "&Weiter >|< &Zurück|Abbrechen", "Diesen Computer registrieren…|Fertig");
         row("Japanese", "ja-JP",
             "Kelvane OS Agent サービスを開始|Kelvane OS Agent サービスを停止|---|Kelvane OS Agent について|"
             "アプリケーションのログフォルダを開く|終了",
             "フルディスクアクセスがありません|はい/いいえ",
-            "エージェントの登録|新しいエージェントノード|ノードアドレス：|「ノードアドレス」を入力してください",
+            "エージェントの登録|新しいエージェントノード|ノードアドレス：|「ノードアドレス」を入力してください|"
+            "ログイン： fleet\nノード名： desk",
             "次へ(&N) >|< 戻る(&B)|キャンセル", "このコンピュータを登録…|完了");
     }
 
@@ -96,12 +100,18 @@ private slots:
         QTEST(shown.value(0) + '|' + shown.value(2), "prompt");
 
         auto alerts = std::make_shared<FakeAlertPresenter>();
-        installer::RegistrationPane pane({{}, alerts, {}}, installer::paneStringsTable(language));
+        const auto managed = std::make_shared<installer::ManagedSettingsReader>(
+            [] {
+                return installer::ManagedSettingsSource{"profile", {{"Login", "fleet"}, {"NodeName", "desk"}}, {}};
+            },
+            nullptr);
+        installer::RegistrationPane pane({{}, alerts, {}, managed}, installer::paneStringsTable(language));
         pane.willEnterPane(platform::PaneDirection::Forward);
         pane.registrationView()->registerButton()->click();
         const QStringList page{pane.title(), pane.registerButton()->text(),
                                pane.contentView()->findChild<QLabel *>("addressLabel")->text(),
-                               alerts->shown.value(0).section(' ', 1).section('|', 0, 0)};
+                               alerts->shown.value(0).section(' ', 1).section('|', 0, 0),
+                               pane.managedNoteLabel()->text().section('\n', -2)};
         QTEST(page, "page");
         const platform::InstallerPaneWindow window(std::make_unique<platform::InstallerPane>(), QString());
         QTEST(entries.value(0) + '|' + window.doneButton()->text(), "window");

@@ -1,23 +1,92 @@
 #include "menubar-app/ui/IconImages.h"
 
 #include <QDir>
+#include <QIconEngine>
 #include <QImageReader>
-#include <QPixmap>
+#include <QPainter>
+
+#include <algorithm>
 
 namespace menubar {
 
+namespace {
+
+// Reads the image of each size when it is asked for, and keeps none: a tray paints one size now and then,
+// and an X window is handed every size once, so keeping them all would hold memory for nothing. Drawn the
+// same in every mode: none of ours is shown disabled or selected.
+class ImagesIconEngine final : public QIconEngine
+{
+public:
+    explicit ImagesIconEngine(const QString &name)
+        : m_images(QStringLiteral(":/icons/") + name)
+    {
+        for (const QString &image : m_images.entryList(QDir::Files))
+            m_sides.append(QFileInfo(image).completeBaseName().toInt());
+        std::sort(m_sides.begin(), m_sides.end());
+    }
+
+    QIconEngine *clone() const override { return new ImagesIconEngine(*this); }
+    QString key() const override { return QStringLiteral("KelvaneImages"); }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> sizes;
+        for (const int side : m_sides)
+            sizes.append(QSize(side, side));
+        return sizes;
+    }
+
+    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        const int side = std::min({sideFor(size), size.width(), size.height()});
+        return QSize(side, side);
+    }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = painter->device()->devicePixelRatio();
+        painter->drawPixmap(rect, scaledPixmap(rect.size(), mode, state, ratio));
+    }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return scaledPixmap(size, mode, state, 1.0);
+    }
+
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode, QIcon::State, qreal scale) override
+    {
+        const QSize wanted = size * scale;
+        if (m_sides.isEmpty() || wanted.isEmpty())
+            return {};
+        // Told the format and not to guess, Qt reads a PNG itself. Otherwise it first loads every image format
+        // plug-in to offer each the file, Qt Svg's among them.
+        QImageReader reader(m_images.filePath(QString::number(sideFor(wanted)) + QStringLiteral(".png")), "png");
+        reader.setAutoDetectImageFormat(false);
+        QPixmap pixmap = QPixmap::fromImage(reader.read());
+        if (pixmap.width() > wanted.width() || pixmap.height() > wanted.height())
+            pixmap = pixmap.scaled(wanted, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        pixmap.setDevicePixelRatio(scale);
+        return pixmap;
+    }
+
+private:
+    // The smallest image at least as large as asked, else the largest: drawn smaller, never larger.
+    int sideFor(const QSize &size) const
+    {
+        const int wanted = std::max(size.width(), size.height());
+        const auto larger = std::lower_bound(m_sides.cbegin(), m_sides.cend(), wanted);
+        return larger == m_sides.cend() ? m_sides.constLast() : *larger;
+    }
+
+    QDir m_images;
+    QList<int> m_sides;
+};
+
+} // namespace
+
 QIcon iconFromImages(const QString &name)
 {
-    QIcon icon;
-    const QDir images(QStringLiteral(":/icons/") + name);
-    for (const QString &image : images.entryList(QDir::Files)) {
-        // Told the format and not to guess, Qt reads a PNG itself. Otherwise (QIcon::addFile too) it first loads
-        // every image format plug-in to offer each the file, Qt Svg's among them.
-        QImageReader reader(images.filePath(image), "png");
-        reader.setAutoDetectImageFormat(false);
-        icon.addPixmap(QPixmap::fromImage(reader.read()));
-    }
-    return icon;
+    return QIcon(new ImagesIconEngine(name));
 }
 
 } // namespace menubar

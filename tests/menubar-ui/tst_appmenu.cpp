@@ -1,5 +1,6 @@
 #include "menubar-app/ui/AppMenu.h"
 #include "menubar-app/ui/BundleInfo.h"
+#include "menubar-app/ui/IconImages.h"
 #include "menubar-app/ui/MenuBarExtra.h"
 #include "menubar-app/ui/PanelMenu.h"
 #include "menubar-app/ui/ShowAboutView.h"
@@ -140,6 +141,12 @@ private slots:
                 rendered(MenuBarExtra::iconNamed("StopMenuBarExtraIcon", false)));
         QVERIFY(rendered(MenuBarExtra::iconNamed("MenuBarExtraIcon", false)) !=
                 rendered(MenuBarExtra::iconNamed("MenuBarExtraIcon", true)));
+        // Each size from its own image, one between from the next larger, none enlarged.
+        const QIcon appIcon = iconFromImages("AppIcon");
+        const auto argb = [](const QImage &image) { return image.convertToFormat(QImage::Format_ARGB32); };
+        QCOMPARE(argb(appIcon.pixmap(22).toImage()), argb(QImage(":/icons/AppIcon/22.png")));
+        QCOMPARE(appIcon.pixmap(20).size(), QSize(20, 20));
+        QCOMPARE(appIcon.pixmap(100).size(), QSize(64, 64));
     }
 
     void menuOpensBesideTheItemNeverOverIt_data()

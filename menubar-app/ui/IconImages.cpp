@@ -44,28 +44,19 @@ public:
 
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
     {
-        const qreal ratio = painter->device()->devicePixelRatio();
-        painter->drawPixmap(rect, scaledPixmap(rect.size(), mode, state, ratio));
+        painter->drawPixmap(rect, pixmap(rect.size() * painter->device()->devicePixelRatio(), mode, state));
     }
 
-    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    // In device pixels, as QIcon asks for it at any scale.
+    QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override
     {
-        return scaledPixmap(size, mode, state, 1.0);
-    }
-
-    QPixmap scaledPixmap(const QSize &size, QIcon::Mode, QIcon::State, qreal scale) override
-    {
-        const QSize wanted = size * scale;
-        if (m_sides.isEmpty() || wanted.isEmpty())
-            return {};
         // Told the format and not to guess, Qt reads a PNG itself. Otherwise it first loads every image format
         // plug-in to offer each the file, Qt Svg's among them.
-        QImageReader reader(m_images.filePath(QString::number(sideFor(wanted)) + QStringLiteral(".png")), "png");
+        QImageReader reader(m_images.filePath(QString::number(sideFor(size)) + QStringLiteral(".png")), "png");
         reader.setAutoDetectImageFormat(false);
-        QPixmap pixmap = QPixmap::fromImage(reader.read());
-        if (pixmap.width() > wanted.width() || pixmap.height() > wanted.height())
-            pixmap = pixmap.scaled(wanted, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        pixmap.setDevicePixelRatio(scale);
+        const QPixmap pixmap = QPixmap::fromImage(reader.read());
+        if (pixmap.width() > size.width() || pixmap.height() > size.height())
+            return pixmap.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         return pixmap;
     }
 
@@ -73,6 +64,8 @@ private:
     // The smallest image at least as large as asked, else the largest: drawn smaller, never larger.
     int sideFor(const QSize &size) const
     {
+        if (m_sides.isEmpty())
+            return 0;
         const int wanted = std::max(size.width(), size.height());
         const auto larger = std::lower_bound(m_sides.cbegin(), m_sides.cend(), wanted);
         return larger == m_sides.cend() ? m_sides.constLast() : *larger;

@@ -145,6 +145,9 @@ private slots:
         const QIcon appIcon = iconFromImages("AppIcon");
         const auto argb = [](const QImage &image) { return image.convertToFormat(QImage::Format_ARGB32); };
         QCOMPARE(argb(appIcon.pixmap(22).toImage()), argb(QImage(":/icons/AppIcon/22.png")));
+        QImage at2x(":/icons/AppIcon/44.png");
+        at2x.setDevicePixelRatio(2.0);
+        QCOMPARE(argb(appIcon.pixmap(QSize(22, 22), 2.0).toImage()), argb(at2x));
         QCOMPARE(appIcon.pixmap(20).size(), QSize(20, 20));
         QCOMPARE(appIcon.pixmap(100).size(), QSize(64, 64));
     }

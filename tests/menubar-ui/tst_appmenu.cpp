@@ -11,6 +11,7 @@
 #include <QDate>
 #include <QFile>
 #include <QLabel>
+#include <QPainter>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -148,6 +149,13 @@ private slots:
         QImage at2x(":/icons/AppIcon/44.png");
         at2x.setDevicePixelRatio(2.0);
         QCOMPARE(argb(appIcon.pixmap(QSize(22, 22), 2.0).toImage()), argb(at2x));
+        QImage painted(44, 44, QImage::Format_ARGB32_Premultiplied); // as a tray paints its item on a 2x screen
+        painted.setDevicePixelRatio(2.0);
+        painted.fill(Qt::transparent);
+        QPainter painter(&painted);
+        appIcon.paint(&painter, QRect(0, 0, 22, 22));
+        painter.end();
+        QCOMPARE(painted, at2x.convertToFormat(QImage::Format_ARGB32_Premultiplied));
         QCOMPARE(appIcon.pixmap(20).size(), QSize(20, 20));
         QCOMPARE(appIcon.pixmap(100).size(), QSize(64, 64));
     }

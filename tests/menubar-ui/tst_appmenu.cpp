@@ -156,7 +156,7 @@ private slots:
         appIcon.paint(&painter, QRect(0, 0, 22, 22));
         painter.end();
         QCOMPARE(painted, at2x.convertToFormat(QImage::Format_ARGB32_Premultiplied));
-        QCOMPARE(appIcon.pixmap(20).size(), QSize(20, 20));
+        QCOMPARE(appIcon.pixmap(QSize(20, 22)).size(), QSize(20, 20));
         QCOMPARE(appIcon.pixmap(100).size(), QSize(64, 64));
     }
 

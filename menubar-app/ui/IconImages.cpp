@@ -54,7 +54,7 @@ public:
         // plug-in to offer each the file, Qt Svg's among them.
         QImageReader reader(m_images.filePath(QString::number(sideFor(size)) + QStringLiteral(".png")), "png");
         reader.setAutoDetectImageFormat(false);
-        const QPixmap pixmap = QPixmap::fromImage(reader.read());
+        QPixmap pixmap = QPixmap::fromImage(reader.read());
         if (pixmap.width() > size.width() || pixmap.height() > size.height())
             return pixmap.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         return pixmap;

@@ -16,7 +16,7 @@ const QString kItemInterface = QStringLiteral("org.kde.StatusNotifierItem");
 const QString kItemPath = QStringLiteral("/StatusNotifierItem");
 
 // Takes every call the monitor is shown, answering none: a monitor may send nothing, and the calls were meant
-// for others (D-Bus specification, "org.freedesktop.DBus.Monitoring.BecomeMonitor").
+// for others (freedesktop D-Bus documentation, "org.freedesktop.DBus.Monitoring.BecomeMonitor").
 class ActivationReader : public QDBusVirtualObject
 {
 public:

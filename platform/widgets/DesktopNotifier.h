@@ -27,7 +27,8 @@ private slots:
     void actionChosen(uint id, const QString &action);
 
 private:
-    struct Platform; // what the system's notifications need kept (macOS: the delegate that hears the action)
+    struct Platform; // what the system's notifications need kept (macOS: the delegate that hears the action;
+                     // Linux: nothing, made once the action is listened for)
 
     LogSink &m_log;
     std::unique_ptr<Platform> m_platform;

@@ -20,6 +20,7 @@ const QString kAction = QStringLiteral("start");
 
 } // namespace
 
+// Made with the first notification: only from then on can a server have an action of ours to tell of.
 struct DesktopNotifier::Platform
 {
 };
@@ -27,15 +28,19 @@ struct DesktopNotifier::Platform
 DesktopNotifier::DesktopNotifier(LogSink &log, QObject *parent)
     : UserNotifier(parent)
     , m_log(log)
-{
-    QDBusConnection::sessionBus().connect(kService, kPath, kInterface, QStringLiteral("ActionInvoked"), this,
-                                          SLOT(actionChosen(uint, QString)));
-}
+{}
 
 DesktopNotifier::~DesktopNotifier() = default;
 
 void DesktopNotifier::notify(const Notification &notification)
 {
+    // Subscribed before the first call, whose action it hears; not at start, where the bus's round trip
+    // would hold up the item.
+    if (!m_platform) {
+        m_platform = std::make_unique<Platform>();
+        QDBusConnection::sessionBus().connect(kService, kPath, kInterface, QStringLiteral("ActionInvoked"), this,
+                                              SLOT(actionChosen(uint, QString)));
+    }
     QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface, QStringLiteral("Notify"));
     // A server that shows no actions ignores them.
     const QStringList actions =

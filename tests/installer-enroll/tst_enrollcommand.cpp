@@ -503,6 +503,11 @@ private slots:
         for (const QString key : {"Key5", "Key6", "Key7"})
             values.remove(key);
         QCOMPARE(checkManagedSettings({"f", values, {}}).warnings.size(), 6); // the password, five named, none counted
+        // The closest by edits, case aside: a name cut short, one misspelt and one of the administrator's own.
+        for (const auto &[key, meant] : {std::pair{"Address", "ServerAddress"},
+                                         {"NotifyWhenBackupStop", "NotifyWhenBackupsStop"},
+                                         {"user", "Login"}})
+            QVERIFY(checkManagedSettings({"f", {{key, "x"}}, {}}).warnings.value(0).endsWith(meant));
     }
 
     // The menu-bar application's key: a profile's Boolean or a file's text; anything else voids the source.

@@ -127,7 +127,8 @@ private slots:
     // Every option the help names is one the command takes: a script's author copies them from there.
     void helpNamesOnlyOptionsItTakes()
     {
-        for (const QRegularExpressionMatch &option : QRegularExpression("--[a-z-]+").globalMatch(EnrollUsage::text())) {
+        for (const QRegularExpressionMatch &option :
+             QRegularExpression("(?<![\\w-])--?[a-z][a-z-]*").globalMatch(EnrollUsage::text())) {
             const auto parsed = EnrollOptions::parse({"osagent-enroll", option.captured(), "x"});
             QVERIFY2(!std::holds_alternative<EnrollUsageError>(parsed) ||
                          !std::get<EnrollUsageError>(parsed).message.startsWith("Unknown option"),

@@ -178,7 +178,7 @@ private slots:
         QCOMPARE(assistant.nextEnabled(), ok);
     }
 
-    // A missing button or pane skips only its own step; a missing field counts as empty.
+    // A missing button, pane or container skips only its own step; a missing field counts as empty.
     void missingReferenceSkipsItsStep()
     {
         RecordingPane pane(kHostName);
@@ -194,6 +194,9 @@ private slots:
         form->registerClick(nullptr);
         const QString success = "informational Registration success||";
         QCOMPARE(pane.alerts->shown, (QStringList{success, success, "critical Login field can't be empty||"}));
+        pane.setContainerView(nullptr); // entered without one, the forms stay where they are
+        pane.willEnterPane(PaneDirection::Forward);
+        QVERIFY(form->parentWidget());
     }
 
     // A radio button shows its form at once. On every entry the page shows the checked form, puts the host name

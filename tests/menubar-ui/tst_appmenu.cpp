@@ -221,8 +221,12 @@ private slots:
                 windows.append(window);
                 QVERIFY(window->windowModality() == Qt::ApplicationModal);
                 QVERIFY(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-                for (const char *name : {"appNameLabel", "versionLabel", "copyrightLabel"})
-                    shown.append(window->findChild<QLabel *>(name)->text());
+                int above = window->findChild<QLabel *>("iconImage")->geometry().bottom();
+                for (const char *name : {"appNameLabel", "versionLabel", "copyrightLabel"}) {
+                    const QLabel *label = window->findChild<QLabel *>(name);
+                    shown.append(label->text());
+                    QVERIFY(label->y() > std::exchange(above, label->geometry().bottom())); // each below the last
+                }
                 QCOMPARE(window->findChild<QLabel *>("iconImage")->pixmap().size(), QSize(80, 80));
             });
             scene.menu.aboutAction()->trigger();

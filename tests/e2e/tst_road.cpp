@@ -106,13 +106,11 @@ private slots:
 
     void failureRoadsLoseNothing_data()
     {
-        QTest::addColumn<QStringList>("form"); // [guid,] address, login, password
+        QTest::addColumn<QStringList>("form"); // address, login, password
         QTest::addColumn<QString>("message");
         QTest::newRow("wrong password") << QStringList{"@server", "demo", "wrong"} << "Incorrect credential provided";
         QTest::newRow("server down") << QStringList{"127.0.0.1:1", "demo", "demo-password"}
                                      << "Can't connect to server";
-        QTest::newRow("known GUID") << QStringList{"@guid", "@server", "demo", "demo-password"}
-                                    << "Re-registration success";
     }
 
     void failureRoadsLoseNothing()
@@ -120,30 +118,11 @@ private slots:
         QFETCH(QStringList, form);
         QFETCH(QString, message);
         const QString installed = contentOf(m_box.paths().installedConfigFile);
-        form.replaceInStrings("@server", m_session.serverAddress());
-        form.replaceInStrings("@guid", installed.section("guid=", 1).trimmed());
-        registerWith(form);
+        registerWith(form.replaceInStrings("@server", m_session.serverAddress()));
         QCOMPARE(lastAlert(*m_alerts), message);
-        const bool succeeded = message.endsWith("success");
-        if (!succeeded)
-            QCOMPARE(contentOf(m_box.paths().installedConfigFile), installed);
-        QCOMPARE(button(form.size() == 4 ? "reRegisterButton" : "registerButton")->isEnabled(), !succeeded);
-        QCOMPARE(m_assistant->button(QWizard::NextButton)->isEnabled(), succeeded);
-    }
-
-    void cancelledAuthorisationKeepsTheStagedConfiguration()
-    {
-        QFile::remove(m_box.paths().installedConfigFile);
-        m_box.setAuthoriseAnswer("cancel");
-        registerWith({m_session.serverAddress(), "demo", "demo-password"});
-        QVERIFY(lastAlert(*m_alerts).startsWith("Can't execute script "));
-        QVERIFY(!QFile::exists(m_box.paths().installedConfigFile));
-        QVERIFY(QFile::exists(m_box.paths().stagedConfigFile));
-
-        m_box.setAuthoriseAnswer("allow");
-        button("registerButton")->click();
-        QCOMPARE(lastAlert(*m_alerts), QString("Registration success"));
-        QVERIFY(QFile::exists(m_box.paths().installedConfigFile));
+        QCOMPARE(contentOf(m_box.paths().installedConfigFile), installed);
+        QVERIFY(button("registerButton")->isEnabled());
+        QVERIFY(!m_assistant->button(QWizard::NextButton)->isEnabled());
     }
 
     void missingFullDiskAccessOffersTheSettings()
@@ -198,17 +177,13 @@ private:
     QLineEdit *field(const char *name) const { return m_assistant->findChild<QLineEdit *>(name); }
     QAbstractButton *button(const char *name) const { return m_assistant->findChild<QAbstractButton *>(name); }
 
-    // Fills in address, login and password, after the agent's GUID for a re-registration, and clicks.
+    // Fills in address, login and password, and clicks.
     void registerWith(const QStringList &values)
     {
-        const bool again = values.size() == 4;
-        const QStringList names =
-            again ? QStringList{"agentGuidTextField", "reAddressTextField", "reLoginTextField", "rePasswordTextField"}
-                  : QStringList{"addressTextField", "loginTextField", "passwordTextField"};
-        button(again ? "reRegisterRadioButton" : "registerRadioButton")->click();
+        const QStringList names{"addressTextField", "loginTextField", "passwordTextField"};
         for (qsizetype i = 0; i < names.size(); ++i)
             field(qPrintable(names[i]))->setText(values[i]);
-        button(again ? "reRegisterButton" : "registerButton")->click();
+        button("registerButton")->click();
     }
 
     std::unique_ptr<menubar::MainApp> menuBarApp()

@@ -125,19 +125,6 @@ private slots:
         QVERIFY(!m_assistant->button(QWizard::NextButton)->isEnabled());
     }
 
-    void missingFullDiskAccessOffersTheSettings()
-    {
-        SandboxSession::waitUntil([this] { return m_box.isDaemonRunning(); }, 10000); // the install's start
-        QProcess::execute(m_box.paths().launchctl, {"stop", contract::toQString(contract::kGuiAgentLabel)});
-        QProcess::execute(m_box.paths().launchctl, {"stop", kService});
-        m_box.setFullDiskAccess(false);
-        auto app = menuBarApp(); // the configuration exists: it starts the daemon once the event loop turns
-        QTRY_COMPARE_WITH_TIMEOUT(m_box.daemonJobLine(), "-\t6\t" + kService, 10000);
-        QCOMPARE(lastAlert(m_menuAlerts), QString("Missing full disk access"));
-        QCOMPARE(m_urls.opened, (QList<QUrl>{QUrl(contract::toQString(contract::kFullDiskAccessSettingsUrl))}));
-        m_box.setFullDiskAccess(true);
-    }
-
     // The installer's page was skipped: the application starts unenrolled and opens its window by itself. A
     // refused password keeps the entry; a registration installs the configuration and starts the daemon in one
     // authorisation, and the application finds it running, its launch agent left alone.

@@ -152,7 +152,6 @@ private slots:
         QTest::addColumn<Fault>("fault");
         QTest::addColumn<QString>("reason"); // @ stands for launchctl's path
         const QString failed = "Process failed with exit code: ";
-        QTest::newRow("1 silent") << 1 << "" << Fault::None << failed + "1\n\n";
         QTest::newRow("7 with output") << 7 << "%2 bad\n" << Fault::None << failed + "7\n\n%2 bad\n";
         QTest::newRow("SIGQUIT is no exit status 3") << -3 << "" << Fault::None << failed + "-3\n\n";
         QTest::newRow("SIGILL is no exit status 4") << -4 << "" << Fault::None << failed + "-4\n\n";

@@ -1,5 +1,6 @@
 #include "sandbox/SandboxSession.h"
 #include "sandbox/SandboxTools.h"
+#include "tests/support/FileText.h"
 
 #include <QDirIterator>
 #include <QJsonArray>
@@ -18,12 +19,6 @@ namespace {
 const QByteArray kPassword = "fleet-Pa55-7QzX";
 const QString kAgent = contract::toQString(contract::kGuiAgentLabel);
 const QString kService = contract::toQString(contract::kServiceLabel);
-
-QString contentOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
 
 struct Run
 {
@@ -202,9 +197,7 @@ private:
         process.start(QString::fromUtf8(tools::kEnroll), QStringList{m_box.root(), mode} + arguments);
         if (!process.waitForStarted())
             return {};
-        QFile commandLine(QString("/proc/%1/cmdline").arg(process.processId()));
-        if (commandLine.open(QIODevice::ReadOnly))
-            m_seen << commandLine.readAll();
+        m_seen << contentOf(QString("/proc/%1/cmdline").arg(process.processId())).toUtf8();
         process.write(input);
         process.closeWriteChannel();
         process.waitForFinished(30000);

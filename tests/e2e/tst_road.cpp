@@ -9,6 +9,7 @@
 #include "platform/widgets/InstallerPluginLoader.h"
 #include "sandbox/SandboxSession.h"
 #include "sandbox/SandboxTools.h"
+#include "tests/support/FileText.h"
 #include "tests/support/PlatformFakes.h"
 
 #include <QAbstractButton>
@@ -24,12 +25,6 @@ using namespace sandbox;
 namespace {
 
 const QString kService = contract::toQString(contract::kServiceLabel);
-
-QString contentOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
 
 // The message text of the alert shown last.
 QString lastAlert(const FakeAlertPresenter &alerts)

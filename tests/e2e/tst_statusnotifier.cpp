@@ -4,6 +4,7 @@
 #include "sandbox/tray/DesktopSettings.h"
 #include "sandbox/tray/StatusNotifierWatcher.h"
 #include "sandbox/tray/XEmbedProxy.h"
+#include "tests/support/FileText.h"
 #include "tests/support/Xdotool.h"
 
 #include <QDBusConnection>
@@ -21,11 +22,7 @@ class StatusNotifierTest : public QObject
     QTemporaryDir m_dir;
     sandbox::Sandbox m_box{m_dir.path() + "/sandbox"};
 
-    QString logText() const
-    {
-        QFile log(m_box.logFile());
-        return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
-    }
+    QString logText() const { return contentOf(m_box.logFile()); }
     bool logged(const char *text) const { return logText().contains(text); }
 
     static QStringList windowsShown(qint64 pid) { return xdotool::windowsShown("--pid", QString::number(pid)); }

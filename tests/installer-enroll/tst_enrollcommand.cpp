@@ -240,17 +240,15 @@ private slots:
             << Script{"uninstall", 77, "", "Only root can uninstall Kelvane OS Agent: run it with sudo\n"};
         QTest::newRow("status for scripts: the raw job line, nothing managed")
             << Script{"status|--json", 0, statusJson.arg("", "")};
+        const QStringList said{"Managed settings in profile ignored: Login is empty",
+                               "Password in profile ignored: a password is never taken from managed settings, which "
+                               "every local user can read",
+                               "Lgin in profile ignored: no such setting; the closest is Login",
+                               "Logn in profile ignored: no such setting; the closest is Login"};
         QTest::newRow("status for scripts: a voided source's fault, a password and every misspelt setting") << Script{
             "status|--json", 0,
-            statusJson.arg("\"error\":\"Managed settings in profile ignored: Login is empty\",\"warnings\":"
-                           "[\"Password in profile ignored: a password is never taken from managed settings, "
-                           "which every local user can read\",\"Lgin in profile ignored: no such setting; the "
-                           "closest is Login\",\"Logn in profile ignored: no such setting; the closest is "
-                           "Login\"]",
-                           "\\nManaged settings in profile ignored: Login is empty\\nPassword in profile "
-                           "ignored: a password is never taken from managed settings, which every local user "
-                           "can read\\nLgin in profile ignored: no such setting; the closest is Login\\nLogn "
-                           "in profile ignored: no such setting; the closest is Login"),
+            statusJson.arg("\"error\":\"" + said[0] + "\",\"warnings\":[\"" + said.mid(1).join("\",\"") + "\"]",
+                           "\\n" + said.join("\\n")),
             "", "Login= ;Logn=x;Password=pw;Lgin=y"};
         QTest::newRow("status for scripts: the configuration kept, nothing installed") << Script{
             .arguments = "status|--json",

@@ -80,10 +80,6 @@ private slots:
         scene.menu.registerAction()->trigger();
         QCOMPARE(requested.size(), 1);
 
-        scene.menu.openLogDirectoryAction()->trigger();
-        QCOMPARE(scene.fakes.urls.opened, (QList<QUrl>{QUrl("file:///var/log/agent")}));
-        QVERIFY(scene.fakes.alerts.shown.isEmpty()); // the opener's failure is ignored
-
         // Close, the second button, quits (Cancel, the first, does not: tst_translations answers it with Escape).
         scene.fakes.alerts.answer = platform::kAlertSecondButtonReturn;
         scene.menu.exitAction()->trigger();

@@ -219,11 +219,6 @@ private slots:
                       .err = "This machine is already enrolled: run reregister --guid GUID to enrol it again under "
                              "its agent's GUID, or register --force to enrol it as a new node\n",
                       .configuration = "node=6f1c9a52-3d4e-4b8a-9c07-2e5d8f1a4b36"};
-        QTest::newRow("register --force enrols an enrolled machine again")
-            << Script{.arguments = cut + "|--force",
-                      .err = "Registration success\n",
-                      .input = "pw",
-                      .daemonArguments = "-r|l|h:1|pw|-n|host"};
         // No pkgutil, as on Linux.
         QTest::newRow("uninstall with a step failing: what was done on standard output, the reason on error")
             << Script{.arguments = "uninstall",
@@ -269,10 +264,6 @@ private slots:
                       "  Login: fleet\n  NodeName: Reception, desk 2\n",
                       "", "Login=fleet;NodeName=Reception, desk 2"};
         // The process table always holds a qmx-osagent: where there is a job line, it is not the daemon's.
-        QTest::newRow("status in words: the job's own process")
-            << Script{.arguments = "status",
-                      .out = "This machine is enrolled.\nThe agent daemon is running (process ID 412).\n",
-                      .jobLine = "412\t0\tcom.kelvane.osagent"};
         QTest::newRow("status in words: the job without one, however the process table looks")
             << Script{.arguments = "status",
                       .out = "This machine is enrolled.\nIts agent GUID is 6f1c9a52-3d4e-4b8a-9c07-2e5d8f1a4b36.\nThe "

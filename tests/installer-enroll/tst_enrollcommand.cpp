@@ -99,7 +99,6 @@ private slots:
                 differs.arg("address", "ServerAddress"));
         refused("managed: another login", "register|--login|other|--password-stdin", differs.arg("login", "Login"));
         refused("managed: an empty name", "register|--name=|--password-stdin", differs.arg("name", "NodeName"));
-        refused("managed: the GUID is never managed", "reregister|--password-stdin", "--guid is missing");
     }
 
     void parsesOptions()

@@ -364,8 +364,6 @@ private slots:
         refused("a link to a private file", "touch g; chmod 600 g; ln -s g f", "is a symbolic link");
         refused("a pipe, never waited on", "mkfifo -m 600 f", "is not a regular file");
         refused("a second hard link", "touch f; chmod 600 f; ln f g", "has more than one link");
-        row("missing", "true", EnrollExit::NoInput,
-            "Can't open the password file '@'. Error: No such file or directory");
         row("not UTF-8", "printf '\\377' > f; chmod 600 f", EnrollExit::Failure,
             "The password in the file '@' is not valid UTF-8 text");
         if (::geteuid() == 0)

@@ -217,7 +217,6 @@ private slots:
         const QString failed = "Process failed with exit code: ";
         QTest::newRow("7 with output") << 7 << "%2 bad\n" << Fault::None << failed + "7\n\n%2 bad\n";
         QTest::newRow("SIGQUIT is no exit status 3") << -3 << "" << Fault::None << failed + "-3\n\n";
-        QTest::newRow("SIGILL is no exit status 4") << -4 << "" << Fault::None << failed + "-4\n\n";
         QTest::newRow("0: installed, a killed run's folder gone, then restarted")
             << 0 << "" << Fault::None << "no error";
         QTest::newRow("0, cancelled") << 0 << "" << Fault::CancelledPrompt << "Can't execute script User canceled.";

@@ -119,7 +119,7 @@ private slots:
     }
 
     // The installer's page was skipped: the application starts unenrolled and opens its window by itself. A
-    // refused password keeps the entry; a registration installs the configuration and starts the daemon in one
+    // refused password installs nothing; a registration installs the configuration and starts the daemon in one
     // authorisation, and the application finds it running, its launch agent left alone.
     void pageSkippedRoad()
     {
@@ -141,8 +141,6 @@ private slots:
             const bool succeeded = password != "wrong";
             QCOMPARE(lastAlert(*m_alerts), succeeded ? "Registration success" : "Incorrect credential provided");
             QCOMPARE(QFile::exists(m_box.paths().installedConfigFile), succeeded);
-            QCOMPARE(window->doneButton()->isVisible(), succeeded);
-            QTRY_COMPARE(app->menu().registerAction()->isVisible(), !succeeded);
         }
         QVERIFY(contentOf(m_box.authoriseLog()).contains("kickstart -k system/com.kelvane.osagent || :"));
         QCOMPARE(contentOf(m_box.authoriseLog()).count(u'\n'), 1);

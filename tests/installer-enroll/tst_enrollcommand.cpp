@@ -161,8 +161,6 @@ private slots:
                     "address, 64 usage error, 65 empty field, 66 no password file, 71 or 74 something the uninstall\n"
                     "could not remove, 73 already enrolled (register without --force), 77 an unsafe password file or\n"
                     "not root, 1 anything else.\n\nExample…"};
-        QTest::newRow("usage error: one line on standard error, and where to read more")
-            << Script{"register|--login|l", 64, "", "--address is missing\nTry 'osagent-enroll --help'\n"};
         QTest::newRow("parse error for scripts: JSON on standard output")
             << Script{"register|--json|--pasword=s3cret", 64,
                       "{\"message\":\"Unknown option 'pasword'.\",\"ok\":false,\"status\":64}\n"};

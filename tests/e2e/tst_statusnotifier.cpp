@@ -149,7 +149,6 @@ private slots:
         QTest::newRow("Plasma, Breeze, Xfce's daemon saying dark")
             << QByteArray("KDE") << 2 << 1 << "Adwaita-dark" << 0;
         QTest::newRow("Plasma, Breeze Dark, Xfce's daemon saying light") << QByteArray("KDE") << 1 << 0 << "Xfce" << 1;
-        QTest::newRow("no desktop named, only Xfce's daemon saying dark") << QByteArray() << 0 << 1 << "Xfce" << -1;
         QTest::newRow("a host that states nothing") << QByteArray("GNOME") << 0 << -1 << "" << -1;
     }
 

@@ -254,9 +254,6 @@ private slots:
         QTest::newRow("keys escaped as QSettings escapes them")
             << QByteArray("%4Cogin=fleet\nNode%U004Eame=n") << "|fleet*|n*" + noted + "/Login: fleet/Node name: n"
             << QStringList();
-        QTest::newRow("a misspelt key is warned about, naming the closest setting")
-            << QByteArray("ServerAdress=b:1\nLogin=fleet") << "|fleet*" + host + noted + "/Login: fleet"
-            << QStringList{"ServerAdress in @ ignored: no such setting; the closest is ServerAddress"};
         QTest::newRow("wrong types and empty: none of it")
             << QByteArray("ServerAddress=a, b\nLogin=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x2a)\nNodeName=\" \"")
             << "|" + host

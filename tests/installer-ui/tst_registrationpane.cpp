@@ -247,10 +247,6 @@ private slots:
             << QStringList();
         QTest::newRow("address only: the host name stays")
             << QByteArray("ServerAddress=b:1") << "b:1*|" + host + noted + "/Node address: b:1" << QStringList();
-        QTest::newRow("a password is ignored alone")
-            << QByteArray("Login=fleet\nPassword=s3cret") << "|fleet*" + host + noted + "/Login: fleet"
-            << QStringList{"Password in @ ignored: a password is never taken from managed settings, which every "
-                           "local user can read"};
         QTest::newRow("keys escaped as QSettings escapes them")
             << QByteArray("%4Cogin=fleet\nNode%U004Eame=n") << "|fleet*|n*" + noted + "/Login: fleet/Node name: n"
             << QStringList();

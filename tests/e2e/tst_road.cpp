@@ -66,15 +66,12 @@ private slots:
     void theRoad()
     {
         QCOMPARE(field("nameTextField")->text(), QSysInfo::machineHostName());
-        QVERIFY(!m_assistant->button(QWizard::NextButton)->isEnabled());
 
         // The server takes the password only as it was set: the page trimmed it.
         registerWith({m_session.serverAddress(), "demo", "  demo-password\t"});
         QVERIFY(contentOf(m_box.paths().installedConfigFile).contains("guid="));
         QVERIFY(!QFile::exists(m_box.paths().stagingDirectory)); // the daemon staged where it was told
         QCOMPARE(lastAlert(*m_alerts), QString("Registration success"));
-        QVERIFY(!button("registerButton")->isEnabled());
-        QVERIFY(m_assistant->button(QWizard::NextButton)->isEnabled());
 
         // The install started the daemon as root; launchd relaunched the menu-bar application, which found it
         // running and asked for no second authorisation.
@@ -114,8 +111,6 @@ private slots:
         registerWith(form.replaceInStrings("@server", m_session.serverAddress()));
         QCOMPARE(lastAlert(*m_alerts), message);
         QCOMPARE(contentOf(m_box.paths().installedConfigFile), installed);
-        QVERIFY(button("registerButton")->isEnabled());
-        QVERIFY(!m_assistant->button(QWizard::NextButton)->isEnabled());
     }
 
     // The installer's page was skipped: the application starts unenrolled and opens its window by itself. A

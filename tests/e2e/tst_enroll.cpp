@@ -1,5 +1,6 @@
 #include "sandbox/SandboxSession.h"
 #include "sandbox/SandboxTools.h"
+#include "tests/support/FileText.h"
 
 #include <QDirIterator>
 #include <QJsonArray>
@@ -18,12 +19,6 @@ namespace {
 const QByteArray kPassword = "fleet-Pa55-7QzX";
 const QString kAgent = contract::toQString(contract::kGuiAgentLabel);
 const QString kService = contract::toQString(contract::kServiceLabel);
-
-QString contentOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
 
 struct Run
 {
@@ -58,7 +53,6 @@ private slots:
         QTest::newRow("new, as root") << "root" << false;
         QTest::newRow("again, as root") << "root" << true;
         QTest::newRow("new, as a user, over an enrolment: --force") << "user" << false;
-        QTest::newRow("again, as a user") << "user" << true;
     }
 
     void enrolsAndTheMenuBarApplicationStartsTheDaemon()
@@ -140,7 +134,7 @@ private slots:
     // Last: every run above read its password from standard input.
     void passwordNeverInOurArgumentsOutputOrLogs()
     {
-        QVERIFY(m_runs >= 8);
+        QVERIFY(m_runs >= 7);
         for (const QByteArray &seen : std::as_const(m_seen))
             QVERIFY2(!seen.contains(kPassword), seen);
         // Every file of the sandbox: the stand-in launchd's logs of the menu-bar application and the daemon,
@@ -202,9 +196,7 @@ private:
         process.start(QString::fromUtf8(tools::kEnroll), QStringList{m_box.root(), mode} + arguments);
         if (!process.waitForStarted())
             return {};
-        QFile commandLine(QString("/proc/%1/cmdline").arg(process.processId()));
-        if (commandLine.open(QIODevice::ReadOnly))
-            m_seen << commandLine.readAll();
+        m_seen << contentOf(QString("/proc/%1/cmdline").arg(process.processId())).toUtf8();
         process.write(input);
         process.closeWriteChannel();
         process.waitForFinished(30000);

@@ -250,16 +250,9 @@ private slots:
             << QStringList();
         QTest::newRow("address only: the host name stays")
             << QByteArray("ServerAddress=b:1") << "b:1*|" + host + noted + "/Node address: b:1" << QStringList();
-        QTest::newRow("a password is ignored alone")
-            << QByteArray("Login=fleet\nPassword=s3cret") << "|fleet*" + host + noted + "/Login: fleet"
-            << QStringList{"Password in @ ignored: a password is never taken from managed settings, which every "
-                           "local user can read"};
         QTest::newRow("keys escaped as QSettings escapes them")
             << QByteArray("%4Cogin=fleet\nNode%U004Eame=n") << "|fleet*|n*" + noted + "/Login: fleet/Node name: n"
             << QStringList();
-        QTest::newRow("a misspelt key is warned about, naming the closest setting")
-            << QByteArray("ServerAdress=b:1\nLogin=fleet") << "|fleet*" + host + noted + "/Login: fleet"
-            << QStringList{"ServerAdress in @ ignored: no such setting; the closest is ServerAddress"};
         QTest::newRow("wrong types and empty: none of it")
             << QByteArray("ServerAddress=a, b\nLogin=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x2a)\nNodeName=\" \"")
             << "|" + host

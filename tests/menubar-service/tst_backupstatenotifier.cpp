@@ -37,10 +37,8 @@ private slots:
         QTest::newRow("stopped by the user") << "run stop down down down" << true << QStringList{};
         QTest::newRow("started by the user after a stop, not coming up")
             << "run stop down start down down" << true << QStringList{stopped};
-        QTest::newRow("started at launch, never coming up") << "start down down" << true << QStringList{stopped};
         QTest::newRow("started, one check down, then up") << "run down start down run" << true << QStringList{};
         QTest::newRow("never ran, never started") << "down down down" << true << QStringList{};
-        QTest::newRow("back to running") << "run down down run" << true << QStringList{stopped, resumed};
         QTest::newRow("a second notice only after running in between")
             << "run down down down down run down down" << true << QStringList{stopped, resumed, stopped};
         QTest::newRow("status 6 has its own prompt") << "start fda down down" << true << QStringList{};

@@ -109,7 +109,8 @@ private slots:
         QCOMPARE(fakes.calls, expected);
         const bool prompts = !prompt.isEmpty();
         QCOMPARE(fakes.alerts.shown, prompts ? QStringList{kPrompt} : QStringList());
-        QCOMPARE(fakes.urls.opened.size(), prompt.endsWith("settings opened") ? 1 : 0);
+        const QUrl settings("x-apple.systempreferences:com.apple.preference.security?Privacy_AllFiles");
+        QCOMPARE(fakes.urls.opened, prompt.endsWith("settings opened") ? QList<QUrl>{settings} : QList<QUrl>());
         controller.reset(); // with updates still queued, which must be dropped
         QCoreApplication::processEvents();
         QStringList log{"I " + kSelf + "starting"};

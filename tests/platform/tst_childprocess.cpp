@@ -12,7 +12,7 @@ class ChildProcessTest : public QObject
 
 private slots:
     // A mebibyte on each pipe: both are drained while the child runs, or it would stall. (A signal's number as
-    // the status: tst_registrationhelper's SIGQUIT and SIGILL rows.)
+    // the status: tst_registrationhelper's SIGQUIT row.)
     void runsChildToItsEnd()
     {
         ScriptDir dir;

@@ -1,6 +1,6 @@
 #include "platform/LogSink.h"
+#include "tests/support/FileText.h"
 
-#include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -17,9 +17,7 @@ private slots:
         const QString path = dir.filePath("agent.log");
         platform::FileLogSink(path).write(platform::LogLevel::Info, "started");
         platform::FileLogSink(path).write(platform::LogLevel::Error, "Failed exectute x");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QStringList lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+        const QStringList lines = contentOf(path).split('\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 2);
         const QString stamp = R"(^\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\.\d{3}\S* )";
         QVERIFY2(lines[0].contains(QRegularExpression(stamp + R"(\[info\] started$)")), qPrintable(lines[0]));

@@ -9,12 +9,10 @@
 int main(int argc, char *argv[])
 {
     const contract::AgentPaths paths;
-    // Before Qt starts, so that the first status check's lister runs while it does.
-    std::function<QString()> firstProcessTable = menubar::startFirstProcessTable(paths);
     QApplication app(argc, argv);
     platform::SystemLogSink log(contract::toQString(contract::kMenuBarBundleIdentifier), QStringLiteral("status"));
     QSettings settings(QSettings::UserScope, QString::fromLatin1(menubar::kSettingsOrganization),
                        QString::fromLatin1(menubar::kSettingsApplication));
     return menubar::runMenuBarApplication(paths, log, settings, QLocale::system().uiLanguages(),
-                                          installer::readSystemManagedSettings, std::move(firstProcessTable));
+                                          installer::readSystemManagedSettings);
 }

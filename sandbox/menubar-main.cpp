@@ -16,13 +16,10 @@ int main(int argc, char *argv[])
         return 2;
     }
     const sandbox::Sandbox box(QString::fromLocal8Bit(argv[1]));
-    // As the shipped application does: the first check's lister runs while Qt starts.
-    std::function<QString()> firstProcessTable = menubar::startFirstProcessTable(box.paths());
     QApplication app(argc, argv);
     platform::FileLogSink log(box.logFile());
     const QStringList languages =
         argc == 3 ? QStringList{QString::fromLocal8Bit(argv[2])} : QLocale::system().uiLanguages();
     QSettings settings(box.settingsFile(), QSettings::IniFormat);
-    return menubar::runMenuBarApplication(box.paths(), log, settings, languages, box.managedSettingsSource(),
-                                          std::move(firstProcessTable));
+    return menubar::runMenuBarApplication(box.paths(), log, settings, languages, box.managedSettingsSource());
 }

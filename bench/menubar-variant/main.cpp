@@ -20,7 +20,6 @@ int main(int argc, char *argv[])
     const sandbox::Sandbox box(QString::fromLocal8Bit(argv[1]));
     contract::AgentPaths paths = box.paths();
     paths.ps = QString::fromLocal8Bit(argv[2]);
-    std::function<QString()> firstProcessTable = menubar::startFirstProcessTable(paths);
     QApplication app(argc, argv);
     platform::FileLogSink log(box.logFile());
     QSettings settings(box.settingsFile(), QSettings::IniFormat);
@@ -28,5 +27,5 @@ int main(int argc, char *argv[])
     const std::chrono::milliseconds interval =
         argc == 4 ? std::chrono::milliseconds(QByteArray(argv[3]).toInt()) : menubar::kShippedCheckInterval;
     return menubar::runMenuBarApplication(paths, log, settings, {QStringLiteral("en")}, box.managedSettingsSource(),
-                                          std::move(firstProcessTable), interval);
+                                          interval);
 }

@@ -23,14 +23,19 @@ ServicesController::ServicesController(Dependencies dependencies, QObject *paren
     , m_log(dependencies.log)
     , m_paths(std::move(dependencies.paths))
     , m_checkInterval(dependencies.checkInterval)
-    , m_firstProcessTable(std::move(dependencies.firstProcessTable))
     , m_notificationHelper(dependencies.alerts, dependencies.urlOpener)
 {
-    startChecking();
-    // The start ends in a pause of seconds: it runs from the event loop's first turn, after the first check's
-    // update, so that the item made after this controller is shown meanwhile. Enrolled counts at once.
-    if (takeUpEnrolment())
-        QMetaObject::invokeMethod(this, &ServicesController::startService, Qt::QueuedConnection);
+    // The checks and, on an enrolled machine, the start run on the event loop's first turn, in this order: the
+    // item made after this controller is shown first, with the state published before any check, instead of
+    // waiting for a run of the lister and the start's pause of seconds. Enrolled counts at once.
+    QMetaObject::invokeMethod(
+        this,
+        [this, enrolled = takeUpEnrolment()] {
+            startChecking();
+            if (enrolled)
+                startService();
+        },
+        Qt::QueuedConnection);
 }
 
 ServicesController::~ServicesController()

@@ -48,9 +48,6 @@ public:
         platform::UrlOpener &urlOpener;
         contract::AgentPaths paths;
         std::chrono::milliseconds checkInterval{std::chrono::milliseconds(5000)};
-        // The first check's process table from a listing started before the controller, so that the
-        // application need not wait for a whole run of the lister; none: the first check runs it.
-        std::function<QString()> firstProcessTable = {};
     };
 
     explicit ServicesController(Dependencies dependencies, QObject *parent = nullptr);
@@ -108,7 +105,6 @@ private:
     platform::LogSink &m_log;
     contract::AgentPaths m_paths;
     std::chrono::milliseconds m_checkInterval;
-    std::function<QString()> m_firstProcessTable; // taken by the first check
     // Present only while polling runs.
     std::unique_ptr<QTimer> m_timer;
     NotificationHelper m_notificationHelper;

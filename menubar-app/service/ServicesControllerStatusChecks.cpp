@@ -80,8 +80,7 @@ void ServicesController::updateServiceStatus()
 bool ServicesController::isProcessRunning()
 {
     try {
-        const QString output = m_firstProcessTable ? std::exchange(m_firstProcessTable, {})()
-                                                   : m_runner.executeProcess(m_paths.ps, processTableArguments());
+        const QString output = m_runner.executeProcess(m_paths.ps, processTableArguments());
         return processTableContains(output, kProcessName);
     } catch (const ProcessError &error) {
         logError(QStringLiteral("Failed execute process ") + error.description());

@@ -40,15 +40,10 @@ InstallerPaneFactory registrationPaneFactory(installer::EnrollerDependencies dep
     return [dependencies] { return installer::createEnrollerPane(dependencies); };
 }
 
-std::function<QString()> startFirstProcessTable(const contract::AgentPaths &paths)
-{
-    return ProcessHelper::startProcess(paths.ps, ServicesController::processTableArguments());
-}
-
 int runMenuBarApplication(const contract::AgentPaths &paths, platform::LogSink &log, QSettings &settings,
                           const QStringList &preferredLanguages,
                           installer::ManagedSettingsReader::Source managedSettings,
-                          std::function<QString()> firstProcessTable, std::chrono::milliseconds checkInterval)
+                          std::chrono::milliseconds checkInterval)
 {
     platform::installTranslations(preferredLanguages);
     // The menu-bar item is the program; closing the About window or an alert must not end it.
@@ -79,7 +74,7 @@ int runMenuBarApplication(const contract::AgentPaths &paths, platform::LogSink &
     page.log = std::shared_ptr<platform::LogSink>(&log, [](platform::LogSink *) {});
     page.managedSettings = std::make_shared<installer::ManagedSettingsReader>(std::move(managedSettings), page.log);
     MainApp mainApp({
-        {runner, log, alerts, urlOpener, paths, checkInterval, std::move(firstProcessTable)},
+        {runner, log, alerts, urlOpener, paths, checkInterval},
         bundle,
         [] { QCoreApplication::quit(); },
         [] { return platform::isTrayHostAvailable(); },

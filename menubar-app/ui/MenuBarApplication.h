@@ -31,19 +31,13 @@ inline constexpr char kSettingsApplication[] = "Kelvane OS Agent";
 // whose stop would end it before the start; its controller takes the configuration up instead.
 InstallerPaneFactory registrationPaneFactory(installer::EnrollerDependencies dependencies);
 
-// The process table listing of the first status check, started now. A program that calls this before it
-// starts Qt has the lister run meanwhile: the item waits for that check, and appears sooner.
-std::function<QString()> startFirstProcessTable(const contract::AgentPaths &paths);
-
 // Builds the application on these paths, this log and these settings, with the real runner, alerts and
 // URL opener, speaking the first of the preferred languages that we ship, and runs its event loop until
 // the user exits. Needs a QApplication.
-// The registration window's page takes the values an administrator set from managedSettings; the first
-// status check takes the listing from startFirstProcessTable.
+// The registration window's page takes the values an administrator set from managedSettings.
 int runMenuBarApplication(const contract::AgentPaths &paths, platform::LogSink &log, QSettings &settings,
                           const QStringList &preferredLanguages,
                           installer::ManagedSettingsReader::Source managedSettings,
-                          std::function<QString()> firstProcessTable,
                           std::chrono::milliseconds checkInterval = kShippedCheckInterval);
 
 } // namespace menubar

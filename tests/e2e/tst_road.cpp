@@ -84,7 +84,7 @@ private slots:
                  0);
         QCOMPARE(contentOf(m_box.authoriseLog()).count(u'\n'), 1);
         auto app = menuBarApp();
-        QCoreApplication::processEvents(); // the first turn: the first check's update, and the start it makes needless
+        QCoreApplication::processEvents(); // the first turn: the first check, and the start it makes needless
         QTRY_COMPARE(app->servicesController().iconName(), QString("MenuBarExtraIcon"));
         app->menu().stopServiceAction()->trigger();
         QTRY_COMPARE_WITH_TIMEOUT(app->servicesController().iconName(), QString("StopMenuBarExtraIcon"),

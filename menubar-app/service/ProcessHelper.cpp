@@ -7,8 +7,6 @@
 
 #include <QFileInfo>
 
-#include <memory>
-
 namespace menubar {
 
 namespace {
@@ -43,27 +41,10 @@ ProcessHelper::ProcessHelper(Tools tools)
     : m_tools(std::move(tools))
 {}
 
-ProcessHelper::StartedProcess ProcessHelper::startProcess(const QString &processName, const QStringList &arguments)
-{
-    try {
-        auto child = std::make_shared<platform::StartedChildProcess>(
-            platform::ChildProcessRequest{processName, arguments, std::nullopt});
-        return [child] {
-            try {
-                // The child's exit status is deliberately not looked at: its output is what counts.
-                return decodeOutput(child->finish().output);
-            } catch (const platform::SystemError &error) {
-                throw processError(error);
-            }
-        };
-    } catch (const platform::SystemError &error) {
-        return [failure = processError(error)]() -> QString { throw failure; };
-    }
-}
-
 QString ProcessHelper::executeProcess(const QString &processName, const QStringList &arguments)
 {
-    return startProcess(processName, arguments)();
+    // The child's exit status is deliberately not looked at: its output is what counts.
+    return decodeOutput(run(platform::ChildProcessRequest{processName, arguments, std::nullopt}).output);
 }
 
 QString ProcessHelper::executeAsRoot(const QString &command)

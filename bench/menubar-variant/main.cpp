@@ -1,6 +1,6 @@
 // The menu-bar application as the sandbox runs it, but reading the process table with another program
-// and, where given, at another pace: with a trivial listing its start-up shows what the listing costs it;
-// with one that counts, the soak knows how many checks it made. Its registration window is taken as
+// and, where given, at another pace: with a trivial listing its start-up shows whether a listing still
+// holds up the item; with one that counts, the soak knows how many checks it made. Its registration window is taken as
 // shown already: the figures are about the item, not a window left open.
 // Usage: bench-menubar-variant SANDBOX LISTING-PROGRAM [CHECK-INTERVAL-MS]
 #include "menubar-app/ui/MenuBarApplication.h"

@@ -488,10 +488,10 @@ private slots:
         for (const QString key : {"Key5", "Key6", "Key7"})
             values.remove(key);
         QCOMPARE(checkManagedSettings({"f", values, {}}).warnings.size(), 6); // the password, five named, none counted
-        // The closest by edits, case aside: a name cut short, one misspelt and one of the administrator's own.
-        for (const auto &[key, meant] : {std::pair{"Address", "ServerAddress"},
-                                         {"NotifyWhenBackupStop", "NotifyWhenBackupsStop"},
-                                         {"user", "Login"}})
+        // The closest by edits, case aside: a name with a word too many, one with a word too few, one of the
+        // administrator's own.
+        for (const auto &[key, meant] :
+             {std::pair{"LoginName", "Login"}, {"NotifyWhenStopped", "NotifyWhenBackupsStop"}, {"user", "Login"}})
             QVERIFY(checkManagedSettings({"f", {{key, "x"}}, {}}).warnings.value(0).endsWith(meant));
     }
 

@@ -178,6 +178,18 @@ private slots:
         QCOMPARE(assistant.nextEnabled(), ok);
     }
 
+    // A form set in place of the interface file's joins the other in the container's one cell on entry.
+    void formSetInPlaceJoinsTheContainer()
+    {
+        RecordingPane pane(kHostName);
+        auto *form = new installer::RegistrationView; // the container's once added
+        pane.setRegistrationView(form);
+        pane.willEnterPane(PaneDirection::Forward);
+        pane.containerView()->layout()->activate();
+        QCOMPARE(form->parentWidget(), pane.containerView());
+        QCOMPARE(form->geometry(), pane.reRegistrationView()->geometry());
+    }
+
     // A missing button, pane or container skips only its own step; a missing field counts as empty.
     void missingReferenceSkipsItsStep()
     {

@@ -7,8 +7,6 @@
 
 #include <QMetaObject>
 
-#include <utility>
-
 namespace menubar {
 
 namespace {

@@ -138,12 +138,9 @@ private slots:
     // As a script sees it: the daemon's own meanings kept under their numbers; a signal's (-3 SIGQUIT) is none.
     void mapsDaemonStatusToExitStatus()
     {
-        QList<int> exits;
-        for (const std::optional<qint32> status :
-             {std::optional(3), std::optional(4), std::optional(5), std::optional(7), std::optional(-3),
-              std::optional(-5), std::optional<qint32>()})
-            exits << int(exitForDaemonStatus(status));
-        QCOMPARE(exits, (QList<int>{3, 4, 5, 1, 1, 1, 1}));
+        const auto exitFor = [](std::optional<qint32> status) { return int(exitForDaemonStatus(status)); };
+        QCOMPARE((QList<int>{exitFor(3), exitFor(4), exitFor(5), exitFor(7), exitFor(-3), exitFor(-5), exitFor({})}),
+                 (QList<int>{3, 4, 5, 1, 1, 1, 1}));
     }
 
     void runsAsScriptsExpect_data()

@@ -137,12 +137,10 @@ private slots:
         QTEST(recorded("arguments"), "arguments");
         QByteArrayList expected{"OS_AGENT_DATA_PATH=" + QFile::encodeName(m_paths.stagingDirectory),
                                 "OS_AGENT_LOG_PATH=" + QFile::encodeName(m_paths.stagingDirectory)};
-        for (char **entry = platform::systemEnvironmentTable(); *entry; ++entry) {
+        for (char **entry = platform::systemEnvironmentTable(); *entry; ++entry)
             if (!QByteArray(*entry).startsWith("OS_AGENT_"))
                 expected << *entry;
-        }
         QByteArrayList environment = recorded("environment");
-        QVERIFY(environment.contains("KELVANE_NOT_UTF8=caf\xe9 \xff\xfe\x80"));
         std::sort(environment.begin(), environment.end());
         std::sort(expected.begin(), expected.end());
         QCOMPARE(environment, expected);

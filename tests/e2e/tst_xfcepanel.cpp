@@ -53,34 +53,7 @@ private slots:
         // One dark panel along the top, as Xfce 4.18's default is, holding only the tray at its right end.
         const QString channels = m_dir.path() + "/config/xfce4/xfconf/xfce-perchannel-xml";
         QVERIFY(QDir().mkpath(channels));
-        QFile panelSettings(channels + "/xfce4-panel.xml");
-        QVERIFY(panelSettings.open(QIODevice::WriteOnly));
-        panelSettings.write(R"(<?xml version="1.0" encoding="UTF-8"?>
-<channel name="xfce4-panel" version="1.0">
-  <property name="configver" type="int" value="2"/>
-  <property name="panels" type="array">
-    <value type="int" value="1"/>
-    <property name="dark-mode" type="bool" value="true"/>
-    <property name="panel-1" type="empty">
-      <property name="position" type="string" value="p=6;x=0;y=0"/>
-      <property name="length" type="uint" value="100"/>
-      <property name="position-locked" type="bool" value="true"/>
-      <property name="size" type="uint" value="26"/>
-      <property name="plugin-ids" type="array">
-        <value type="int" value="1"/>
-        <value type="int" value="2"/>
-      </property>
-    </property>
-  </property>
-  <property name="plugins" type="empty">
-    <property name="plugin-1" type="string" value="separator">
-      <property name="expand" type="bool" value="true"/>
-    </property>
-    <property name="plugin-2" type="string" value="systray"/>
-  </property>
-</channel>
-)");
-        panelSettings.close();
+        QVERIFY(QFile::copy(XFCE_PANEL_CHANNEL, channels + "/xfce4-panel.xml"));
         QProcessEnvironment desktop = QProcessEnvironment::systemEnvironment();
         desktop.insert("XDG_CONFIG_HOME", m_dir.path() + "/config");
         desktop.insert("XDG_CURRENT_DESKTOP", "XFCE");

@@ -33,8 +33,11 @@ void collectUnnamed(QAccessibleInterface *node, QStringList &unnamed)
         collectUnnamed(node->child(i), unnamed);
 }
 
-std::unique_ptr<installer::RegistrationPane> newPane(std::shared_ptr<installer::ManagedSettingsReader> managed = {})
+// With managed values, so that the note and the read-only fields are read out too; they stay in the Tab order.
+std::unique_ptr<installer::RegistrationPane> newPane()
 {
+    const installer::ManagedSettingsSource source{"test", {{"ServerAddress", "b:1"}, {"Login", "l"}}, {}};
+    const auto managed = std::make_shared<installer::ManagedSettingsReader>([source] { return source; }, nullptr);
     return std::make_unique<installer::RegistrationPane>(
         installer::FormServices{{}, std::make_shared<FakeAlertPresenter>(), [] { return "mac"; }, managed}, QString());
 }
@@ -54,28 +57,7 @@ class AccessibilityTest : public QObject
     Q_OBJECT
 
 private slots:
-    // The page as the installer shows it, and in the menu-bar application's window with its Done button.
-    void everyControlHasAName()
-    {
-        // With managed values: the note and the read-only fields are read out too.
-        const installer::ManagedSettingsSource managed{"test", {{"ServerAddress", "b:1"}, {"Login", "l"}}, {}};
-        const auto pane =
-            newPane(std::make_shared<installer::ManagedSettingsReader>([managed] { return managed; }, nullptr));
-        pane->willEnterPane(platform::PaneDirection::Forward);
-        QCOMPARE(unnamedIn(pane->contentView()), QStringList());
-        pane->reRegisterButton()->click(); // the other form
-        QCOMPARE(unnamedIn(pane->contentView()), QStringList());
-
-        platform::InstallerPaneWindow window(newPane(), "Kelvane OS Agent");
-        static_cast<installer::RegistrationPane *>(window.pane())->enableNextButton();
-        window.show();
-        QCOMPARE(unnamedIn(&window), QStringList());
-
-        const menubar::AboutView about(menubar::BundleInfo::mainBundle());
-        QCOMPARE(unnamedIn(const_cast<menubar::AboutView *>(&about)), QStringList());
-    }
-
-    void tabVisitsTheFieldsInTheOrderTheyAreSeen_data()
+    void everyControlNamedAndVisitedInTheOrderSeen_data()
     {
         QTest::addColumn<bool>("reRegistration");
         QTest::addColumn<QStringList>("order");
@@ -93,9 +75,10 @@ private slots:
             "registerRadioButton addressTextField loginTextField passwordTextField nameTextField doneButton");
     }
 
-    // One stop for the pair of radio buttons (the arrow keys move within it), then the shown form in reading order,
-    // in the window that hosts the page outside the installer.
-    void tabVisitsTheFieldsInTheOrderTheyAreSeen()
+    // Every control of the page has a name, in the window that hosts it outside the installer (which holds the
+    // installer's view whole). Tab makes one stop for the pair of radio buttons (the arrow keys move within it),
+    // then goes through the shown form in reading order.
+    void everyControlNamedAndVisitedInTheOrderSeen()
     {
         QFETCH(bool, reRegistration);
         QFETCH(QStringList, order);
@@ -108,6 +91,9 @@ private slots:
             pane.enableNextButton();
         }
         window.show();
+        QCOMPARE(unnamedIn(&window), QStringList());
+        const menubar::AboutView about(menubar::BundleInfo::mainBundle());
+        QCOMPARE(unnamedIn(const_cast<menubar::AboutView *>(&about)), QStringList());
         QVERIFY(QTest::qWaitForWindowActive(&window));
         (reRegistration ? pane.reRegisterButton() : pane.registerButton())->setFocus();
         QStringList visited;

@@ -133,10 +133,9 @@ private slots:
             QGuiApplication::setPalette(light);
         }
         QCOMPARE(scene.menu.actions(), actions);
+        // Drawn apart for either state; for a dark panel apart from a light one: tst_statusnotifier's lightness.
         QVERIFY(rendered(MenuBarExtra::iconNamed("MenuBarExtraIcon", false)) !=
                 rendered(MenuBarExtra::iconNamed("StopMenuBarExtraIcon", false)));
-        QVERIFY(rendered(MenuBarExtra::iconNamed("MenuBarExtraIcon", false)) !=
-                rendered(MenuBarExtra::iconNamed("MenuBarExtraIcon", true)));
         // Each size from its own image, one between from the next larger, none enlarged.
         const QIcon appIcon = iconFromImages("AppIcon");
         const auto argb = [](const QImage &image) { return image.convertToFormat(QImage::Format_ARGB32); };

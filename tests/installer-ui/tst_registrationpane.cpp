@@ -134,7 +134,6 @@ private slots:
         QTest::newRow("new: login") << Form::New << "a,,," << QStringList() << "Login field can't be empty";
         QTest::newRow("new: name") << Form::New << "a,l,p," << QStringList() << "Name field can't be empty";
         QTest::newRow("re: all empty") << Form::Re << ",,,," << QStringList() << "Agent GUID field can't be empty";
-        QTest::newRow("re: address") << Form::Re << "g,,l,,n" << QStringList() << "Node address field can't be empty";
         QTest::newRow("re: password") << Form::Re << "g,a,l,," << QStringList() << "Password field can't be empty";
         QTest::newRow("new: white space trimmed, a field of blanks arrives empty")
             << Form::New << " \tbackup.example.com\n,   ,\t p a\"ss \r\n,  node 1\t"

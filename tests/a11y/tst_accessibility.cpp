@@ -21,16 +21,18 @@ bool needsName(QAccessible::Role role)
            role == QAccessible::StaticText;
 }
 
-// "role: name" for every element of the tree that needs a name and has none, and every field that is read-only
-// without saying why.
-void collectUnnamed(QAccessibleInterface *node, QStringList &unnamed)
+// "class objectName" for every element of the tree that needs a name and has none, and every field that is
+// read-only without saying why.
+QStringList unnamedIn(QAccessibleInterface *node)
 {
     const bool unexplained = node->role() == QAccessible::EditableText && node->state().readOnly &&
                              node->text(QAccessible::Description) != "Set by your organisation"; // not the placeholder
+    QStringList unnamed;
     if (needsName(node->role()) && (node->text(QAccessible::Name).trimmed().isEmpty() || unexplained))
         unnamed << QString("%1 %2").arg(node->object()->metaObject()->className(), node->object()->objectName());
     for (int i = 0; i < node->childCount(); ++i)
-        collectUnnamed(node->child(i), unnamed);
+        unnamed << unnamedIn(node->child(i));
+    return unnamed;
 }
 
 // With managed values, so that the note and the read-only fields are read out too; they stay in the Tab order.
@@ -40,13 +42,6 @@ std::unique_ptr<installer::RegistrationPane> newPane()
     const auto managed = std::make_shared<installer::ManagedSettingsReader>([source] { return source; }, nullptr);
     return std::make_unique<installer::RegistrationPane>(
         installer::FormServices{{}, std::make_shared<FakeAlertPresenter>(), [] { return "mac"; }, managed}, QString());
-}
-
-QStringList unnamedIn(QWidget *root)
-{
-    QStringList unnamed;
-    collectUnnamed(QAccessible::queryAccessibleInterface(root), unnamed);
-    return unnamed;
 }
 
 } // namespace
@@ -91,9 +86,9 @@ private slots:
             pane.enableNextButton();
         }
         window.show();
-        QCOMPARE(unnamedIn(&window), QStringList());
-        const menubar::AboutView about(menubar::BundleInfo::mainBundle());
-        QCOMPARE(unnamedIn(const_cast<menubar::AboutView *>(&about)), QStringList());
+        QCOMPARE(unnamedIn(QAccessible::queryAccessibleInterface(&window)), QStringList());
+        menubar::AboutView about(menubar::BundleInfo::mainBundle());
+        QCOMPARE(unnamedIn(QAccessible::queryAccessibleInterface(&about)), QStringList());
         QVERIFY(QTest::qWaitForWindowActive(&window));
         (reRegistration ? pane.reRegisterButton() : pane.registerButton())->setFocus();
         QStringList visited;

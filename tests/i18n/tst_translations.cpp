@@ -49,11 +49,11 @@ private slots:
         QTest::addColumn<QStringList>("menu"); // the six entries under the registration entry, "---" a separator
         QTest::addColumn<QString>("prompt");   // the Full Disk Access alert: message|buttons
         QTest::addColumn<QStringList>("page"); // title, radio button, label, empty-address alert, managed
-        QTest::addColumn<QStringList>("qt");   // Qt's own: the setup assistant's Next, Back and Cancel
+        QTest::addColumn<QString>("qt");       // Qt's own: the setup assistant's Next
         QTest::addColumn<QString>("window");   // the registration entry, on top while not enrolled|Done
         const auto row = [](const char *name, const char *preferred, const QString &menu, const char *prompt,
-                            const QString &page, const QString &qt, const char *window) {
-            QTest::newRow(name) << preferred << menu.split('|') << prompt << page.split('|') << qt.split('|') << window;
+                            const QString &page, const char *qt, const char *window) {
+            QTest::newRow(name) << preferred << menu.split('|') << prompt << page.split('|') << qt << window;
         };
         row("German", "de-DE",
             "Dienst von Kelvane OS Agent starten|Dienst von Kelvane OS Agent stoppen|---|Über Kelvane OS Agent|"
@@ -61,14 +61,14 @@ private slots:
             "Festplattenvollzugriff fehlt|Ja/Nein",
             "Agent-Registrierung|Neuer Agent-Knoten|Knotenadresse:|Das Feld „Knotenadresse“ darf nicht leer sein|"
             "Anmeldename: fleet\nKnotenname: desk",
-            "&Weiter >|< &Zurück|Abbrechen", "Diesen Computer registrieren…|Fertig");
+            "&Weiter >", "Diesen Computer registrieren…|Fertig");
         row("Japanese", "ja-JP",
             "Kelvane OS Agent サービスを開始|Kelvane OS Agent サービスを停止|---|Kelvane OS Agent について|"
             "アプリケーションのログフォルダを開く|終了",
             "フルディスクアクセスがありません|はい/いいえ",
             "エージェントの登録|新しいエージェントノード|ノードアドレス：|「ノードアドレス」を入力してください|"
             "ログイン： fleet\nノード名： desk",
-            "次へ(&N) >|< 戻る(&B)|キャンセル", "このコンピュータを登録…|完了");
+            "次へ(&N) >", "このコンピュータを登録…|完了");
     }
 
     void textsSpeakTheChosenLanguage()
@@ -109,9 +109,7 @@ private slots:
         QTEST(entries.value(0) + '|' + window.doneButton()->text(), "window");
 
         QWizard wizard;
-        QTEST((QStringList{wizard.buttonText(QWizard::NextButton), wizard.buttonText(QWizard::BackButton),
-                           wizard.buttonText(QWizard::CancelButton)}),
-              "qt");
+        QTEST(wizard.buttonText(QWizard::NextButton), "qt");
 
         // Escape still answers the quit confirmation with its first button, whatever that is called here.
         platform::MessageBoxAlertPresenter presenter;

@@ -80,7 +80,9 @@ private slots:
 
         ControllerFakes fakes;
         menubar::ServicesController controller(fakes.dependencies(1h));
-        menubar::AppMenu menu({&controller, fakes.alerts, fakes.urls, "/var/log/agent", [] {}, [] {}});
+        platform::MessageBoxAlertPresenter presenter; // a real one, for the quit confirmation below
+        int quits = 0;
+        menubar::AppMenu menu({&controller, presenter, fakes.urls, "/var/log/agent", [] {}, [&quits] { ++quits; }});
         QStringList entries;
         for (const QAction *action : menu.actions())
             entries << (action->isSeparator() ? "---" : action->text());
@@ -91,11 +93,8 @@ private slots:
         QTEST(shown.value(0) + '|' + shown.value(2), "prompt");
 
         auto alerts = std::make_shared<FakeAlertPresenter>();
-        const auto managed = std::make_shared<installer::ManagedSettingsReader>(
-            [] {
-                return installer::ManagedSettingsSource{"profile", {{"Login", "fleet"}, {"NodeName", "desk"}}, {}};
-            },
-            nullptr);
+        const installer::ManagedSettingsSource source{"profile", {{"Login", "fleet"}, {"NodeName", "desk"}}, {}};
+        const auto managed = std::make_shared<installer::ManagedSettingsReader>([source] { return source; }, nullptr);
         installer::RegistrationPane pane({{}, alerts, {}, managed}, installer::paneStringsTable(language));
         pane.willEnterPane(platform::PaneDirection::Forward);
         pane.registrationView()->registerButton()->click();
@@ -110,9 +109,6 @@ private slots:
         QTEST(wizard.buttonText(QWizard::NextButton), "qt");
 
         // Escape still answers the quit confirmation with its first button, whatever that is called here.
-        platform::MessageBoxAlertPresenter presenter;
-        int quits = 0;
-        menubar::AppMenu quitting({&controller, presenter, fakes.urls, "/var/log/agent", [] {}, [&quits] { ++quits; }});
         bool escapeAnswered = false;
         QTimer::singleShot(0, [&escapeAnswered] {
             auto *box = qobject_cast<QDialog *>(QApplication::activeModalWidget());
@@ -121,7 +117,7 @@ private slots:
             if (!escapeAnswered)
                 box->done(0); // the key was ignored: leave some other way so that the test ends
         });
-        quitting.exitAction()->trigger();
+        menu.exitAction()->trigger();
         QVERIFY(escapeAnswered);
         QCOMPARE(quits, 0);
     }

@@ -71,7 +71,6 @@ private slots:
                                             "Open Application Log Directory|Ctrl+L;Exit|Ctrl+Q")
                                         .split(';');
         const QStringList registration{"Register This Computer…|", "---"};
-        QCOMPARE(shown(), registration + entries);
         for (bool enrolled : {true, false}) {
             QFile config(scene.configFile);
             QVERIFY(enrolled ? config.open(QIODevice::WriteOnly) : config.remove());

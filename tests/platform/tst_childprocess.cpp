@@ -11,17 +11,15 @@ class ChildProcessTest : public QObject
     Q_OBJECT
 
 private slots:
-    // A mebibyte on each pipe: both are drained while the child runs, or it would stall. (A signal's number as
-    // the status: tst_registrationhelper's SIGQUIT row.)
+    // A mebibyte on each pipe: both are drained while the child runs, or it would stall. (The exit status, and a
+    // signal's number as the status: tst_registrationhelper's rows.)
     void runsChildToItsEnd()
     {
         ScriptDir dir;
-        const QByteArray script = "head -c 1048576 /dev/zero; head -c 1048576 /dev/zero | tr '\\0' e >&2; exit 3";
+        const QByteArray script = "head -c 1048576 /dev/zero; head -c 1048576 /dev/zero | tr '\\0' e >&2";
         const auto result = platform::runChildProcess({dir.write("tool", script), {}, std::nullopt, true});
         QCOMPARE(result.output, QByteArray(1048576, '\0'));
         QCOMPARE(result.errorOutput, QByteArray(1048576, 'e'));
-        QCOMPARE(result.status, 3);
-        QVERIFY(!result.signalled);
     }
 
     void startedChildIsCollectedOnceOrEnded()

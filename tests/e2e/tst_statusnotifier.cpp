@@ -81,7 +81,6 @@ private slots:
         QVERIFY(app.waitForStarted());
         if (!trayFirst) {
             QTRY_VERIFY2_WITH_TIMEOUT(logged("no system tray available"), qPrintable(logText()), 5000);
-            QVERIFY(tray.registeredItems().isEmpty());
             QVERIFY(tray.start());
         }
         QTRY_COMPARE_WITH_TIMEOUT(tray.registeredItems().size(), 1, 10000);

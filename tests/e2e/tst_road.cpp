@@ -50,9 +50,10 @@ private slots:
 
     void theRoad()
     {
+        const contract::AgentPaths paths = m_box.paths();
         // The server takes the password only as it was set: the page trimmed it.
         registerWith({m_session.serverAddress(), "demo", "  demo-password\t"});
-        QVERIFY(contentOf(m_box.paths().installedConfigFile).contains("guid="));
+        QVERIFY(contentOf(paths.installedConfigFile).contains("guid="));
 
         // The install started the daemon as root; launchd relaunched the menu-bar application, which found it
         // running and asked for no second authorisation.
@@ -61,20 +62,25 @@ private slots:
                                  15000);
 
         // From here the menu is driven in this process; the relaunched one steps aside.
-        QCOMPARE(QProcess::execute(m_box.paths().launchctl, {"stop", contract::toQString(contract::kGuiAgentLabel)}),
-                 0);
+        QCOMPARE(QProcess::execute(paths.launchctl, {"stop", contract::toQString(contract::kGuiAgentLabel)}), 0);
         QCOMPARE(contentOf(m_box.authoriseLog()).count(u'\n'), 1);
         // A daemon's job that fails to start fails no registration: the application starts it itself.
         QVERIFY(contentOf(m_box.authoriseLog()).contains("kickstart -k system/com.kelvane.osagent || :"));
-        auto app = menuBarApp();
+        menubar::ProcessHelper runner({paths.osascript, paths.pkexec, paths.shell});
+        menubar::MainApp app({{runner, m_log, m_menuAlerts, m_urls, paths, std::chrono::milliseconds(kPoll)},
+                              menubar::BundleInfo::mainBundle(),
+                              [] {},
+                              [] { return QSystemTrayIcon::isSystemTrayAvailable(); },
+                              m_settings,
+                              menubar::registrationPaneFactory(m_page)});
         QCoreApplication::processEvents(); // the first turn: the first check, and the start it makes needless
-        QTRY_COMPARE(app->servicesController().iconName(), QString("MenuBarExtraIcon"));
-        app->menu().stopServiceAction()->trigger();
-        QTRY_COMPARE_WITH_TIMEOUT(app->servicesController().iconName(), QString("StopMenuBarExtraIcon"),
+        QTRY_COMPARE(app.servicesController().iconName(), QString("MenuBarExtraIcon"));
+        app.menu().stopServiceAction()->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(app.servicesController().iconName(), QString("StopMenuBarExtraIcon"),
                                   2 * kPoll + 500);
         QVERIFY(!m_box.isDaemonRunning());
-        app->menu().startServiceAction()->trigger();
-        QTRY_COMPARE_WITH_TIMEOUT(app->servicesController().iconName(), QString("MenuBarExtraIcon"), 2 * kPoll + 500);
+        app.menu().startServiceAction()->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(app.servicesController().iconName(), QString("MenuBarExtraIcon"), 2 * kPoll + 500);
     }
 
     void failureRoadsLoseNothing_data()
@@ -109,27 +115,12 @@ private:
         m_assistant->findChild<QAbstractButton *>("registerButton")->click();
     }
 
-    std::unique_ptr<menubar::MainApp> menuBarApp()
-    {
-        const contract::AgentPaths paths = m_box.paths();
-        m_runner = std::make_unique<menubar::ProcessHelper>(
-            menubar::ProcessHelper::Tools{paths.osascript, paths.pkexec, paths.shell});
-        return std::make_unique<menubar::MainApp>(menubar::MainApp::Dependencies{
-            {*m_runner, m_log, m_menuAlerts, m_urls, paths, std::chrono::milliseconds(kPoll)},
-            menubar::BundleInfo::mainBundle(),
-            [] {},
-            [] { return QSystemTrayIcon::isSystemTrayAvailable(); },
-            m_settings,
-            menubar::registrationPaneFactory(m_page)});
-    }
-
     QTemporaryDir m_dir;
     Sandbox m_box{m_dir.path() + "/sandbox"};
     SandboxSession m_session{m_box};
     std::shared_ptr<FakeAlertPresenter> m_alerts;
     installer::EnrollerDependencies m_page; // the page's, in the installer and in the menu-bar application
     std::unique_ptr<platform::SetupAssistant> m_assistant;
-    std::unique_ptr<menubar::ProcessHelper> m_runner;
     platform::CapturingLogSink m_log;
     QSettings m_settings{m_dir.filePath("settings.ini"), QSettings::IniFormat};
     FakeAlertPresenter m_menuAlerts;

@@ -38,8 +38,7 @@ private slots:
         QProcess app;
         app.start(QString::fromUtf8(sandbox::tools::kMenuBarApp), {m_box.root(), "en"});
         // Started at launch, as on every enrolled machine; then ended, not through the menu.
-        const auto logged = [this](const char *text) { return contentOf(m_box.logFile()).contains(text); };
-        QTRY_VERIFY_WITH_TIMEOUT(logged("qmx-osagent: running"), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(contentOf(m_box.logFile()).contains("qmx-osagent: running"), 20000);
         QCOMPARE(QProcess::execute(m_box.paths().launchctl, {"stop", "com.kelvane.osagent"}), 0);
         QTRY_COMPARE_WITH_TIMEOUT(notices.shown.size(), 1, 20000);
         const sandbox::NotificationServer::Shown stopped = notices.shown.constFirst();

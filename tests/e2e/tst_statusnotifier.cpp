@@ -81,7 +81,6 @@ private slots:
         QVERIFY(app.waitForStarted());
         if (!trayFirst) {
             QTRY_VERIFY2_WITH_TIMEOUT(logged("no system tray available"), qPrintable(logText()), 5000);
-            QVERIFY(tray.registeredItems().isEmpty());
             QVERIFY(tray.start());
         }
         QTRY_COMPARE_WITH_TIMEOUT(tray.registeredItems().size(), 1, 10000);
@@ -94,10 +93,8 @@ private slots:
         QTRY_VERIFY(tray.iconCentreLightness(item) > 128);
         QTRY_COMPARE(windowsShown(app.processId()).size(), windowsAtStart);
         // Its icons, drawn at build time, are read without Qt's image format plug-ins, which bring Qt Svg.
-        QFile maps(QString("/proc/%1/maps").arg(app.processId()));
-        QVERIFY(maps.open(QIODevice::ReadOnly));
-        const QByteArray loaded = maps.readAll();
-        QVERIFY(!loaded.contains("imageformats") && !loaded.contains("Svg") && !loaded.contains("svg"));
+        const QString loaded = contentOf(QString("/proc/%1/maps").arg(app.processId()));
+        QVERIFY(!loaded.isEmpty() && !loaded.contains("imageformats") && !loaded.contains("svg", Qt::CaseInsensitive));
         // The registration window, opened before the application's icon is given, takes it up; closed, it
         // leaves the application at work: the menu below still opens.
         const auto icon = [](const QString &window) {

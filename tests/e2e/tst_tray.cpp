@@ -37,10 +37,12 @@ private slots:
         QTRY_VERIFY(m_item.trayIcon() && m_item.trayIcon()->geometry().topLeft() != QPoint());
     }
 
-    // The tray along the bottom edge: the one menu opens right above the item, whichever button clicked it.
+    // The tray along the bottom edge: the one menu opens right above the item, whichever button clicked it. A left
+    // click soon after the one that closed the menu reaches the item as a double click: it opens the menu too.
     void eitherClickOpensTheMenuAtTheItem()
     {
-        for (const QString button : {"1", "3"}) {
+        QApplication::setDoubleClickInterval(5000); // however busy the machine, the second is a double click
+        for (const QString button : {"1", "1", "3"}) {
             clickItem(button);
             const QRect item = m_item.trayIcon()->geometry();
             QCOMPARE(m_menu.geometry().bottom(), item.top() - 1);
@@ -48,19 +50,6 @@ private slots:
             xdotool({"key", "Escape"});
             QTRY_VERIFY(!m_menu.isVisible());
         }
-    }
-
-    // A click soon after the one that closed the menu reaches the item as a double click: it opens the menu too.
-    void secondClickOpensTheMenuAgain()
-    {
-        QApplication::setDoubleClickInterval(0); // the first click stands alone
-        clickItem();
-        xdotool({"key", "Escape"});
-        QTRY_VERIFY(!m_menu.isVisible());
-        QApplication::setDoubleClickInterval(5000); // however busy the machine, the second is a double click
-        clickItem();
-        xdotool({"key", "Escape"});
-        QTRY_VERIFY(!m_menu.isVisible());
         QApplication::setDoubleClickInterval(0);
     }
 

@@ -14,7 +14,7 @@ using namespace std::chrono_literals;
 
 namespace {
 
-// Installs the configuration as the page's registration does. (A refused one: tests/e2e, on the sandbox.)
+// Installs the configuration as the page's registration does. (A refused one: tst_road, on the installer's page.)
 struct Registration : installer::AgentRegistration
 {
     using S = const QString &;

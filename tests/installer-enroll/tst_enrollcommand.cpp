@@ -243,9 +243,11 @@ private slots:
         QTest::newRow("status for scripts: the configuration kept, nothing installed") << Script{
             .arguments = "status|--json",
             .out = "{\"agentGuid\":null,\"configurationKept\":true,\"daemonRunning\":false,\"enrolled\":"
-                   "false,\"installed\":false,\"job\":\"-\\t0\\tcom.kelvane.osagent\",\"managed\":{},\"message\":"
+                   "false,\"installed\":false,\"job\":\"-\\t1\\tcom.kelvane.osagent\",\"managed\":{},\"message\":"
                    "\"Kelvane OS Agent is not installed, but its configuration was kept: a new installation "
-                   "finds this machine enrolled.\\nThe agent daemon is not running.\",\"ok\":true,\"status\":0}\n",
+                   "finds this machine enrolled.\\nThe agent daemon is not running.\\nIt last ended with exit status "
+                   "1.\",\"ok\":true,\"status\":0}\n",
+            .jobLine = "-\t1\tcom.kelvane.osagent",
             .installed = false};
         QTest::newRow("status in words: nothing installed, nothing kept")
             << Script{.arguments = "status",

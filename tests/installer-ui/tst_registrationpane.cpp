@@ -177,16 +177,22 @@ private slots:
         QCOMPARE(assistant.nextEnabled(), ok);
     }
 
-    // A form set in place of the interface file's joins the other in the container's one cell on entry.
+    // Forms set in place of the interface file's join the container's one cell on entry.
     void formSetInPlaceJoinsTheContainer()
     {
         RecordingPane pane(kHostName);
-        auto *form = new installer::RegistrationView; // the container's once added
+        auto *form = new installer::RegistrationView; // the container's once added, as the other
+        auto *reForm = new installer::ReRegistrationView;
         pane.setRegistrationView(form);
+        pane.setReRegistrationView(reForm);
         pane.willEnterPane(PaneDirection::Forward);
         pane.containerView()->layout()->activate();
         QCOMPARE(form->parentWidget(), pane.containerView());
-        QCOMPARE(form->geometry(), pane.reRegistrationView()->geometry());
+        QCOMPARE(reForm->parentWidget(), pane.containerView());
+        const QRect cell = form->geometry();
+        pane.reRegisterButton()->click();
+        pane.containerView()->layout()->activate();
+        QCOMPARE(reForm->geometry(), cell);
     }
 
     // A missing button, pane or container skips only its own step; a missing field counts as empty.
@@ -208,6 +214,9 @@ private slots:
         pane.setContainerView(nullptr); // entered without one, the forms stay where they are
         pane.willEnterPane(PaneDirection::Forward);
         QVERIFY(form->parentWidget());
+        pane.setReRegistrationView(nullptr); // the other radio button still hides this form
+        pane.reRegisterButton()->click();
+        QVERIFY(form->isHidden());
     }
 
     // A radio button shows its form at once. On every entry the page shows the checked form, puts the host name

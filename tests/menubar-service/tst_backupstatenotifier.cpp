@@ -6,6 +6,8 @@
 
 using namespace menubar;
 
+const QString kSelf = "Kelvane_OS_Agent.BackupStateNotifier ";
+
 struct RecordingNotifier : platform::UserNotifier
 {
     QStringList shown; // "title|body|action"
@@ -75,6 +77,8 @@ private slots:
                 happened << shown.section('|', 0, 0);
         }
         QCOMPARE(happened, titles);
+        if (!enabled) // why no notice came, for whoever reads the log
+            QCOMPARE(log.entries().value(0).message, kSelf + "backups stopped; notifications are off");
     }
 
     // The state in words, since when, and the one action.
@@ -91,7 +95,7 @@ private slots:
         QCOMPARE(notifier.shown,
                  QStringList{"Backups have stopped|The Kelvane OS Agent service has not been running since 9 Dec 2026 "
                              "14:05:00: this computer is not being backed up.|Start Backups"});
-        QCOMPARE(log.entries().constLast().message, "Kelvane_OS_Agent.BackupStateNotifier backups stopped");
+        QCOMPARE(log.entries().constLast().message, kSelf + "backups stopped");
     }
 };
 

@@ -218,6 +218,8 @@ private slots:
                     QVERIFY(label->y() > std::exchange(above, label->geometry().bottom())); // each below the last
                 }
                 QCOMPARE(window->findChild<QLabel *>("iconImage")->pixmap().size(), QSize(80, 80));
+                const QFont headline = window->findChild<QLabel *>("appNameLabel")->font();
+                QVERIFY(headline.bold() && headline.pointSizeF() > window->font().pointSizeF());
             });
             scene.menu.aboutAction()->trigger();
             QCOMPARE(windows.size(), opening);
